@@ -1,0 +1,33 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace qm {
+
+// The quoted-item text form of the user files, course files and test files:
+// items separated by commas or line ends; a quoted item runs to its closing
+// quote and may hold commas; an unquoted item runs to the next comma or line
+// end with surrounding blanks removed. Line ends only separate items, so a
+// reader that asks for N items takes the next N whatever the line breaks.
+class QuotedItemReader {
+public:
+    explicit QuotedItemReader(const QString& text);
+
+    // True when no further item follows (only blanks and line ends remain).
+    bool atEnd() const;
+    // Reads the next item; false when the text has run out ("input past end").
+    bool next(QString& item);
+    // Reads n items; false (and items holds what was read) when the text runs out.
+    bool read(int n, QStringList& items);
+
+private:
+    void skipBlanks();
+    QString text_;
+    qsizetype pos_ = 0;
+};
+
+// One line of items: each in double quotes, separated by commas, ended by CR LF.
+// Items are written as they are, without escaping.
+QString QuotedItemLine(const QStringList& items);
+
+} // namespace qm

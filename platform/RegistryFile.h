@@ -1,0 +1,64 @@
+#pragma once
+#include <QByteArray>
+#include <QHash>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+namespace qm {
+
+// The machine-wide registry, read from a text file in the regedit export
+// format ("Windows Registry Editor Version 5.00" or "REGEDIT4"; UTF-8, or
+// UTF-16LE with BOM). Only the HKEY_LOCAL_MACHINE hive is kept; key paths are
+// given below it with "\" separators ("SOFTWARE\Classes\..."). Key and value
+// names match without regard to case; subkeys enumerate in case-insensitive
+// alphabetical order.
+enum class RegType { String, ExpandString, MultiString, Binary, Dword, Qword, Other };
+
+struct RegValue {
+    RegType type = RegType::String;
+    QString text;     // String / ExpandString / MultiString (joined with NUL)
+    QByteArray bytes; // raw data of hex values (and of dword/qword, little endian)
+    quint64 number = 0; // Dword / Qword
+};
+
+struct RegistryError {
+    int line = 0;
+    QString message;
+};
+
+class RegistryFile {
+public:
+    RegistryFile();
+    ~RegistryFile();
+    RegistryFile(RegistryFile&&) noexcept;
+    RegistryFile& operator=(RegistryFile&&) noexcept;
+
+    // Parses the file. A malformed file is read as far as it is sound; every
+    // problem is listed with its line number. Returns false when the file
+    // cannot be read at all or has no valid header.
+    bool loadFile(const QString& path);
+    bool loadData(const QByteArray& data);
+    const QList<RegistryError>& errors() const;
+
+    bool keyExists(const QString& keyPath) const;
+    QStringList subKeys(const QString& keyPath) const;
+    // An empty name reads the key's default value ("@").
+    std::optional<RegValue> value(const QString& keyPath, const QString& name) const;
+
+private:
+    struct Key;
+    const Key* find(const QString& keyPath) const;
+    std::unique_ptr<Key> root_;
+    QList<RegistryError> errors_;
+};
+
+// HKEY_LOCAL_MACHINE: "Registry.reg" in the program folder, read when first
+// asked for. A missing or unreadable file is an empty registry.
+const RegistryFile& MachineRegistry();
+// Drops the cached machine registry so the next call reads the file again.
+void ReloadMachineRegistry();
+
+} // namespace qm

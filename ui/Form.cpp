@@ -1,0 +1,216 @@
+#include "ui/Form.h"
+#include "ui/FormsCollection.h"
+#include "ui/KeyCodes.h"
+#include "ui/Pointer.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QTimer>
+
+namespace qm {
+namespace {
+
+// Delivers key events to the window first when it previews keys. A key event
+// climbs from the focused control to its parents as one event object; only
+// its first delivery is previewed.
+class KeyPreviewFilter : public QObject {
+public:
+    bool eventFilter(QObject* obj, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease) return false;
+        auto* w = qobject_cast<QWidget*>(obj);
+        if (!w) return false;
+        if (e == lastEvent_ && lastReceiver_ && isStrictAncestor(w, lastReceiver_)) {
+            lastReceiver_ = w;
+            return false;
+        }
+        lastEvent_ = e;
+        lastReceiver_ = w;
+        auto* key = static_cast<QKeyEvent*>(e);
+        if (key->isAutoRepeat() && e->type() == QEvent::KeyRelease) return false;
+        auto* form = qobject_cast<Form*>(w->window());
+        if (form && form->isLoaded() && form->keyPreview())
+            form->previewKey(e->type(), VbKeyCode(key), VbShiftState(key));
+        return false;
+    }
+
+private:
+    static bool isStrictAncestor(QWidget* a, QWidget* b)
+    {
+        for (QWidget* p = b->parentWidget(); p; p = p->parentWidget())
+            if (p == a) return true;
+        return false;
+    }
+    QEvent* lastEvent_ = nullptr;
+    QPointer<QWidget> lastReceiver_;
+};
+
+void installKeyPreview()
+{
+    static KeyPreviewFilter* filter = nullptr;
+    if (!filter && QCoreApplication::instance()) {
+        filter = new KeyPreviewFilter;
+        QCoreApplication::instance()->installEventFilter(filter);
+    }
+}
+
+} // namespace
+
+Form::Form(const QString& name) : QWidget(nullptr, Qt::Window)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setMouseTracking(true);
+    installKeyPreview();
+}
+
+Form::~Form()
+{
+    FormsCollection::remove(this);
+    if (modalLoop_) modalLoop_->quit();
+    if (onGone_) onGone_();
+}
+
+void Form::load()
+{
+    if (loaded_) return;
+    loaded_ = true;
+    FormsCollection::add(this);
+    Form_Load();
+}
+
+void Form::unload()
+{
+    if (!loaded_ || unloading_) return;
+    unloading_ = true;
+    Form_Unload();
+    loaded_ = false;
+    FormsCollection::remove(this);
+    // Nothing of an unloaded window may run again: stop its timers now.
+    for (QTimer* t : findChildren<QTimer*>()) t->stop();
+    hide();
+    if (modalLoop_) modalLoop_->quit();
+    emit hiddenOrUnloaded();
+    emit unloaded();
+    FormsCollection::scheduleLastWindowCheck();
+    if (onGone_) {
+        onGone_();
+        onGone_ = nullptr;
+    }
+    deleteLater();
+}
+
+void Form::attachOwner(QWidget* owner, bool modal)
+{
+    if (owner && parentWidget() != owner) {
+        const QPoint pos = this->pos();
+        setParent(owner, modal ? Qt::Dialog : Qt::Tool);
+        move(pos);
+    }
+}
+
+void Form::showModal(QWidget* owner)
+{
+    if (!loaded_) load();
+    if (!loaded_) return;
+    attachOwner(owner, true);
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    if (!isVisible() || !loaded_) return;
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    QPointer<Form> guard(this);
+    loop.exec(QEventLoop::DialogExec);
+    if (guard) {
+        guard->modalLoop_ = nullptr;
+        guard->setWindowModality(Qt::NonModal);
+    }
+}
+
+void Form::showModeless(QWidget* owner)
+{
+    if (!loaded_) load();
+    if (!loaded_) return;
+    attachOwner(owner, false);
+    setWindowModality(Qt::NonModal);
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::setMousePointer(int pointer)
+{
+    mousePointer_ = pointer;
+    SetWidgetPointer(this, pointer);
+}
+
+QWidget* Form::control(const QString& name, int index) const
+{
+    for (QObject* o : controls_) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || w->objectName() != name) continue;
+        if (index < 0) return w;
+        const QVariant v = w->property("index");
+        if (v.isValid() && v.toInt() == index) return w;
+    }
+    return nullptr;
+}
+
+QWidget* Form::activeControl() const
+{
+    QWidget* f = QApplication::focusWidget();
+    if (f && f->window() == this) return f;
+    return focusWidget();
+}
+
+void Form::previewKey(QEvent::Type type, int keyCode, int shift)
+{
+    if (type == QEvent::KeyPress) Form_KeyDown(keyCode, shift);
+    else Form_KeyUp(keyCode, shift);
+}
+
+void Form::closeEvent(QCloseEvent* e)
+{
+    if (!loaded_) {
+        e->accept();
+        return;
+    }
+    if (Form_QueryUnload(vbFormControlMenu)) {
+        e->ignore();
+        return;
+    }
+    e->ignore(); // unload hides and destroys the window itself
+    unload();
+}
+
+void Form::hideEvent(QHideEvent* e)
+{
+    QWidget::hideEvent(e);
+    if (e->spontaneous()) return;
+    if (modalLoop_) modalLoop_->quit();
+    emit hiddenOrUnloaded();
+    FormsCollection::scheduleLastWindowCheck();
+}
+
+void Form::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() != QEvent::ActivationChange || !loaded_) return;
+    const bool nowActive = isActiveWindow();
+    if (nowActive == active_) return;
+    active_ = nowActive;
+    if (nowActive) Form_Activate();
+    else Form_Deactivate();
+}
+
+void Form::mouseMoveEvent(QMouseEvent* e)
+{
+    QWidget::mouseMoveEvent(e);
+    Form_MouseMove();
+}
+
+} // namespace qm
