@@ -1,0 +1,122 @@
+#include "app/CourseSelection.h"
+#include "app/CourseStart.h"
+#include "app/Globals.h"
+#include "platform/MessageBox.h"
+#include "platform/Process.h"
+#include "ui/Controls.h"
+#include "ui/PictureBox.h"
+#include "ui/Pointer.h"
+#include "ui/ScaleForm.h"
+#include "ui/SkinnedButtons.h"
+#include "ui/TextLabel.h"
+#include "ui/UiText.h"
+#include "ui/VbColor.h"
+
+#include <QComboBox>
+
+namespace qm {
+
+CourseSelection::CourseSelection() : SingleForm<CourseSelection>(QStringLiteral("CourseSelection"))
+{
+    setFixedSize(420, 250);
+    setWindowTitle(RunCaption());
+    setStyleSheet(QStringLiteral("qm--CourseSelection { background-color: #EEF0FA; }"));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xEE, 0xF0, 0xFA));
+    setPalette(pal);
+
+    Label2 = NewLabel(this, QStringLiteral("Label2"), QRect(20, 14, 340, 30));
+    QFont heading = Label2->font();
+    heading.setPointSize(heading.pointSize() + 5);
+    heading.setBold(true);
+    Label2->setFont(heading);
+    Label2->setForeColor(0x663333);
+    Label1 = NewLabel(this, QStringLiteral("Label1"), QRect(20, 64, 380, 22));
+    Exit_btn = NewPictureBox(this, QStringLiteral("Exit_btn"), QRect(384, 10, 26, 26));
+
+    CourseList = Place(this, new QComboBox(this), QStringLiteral("CourseList"), QRect(20, 92, 380, 28));
+    SetFieldLook(CourseList, false);
+
+    const auto ok = NewSkinButton(this, QStringLiteral("BeginCourse"), QStringLiteral("OKlbl"), -1,
+                                  QRect(190, 190, 100, 32));
+    BeginCourse = ok.box;
+    OKlbl = ok.caption;
+    const auto cancel = NewSkinButton(this, QStringLiteral("Cancel"), QStringLiteral("Cancellbl"), -1,
+                                      QRect(300, 190, 100, 32));
+    Cancel = cancel.box;
+    Cancellbl = cancel.caption;
+
+    buttons_ = new SkinnedButtonSet(this);
+    buttons_->addButton(BeginCourse, OKlbl, QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
+                        QStringLiteral("Button_Dis.jpg"), [this] { BeginSelectedCourse(); });
+    buttons_->addButton(Cancel, Cancellbl, QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
+                        QString(), [this] { CancelSelection(); });
+    buttons_->setExitButton(Exit_btn, QStringLiteral("ExitButton_On.jpg"), QStringLiteral("ExitButton_Off.jpg"),
+                            [this] { ExitSelection(); });
+    buttons_->setEnterOrder({Cancel, BeginCourse});
+    buttons_->addOtherControl(CourseList);
+    buttons_->setEnablingTimer([this] { Timer1_Timer(); }, 100);
+    setTabOrder(CourseList, BeginCourse);
+    setTabOrder(BeginCourse, Cancel);
+    setTabOrder(Cancel, Exit_btn);
+}
+
+void CourseSelection::InsertFormText()
+{
+    Label1->setText(GetResString(200));
+    Label2->setText(GetResString(201));
+    OKlbl->setText(GetResString(122));
+    Cancellbl->setText(GetResString(123));
+    Exit_btn->setToolTip(GetResString(103));
+}
+
+void CourseSelection::Form_Load()
+{
+    setKeyPreview(true);
+    ScaleFormToScreen(*this);
+    InsertFormText();
+    buttons_->showAllNormal();
+    buttons_->enableWhen(BeginCourse, false);
+
+    CourseList->clear();
+    if (!IsArrayDimensioned(Courses)) {
+        MsgBox(GetResString(529));
+        EndProcess();
+        return;
+    }
+    for (const CourseRecord& c : Courses) CourseList->addItem(c.Name);
+    CourseList->setCurrentIndex(-1);
+
+    if (Courses.size() > 1) {
+        showModeless();
+        CourseList->setFocus();
+        return;
+    }
+    // A single course is taken at once; the chooser stays loaded and hidden
+    // until the splash window unloads it.
+    CurCourse = 0;
+    StartChosenCourse();
+}
+
+void CourseSelection::Timer1_Timer() { buttons_->enableWhen(BeginCourse, CourseList->currentIndex() >= 0); }
+
+void CourseSelection::BeginSelectedCourse()
+{
+    const int selected = CourseList->currentIndex();
+    if (selected < 0) return;
+    CurCourse = qint16(selected);
+    AllModulesMode = selected == CourseList->count() - 1 && Courses.size() > 1 ? 1 : 0;
+    unload();
+    StartChosenCourse();
+}
+
+void CourseSelection::CancelSelection() { unload(); }
+
+void CourseSelection::ExitSelection() { unload(); }
+
+void CourseSelection::Form_KeyUp(int keyCode, int) { buttons_->keyUp(keyCode); }
+
+void CourseSelection::Form_MouseMove() { setMousePointer(vbDefault); }
+
+} // namespace qm

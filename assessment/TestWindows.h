@@ -1,0 +1,11 @@
+#pragma once
+
+namespace qm {
+
+// The test window as the rest of the program reaches it: prepare the test of
+// the current page, show it modal, and close it together with the main window.
+bool InitTest();
+void ShowTestWindowModal();
+void UnloadTestWindows();
+
+} // namespace qm

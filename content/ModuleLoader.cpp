@@ -1,0 +1,83 @@
+#include "content/ModuleLoader.h"
+#include "app/Globals.h"
+#include "content/LinkedList.h"
+#include "content/PageView.h"
+#include "platform/ContentPath.h"
+#include "platform/MessageBox.h"
+
+namespace qm {
+namespace {
+
+bool readMap(const QString& mapPath, QString& moduleTitle)
+{
+    PageList().InitLinedList();
+    QString error;
+    QString title;
+    const bool ok = PageList().LoadExistingList(mapPath, title, &error);
+    if (!ok) {
+        MsgBox(error);
+        return false;
+    }
+    moduleTitle = title;
+    return true;
+}
+
+bool showCurrent(QString& page, const QString& moduleCode)
+{
+    page = PageList().GetCurrentPageName();
+    return ShowPageFile(moduleCode, page);
+}
+
+} // namespace
+
+QString ModuleMapPath(const QString& moduleCode) { return JoinPath(AppPath, moduleCode + QStringLiteral("/Map.txt")); }
+
+QString PageFilePath(const QString& moduleCode, const QString& pageName)
+{
+    return JoinPath(AppPath, moduleCode + '/' + pageName);
+}
+
+bool ShowPageFile(const QString& moduleCode, const QString& pageName)
+{
+    PageView* view = CurrentPageView();
+    const QString path = ResolveContentPath(PageFilePath(moduleCode, pageName));
+    QString error;
+    if (pageName.isEmpty()) {
+        error = QStringLiteral("The module has no pages: %1").arg(ModuleMapPath(moduleCode));
+    } else if (!view) {
+        error = QStringLiteral("No page view to show %1").arg(path);
+    } else if (view->LoadPage(path, &error)) {
+        return true;
+    }
+    MsgBox(error);
+    return false;
+}
+
+bool LoadModuleMap(QString& page, const QString& moduleCode, QString& moduleTitle, bool toLast)
+{
+    const QString mapPath = page;
+    if (!readMap(mapPath, moduleTitle)) return false;
+    if (toLast) PageList().GoToLastPage();
+    return showCurrent(page, moduleCode);
+}
+
+bool LoadModuleMapAtTopic(QString& page, const QString& moduleCode, QString& moduleTitle, const QString& topicTitle)
+{
+    const QString mapPath = page;
+    if (!readMap(mapPath, moduleTitle)) return false;
+    PageList().GoToTopic(topicTitle);
+    return showCurrent(page, moduleCode);
+}
+
+bool LoadModuleMapAtPage(QString& page, const QString& moduleCode, QString& moduleTitle, const QString& pageName)
+{
+    if (pageName.isEmpty()) return true;
+    const QString mapPath = page;
+    if (!readMap(mapPath, moduleTitle)) return false;
+    PageList().SetPageAsCurrent(pageName);
+    const bool ok = showCurrent(page, moduleCode);
+    if (ok) SavedPosition.PageName.clear();
+    return ok;
+}
+
+} // namespace qm

@@ -1,0 +1,22 @@
+#pragma once
+#include <QString>
+
+namespace qm {
+
+// Opening a module: its page map goes into PageList, a page is chosen and its
+// file shown in the page view. On entry `page` holds the page map's path; on
+// return the name of the page shown. Each loader reports its first failure in
+// a message box (the platform's wording, with the file) and returns false.
+bool LoadModuleMap(QString& page, const QString& moduleCode, QString& moduleTitle, bool toLast);
+bool LoadModuleMapAtTopic(QString& page, const QString& moduleCode, QString& moduleTitle, const QString& topicTitle);
+bool LoadModuleMapAtPage(QString& page, const QString& moduleCode, QString& moduleTitle, const QString& pageName);
+
+// Paths of module content below AppPath.
+QString ModuleMapPath(const QString& moduleCode);
+QString PageFilePath(const QString& moduleCode, const QString& pageName);
+
+// Shows one page file of a module in the page view (no page-list change).
+// On failure reports it like the loaders and returns false.
+bool ShowPageFile(const QString& moduleCode, const QString& pageName);
+
+} // namespace qm

@@ -1,0 +1,178 @@
+#include "app/CourseSelection.h"
+#include "app/Globals.h"
+#include "support/TestDoubles.h"
+#include "ui/FormsCollection.h"
+#include "ui/PictureBox.h"
+#include "ui/SkinnedButtons.h"
+#include "ui/TextLabel.h"
+#include "ui/UiText.h"
+#include "ui/VbColor.h"
+
+#include <QComboBox>
+#include <QtTest>
+
+using namespace qm;
+
+namespace {
+void threeEntries()
+{
+    Courses.clear();
+    for (const char* name : {"Office Safety", "Privacy at Work", "All modules"}) {
+        CourseRecord c;
+        c.Name = QString::fromLatin1(name);
+        Courses.append(c);
+    }
+}
+
+CourseSelection& openChooser()
+{
+    CourseSelection& c = CourseSelection::instance();
+    if (!QTest::qWaitForWindowActive(&c)) qWarning("the chooser did not become active");
+    return c;
+}
+} // namespace
+
+class CourseChooserTest : public QObject {
+    Q_OBJECT
+private slots:
+    void listsEveryEntryWithNoSelection()
+    {
+        qmtest::TestEnvironment env(QM_PROGRAM_DIR);
+        threeEntries();
+        CourseSelection& c = openChooser();
+        QVERIFY(c.isVisible());
+        QCOMPARE(c.windowTitle(), GetResString(503));
+        QCOMPARE(c.CourseList->count(), 3);
+        QCOMPARE(c.CourseList->itemText(2), QString("All modules"));
+        QCOMPARE(c.CourseList->currentIndex(), -1);
+        QCOMPARE(c.Label1->text(), GetResString(200));
+        QCOMPARE(c.OKlbl->text(), GetResString(122));
+        QCOMPARE(c.Exit_btn->toolTip(), GetResString(103));
+    }
+
+    void okWaitsForASelection()
+    {
+        qmtest::TestEnvironment env(QM_PROGRAM_DIR);
+        threeEntries();
+        CourseSelection& c = openChooser();
+        QTest::qWait(150);
+        QVERIFY(!c.BeginCourse->isEnabled());
+        QCOMPARE(c.BeginCourse->skin(), QString("Button_Dis.jpg"));
+        QCOMPARE(c.OKlbl->foreColor(), kGrey);
+        // Enter with nothing selected and no caption black does nothing.
+        c.CourseList->setFocus();
+        QTest::keyRelease(&c, Qt::Key_Return);
+        QVERIFY(c.isLoaded());
+        QVERIFY(env.box.calls.isEmpty());
+
+        c.CourseList->setCurrentIndex(1);
+        QTRY_VERIFY_WITH_TIMEOUT(c.BeginCourse->isEnabled(), 500);
+        QCOMPARE(c.BeginCourse->skin(), QString("Button_Off.jpg"));
+        QCOMPARE(c.OKlbl->foreColor(), kWhite);
+        c.unload();
+    }
+
+    void highlightFollowsTheMouse()
+    {
+        qmtest::TestEnvironment env(QM_PROGRAM_DIR);
+        threeEntries();
+        CourseSelection& c = openChooser();
+        c.CourseList->setCurrentIndex(0);
+        QTRY_VERIFY_WITH_TIMEOUT(c.BeginCourse->isEnabled(), 500);
+
+        QTest::mouseMove(c.Cancel, QPoint(10, 10));
+        QTRY_COMPARE(c.Cancel->skin(), QString("Button_On.jpg"));
+        QCOMPARE(c.Cancellbl->foreColor(), kBlack);
+        QCOMPARE(c.Cancellbl->backColor(), kHighlightBack);
+        QCOMPARE(c.mousePointer(), 99);
+
+        QTest::mouseMove(c.BeginCourse, QPoint(10, 10));
+        QTRY_COMPARE(c.BeginCourse->skin(), QString("Button_On.jpg"));
+        QCOMPARE(c.OKlbl->foreColor(), kBlack);
+        QCOMPARE(c.OKlbl->backColor(), kHighlightBack);
+        QCOMPARE(c.Cancel->skin(), QString("Button_Off.jpg"));
+        QCOMPARE(c.Cancellbl->foreColor(), kWhite);
+        QCOMPARE(c.Cancellbl->backColor(), kNormalBack);
+        QCOMPARE(c.Exit_btn->skin(), QString("ExitButton_Off.jpg"));
+
+        QTest::mouseMove(c.Exit_btn, QPoint(5, 5));
+        QTRY_COMPARE(c.Exit_btn->skin(), QString("ExitButton_On.jpg"));
+        QCOMPARE(c.BeginCourse->skin(), QString("Button_Off.jpg"));
+        c.unload();
+    }
+
+    void focusingCancelKeepsADisabledOkGrey()
+    {
+        qmtest::TestEnvironment env(QM_PROGRAM_DIR);
+        threeEntries();
+        CourseSelection& c = openChooser();
+        QTest::qWait(150);
+        c.Cancel->setFocus();
+        QTRY_COMPARE(c.Cancel->skin(), QString("Button_On.jpg"));
+        QCOMPARE(c.BeginCourse->skin(), QString("Button_Dis.jpg"));
+        QCOMPARE(c.OKlbl->foreColor(), kGrey);
+        c.unload();
+    }
+
+    void escAndEnterOnExitCloseWithoutAMessage()
+    {
+        qmtest::TestEnvironment env(QM_PROGRAM_DIR);
+        threeEntries();
+        {
+            CourseSelection& c = openChooser();
+            QTest::keyRelease(&c, Qt::Key_Escape);
+            QVERIFY(!CourseSelection::loaded());
+        }
+        {
+            CourseSelection& c = openChooser();
+            c.Exit_btn->setFocus();
+            QTRY_COMPARE(c.Exit_btn->skin(), QString("ExitButton_On.jpg"));
+            QTest::keyRelease(&c, Qt::Key_Return);
+            QVERIFY(!CourseSelection::loaded());
+        }
+        {
+            CourseSelection& c = openChooser();
+            c.Cancel->setFocus();
+            QTRY_COMPARE(c.Cancellbl->foreColor(), kBlack);
+            QTest::keyRelease(&c, Qt::Key_Return);
+            QVERIFY(!CourseSelection::loaded());
+        }
+        QVERIFY(env.box.calls.isEmpty());
+        QVERIFY(!env.process.ends);
+    }
+
+    void anInactiveWindowStopsPolling()
+    {
+        qmtest::TestEnvironment env(QM_PROGRAM_DIR);
+        threeEntries();
+        CourseSelection& c = openChooser();
+        QTRY_VERIFY(c.buttons()->enablingTimer()->isActive());
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QTRY_VERIFY(!c.buttons()->enablingTimer()->isActive());
+        c.CourseList->setCurrentIndex(0);
+        QTest::qWait(250);
+        QVERIFY(!c.BeginCourse->isEnabled());
+        c.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&c));
+        QTRY_VERIFY_WITH_TIMEOUT(c.BeginCourse->isEnabled(), 500);
+        c.unload();
+    }
+
+    void noCatalogueEndsTheProgram()
+    {
+        qmtest::TestEnvironment env(QM_PROGRAM_DIR);
+        Courses.clear();
+        CourseSelection::instance();
+        QCOMPARE(env.box.calls.size(), 1);
+        QCOMPARE(env.box.lastText(), GetResString(529));
+        QCOMPARE(env.box.calls[0].title, QString("Veltrane_Quillmark_1.0"));
+        QCOMPARE(env.box.calls[0].style, 0);
+        QCOMPARE(env.process.ends, 1);
+    }
+};
+
+QTEST_MAIN(CourseChooserTest)
+#include "test_course_chooser.moc"

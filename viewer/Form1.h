@@ -1,0 +1,74 @@
+#pragma once
+#include "content/PageView.h"
+#include "ui/Form.h"
+
+#include <QTimer>
+
+namespace qm {
+
+class PictureBox;
+class TextControl;
+class TextLabel;
+
+// The main window of the learner's visit: the page view, the heading, the
+// course name, Exit and minimise, Next, Previous and Return.
+class Form1 : public SingleForm<Form1>, public PageView {
+    Q_OBJECT
+public:
+    Form1();
+    ~Form1() override;
+
+    // Navigation buttons.
+    void NextPage();
+    void PrevPage();
+    void Exit_Course();
+    void Exit_Pic_Click();
+
+    // Button looks used by the navigation, sign-in and test windows.
+    void SetNextButton(bool enabled, const QString& skin);
+    void SetPrevButton(bool enabled, const QString& skin);
+    void SetReturnButton(bool enabled, const QString& skin);
+    void DisableReturnButton();
+
+    // Seams for the slide-out menus, movies and tooltips, which come later.
+    void CloseAllMenus();
+    void RemoveMovieControl();
+    void BuildModuleMenu();
+    void BuildToolbarMenu();
+    void ShowToolTip(QWidget* control, int show, const QString& text);
+
+    // PageView: pages are shown in TXTextControl1.
+    bool LoadPage(const QString& path, QString* error) override;
+    void Refresh() override;
+
+    TextControl* TXTextControl1 = nullptr;
+    PictureBox* Picture2 = nullptr; // the window's background, container of the chrome
+    TextLabel* Label1 = nullptr;    // the heading
+    TextLabel* CourseNameLbl = nullptr;
+    PictureBox* Modules = nullptr;
+    TextLabel* ModLabel = nullptr;
+    PictureBox* toolBar_But = nullptr;
+    TextLabel* ToolLabel = nullptr;
+    PictureBox* Exit_Pic = nullptr;
+    PictureBox* Min_btn = nullptr;
+    PictureBox* NextBtn = nullptr;
+    PictureBox* Prev = nullptr;
+    PictureBox* Return_Btn = nullptr;
+    PictureBox* Picture1 = nullptr; // takes the focus away from the chrome
+    QTimer* Timer1 = nullptr;       // the exit-flag poll
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+    bool Form_QueryUnload(int unloadMode) override;
+    void Form_Activate() override;
+
+private:
+    void LoadMenuCaptions();
+    void Timer1_Timer();
+    void CourseNameLbl_Click();
+    void Min_btn_Click();
+    void buildControls();
+};
+
+} // namespace qm

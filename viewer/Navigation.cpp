@@ -1,0 +1,255 @@
+#include "viewer/Navigation.h"
+#include "app/Globals.h"
+#include "assessment/TestWindows.h"
+#include "content/LinkedList.h"
+#include "content/ModuleLoader.h"
+#include "platform/MessageBox.h"
+#include "ui/FormsCollection.h"
+#include "ui/UiText.h"
+#include "users/ProgressRecorder.h"
+#include "viewer/Form1.h"
+#include "viewer/ReturnStack.h"
+
+namespace qm {
+namespace {
+
+Form1* window() { return Form1::ifLoaded(); }
+
+void resetObjectMemory()
+{
+    LastTxObjectId = 0;
+    LastTxObjectIdSet = false;
+}
+
+void enableReturn()
+{
+    if (Form1* f = window()) f->SetReturnButton(true, QStringLiteral("ReturnOff.jpg"));
+}
+
+void removeMovies()
+{
+    if (Form1* f = window()) f->RemoveMovieControl();
+}
+
+bool isLastModule() { return CurModule >= CurrentCourse().Modules.size() - 1; }
+bool isFirstModule() { return CurModule <= 0; }
+
+// A module that cannot be opened leaves the learner where they were: the
+// position saved before the move is opened again, quietly.
+void restore(const PagePosition& at)
+{
+    if (at.ModuleIndex < 0 || at.ModuleIndex >= CurrentCourse().Modules.size()) return;
+    CurModule = at.ModuleIndex;
+    ModuleRecord& m = CurrentModule();
+    PageList().InitLinedList();
+    QString title;
+    if (!PageList().LoadExistingList(ModuleMapPath(m.Code), title)) return;
+    m.Title = title;
+    if (!at.PageName.isEmpty()) PageList().SetPageAsCurrent(at.PageName);
+}
+
+bool openModuleAt(int index, bool toLast)
+{
+    ModuleRecord& m = CurrentCourse().Modules[index];
+    QString page = ModuleMapPath(m.Code);
+    return LoadModuleMap(page, m.Code, m.Title, toLast);
+}
+
+} // namespace
+
+void UpdateHeadingAndProgress()
+{
+    if (!HasCurrentModule()) return;
+    const QString topic = PageList().GetCurrentPageTopName();
+    if (!topic.isEmpty()) {
+        if (Form1* f = window()) f->Label1->setText(CurrentModule().Title + QStringLiteral(" : ") + topic);
+    }
+    RecordVisit(CurrentModule().Code, topic);
+}
+
+void GoToNextPage()
+{
+    if (!HasCurrentModule()) return;
+    const PagePosition before = [] {
+        PagePosition p;
+        p.ModuleIndex = CurModule;
+        p.PageName = PageList().GetCurrentPageName();
+        return p;
+    }();
+    const QString next = PageList().GetNextPageName();
+    // Nowhere to go from the course's very last page: stay put.
+    if (next.isEmpty() && isLastModule()) return;
+
+    removeMovies();
+    PushReturnPosition();
+    enableReturn();
+
+    // A page or module that cannot be shown leaves the learner on the page
+    // they were on (the loaders have said why).
+    bool moved = false;
+    if (!next.isEmpty()) {
+        if (ShowPageFile(CurrentModule().Code, next)) {
+            if (Form1* f = window()) f->Refresh();
+            PageList().NextPage();
+            moved = true;
+        }
+    } else {
+        CurModule = qint16(CurModule + 1);
+        PageList().CleanUp();
+        PageList().InitLinedList();
+        moved = openModuleAt(CurModule, false);
+        if (!moved) restore(before);
+    }
+    UpdateHeadingAndProgress();
+
+    if (moved && PageList().GetCurrentPageTpye() == QLatin1String("Test")) {
+        if (!InitTest()) {
+            MsgBox(GetResString(539));
+        } else if (!IsFormLoadedByName(QStringLiteral("TestReview"))) {
+            TestPageName = PageList().GetCurrentPageName();
+            TestModuleCode = CurrentModule().Code;
+            NextPageAfterTest = PageList().GetNextPageName();
+            ShowTestWindowModal();
+        }
+    }
+    if (PageList().GetNextPageName().isEmpty() && isLastModule()) {
+        if (Form1* f = window()) f->SetNextButton(false, QStringLiteral("nextDis.jpg"));
+    }
+    resetObjectMemory();
+}
+
+void GoToPrevPage()
+{
+    if (!HasCurrentModule()) return;
+    // A guard against stepping back over test pages forever at the course's start.
+    for (int guard = 0; guard < 10000; ++guard) {
+        const QString prev = PageList().GetPrevPageName();
+        if (prev.isEmpty() && isFirstModule()) return; // the course's first page: stay put
+
+        const PagePosition before = [] {
+            PagePosition p;
+            p.ModuleIndex = CurModule;
+            p.PageName = PageList().GetCurrentPageName();
+            return p;
+        }();
+        removeMovies();
+        PushReturnPosition();
+        enableReturn();
+        if (!prev.isEmpty()) {
+            // A page that cannot be shown is skipped: the list still moves back.
+            ShowPageFile(CurrentModule().Code, prev);
+            PageList().PreviousPage();
+        } else {
+            CurModule = qint16(CurModule - 1);
+            PageList().CleanUp();
+            PageList().InitLinedList();
+            if (!openModuleAt(CurModule, true)) {
+                restore(before);
+                UpdateHeadingAndProgress();
+                resetObjectMemory();
+                return;
+            }
+        }
+        UpdateHeadingAndProgress();
+        if (PageList().GetPrevPageName().isEmpty() && isFirstModule()) {
+            if (Form1* f = window()) f->SetPrevButton(false, QStringLiteral("backDis.jpg"));
+        }
+        resetObjectMemory();
+        if (PageList().GetCurrentPageTpye() != QLatin1String("Test")) return;
+    }
+}
+
+void ApplyButtonStateRule()
+{
+    Form1* f = window();
+    if (!f || !HasCurrentModule()) return;
+    const bool noNext = PageList().GetNextPageName().isEmpty();
+    const bool noPrev = PageList().GetPrevPageName().isEmpty();
+    if (noNext && isLastModule()) {
+        f->SetNextButton(false, QStringLiteral("nextDis.jpg"));
+        f->SetPrevButton(true, QStringLiteral("PreviousOff.jpg"));
+    } else if (noPrev && isFirstModule()) {
+        f->SetNextButton(true, QStringLiteral("nextOff.jpg"));
+        f->SetPrevButton(false, QStringLiteral("backDis.jpg"));
+    } else {
+        f->SetNextButton(true, QStringLiteral("nextOff.jpg"));
+        f->SetPrevButton(true, QStringLiteral("PreviousOff.jpg"));
+    }
+}
+
+void GreyButtonsAtCourseEnds()
+{
+    Form1* f = window();
+    if (!f || !HasCurrentModule()) return;
+    if (isLastModule() && PageList().GetNextPageName().isEmpty())
+        f->SetNextButton(false, QStringLiteral("nextDis.jpg"));
+    if (isFirstModule() && PageList().GetPrevPageName().isEmpty())
+        f->SetPrevButton(false, QStringLiteral("backDis.jpg"));
+}
+
+void OpenModule(int moduleIndex)
+{
+    if (!HasCurrentModule() || moduleIndex < 0 || moduleIndex >= CurrentCourse().Modules.size()) return;
+    PushReturnPosition();
+    const PagePosition before = SavedPosition;
+    enableReturn();
+    CurModule = qint16(moduleIndex);
+    PageList().CleanUp();
+    PageList().InitLinedList();
+    removeMovies();
+    if (!openModuleAt(moduleIndex, false)) restore(before);
+    UpdateHeadingAndProgress();
+    ApplyButtonStateRule();
+    resetObjectMemory();
+}
+
+void OpenTopic(int moduleIndex, int, const QString& topicTitle)
+{
+    if (!HasCurrentModule() || moduleIndex < 0 || moduleIndex >= CurrentCourse().Modules.size()) return;
+    PushReturnPosition();
+    const PagePosition before = SavedPosition;
+    enableReturn();
+    CurModule = qint16(moduleIndex);
+    PageList().CleanUp();
+    PageList().InitLinedList();
+    removeMovies();
+    ModuleRecord& m = CurrentModule();
+    QString page = ModuleMapPath(m.Code);
+    if (!LoadModuleMapAtTopic(page, m.Code, m.Title, topicTitle)) restore(before);
+    UpdateHeadingAndProgress();
+    ApplyButtonStateRule();
+    resetObjectMemory();
+}
+
+void ReturnToSavedPage()
+{
+    if (ReturnStack.isEmpty()) return;
+    const PagePosition here = [] {
+        PagePosition p;
+        p.ModuleIndex = CurModule;
+        p.PageName = PageList().GetCurrentPageName();
+        return p;
+    }();
+    if (Form1* f = window()) f->Return_Btn->setSkin(QStringLiteral("ReturnOn.jpg"));
+    PageList().CleanUp();
+    PageList().InitLinedList();
+    removeMovies();
+    const PagePosition entry = PopReturnPosition();
+    if (entry.CourseIndex < 0 || entry.CourseIndex >= Courses.size()
+        || entry.ModuleIndex < 0 || entry.ModuleIndex >= Courses[entry.CourseIndex].Modules.size()) {
+        restore(here);
+        return;
+    }
+    CurModule = entry.ModuleIndex;
+    ModuleRecord& m = Courses[entry.CourseIndex].Modules[entry.ModuleIndex];
+    QString page = ModuleMapPath(m.Code);
+    // A position saved without a page reopens its module at the first page.
+    const bool ok = entry.PageName.isEmpty() ? LoadModuleMap(page, m.Code, m.Title, false)
+                                             : LoadModuleMapAtPage(page, m.Code, m.Title, entry.PageName);
+    if (!ok) restore(here);
+    UpdateHeadingAndProgress();
+    ApplyButtonStateRule();
+    resetObjectMemory();
+}
+
+} // namespace qm

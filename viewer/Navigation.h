@@ -1,0 +1,22 @@
+#pragma once
+#include <QString>
+
+namespace qm {
+
+// Moves the main window from page to page. Every move saves the position it
+// leaves, shows the new page, writes the heading, records the visit and sets
+// the Next, Previous and Return buttons.
+void GoToNextPage();
+void GoToPrevPage();
+void OpenModule(int moduleIndex);
+void OpenTopic(int moduleIndex, int topicIndex, const QString& topicTitle);
+void ReturnToSavedPage();
+void UpdateHeadingAndProgress();
+
+// Next and Previous by the position: greyed at the course's two ends.
+void ApplyButtonStateRule();
+// Greys Next or Previous where the position is the course's last or first
+// page; enables neither (sign-in and the start of the visit use it).
+void GreyButtonsAtCourseEnds();
+
+} // namespace qm
