@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Process.h"
 #include "ui/Controls.h"
+#include "ui/DialogLook.h"
 #include "ui/PictureBox.h"
 #include "ui/Pointer.h"
 #include "ui/ScaleForm.h"
@@ -18,20 +19,8 @@ namespace qm {
 
 CourseSelection::CourseSelection() : SingleForm<CourseSelection>(QStringLiteral("CourseSelection"))
 {
-    setFixedSize(420, 250);
-    setWindowTitle(RunCaption());
-    setStyleSheet(QStringLiteral("qm--CourseSelection { background-color: #EEF0FA; }"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xEE, 0xF0, 0xFA));
-    setPalette(pal);
-
-    Label2 = NewLabel(this, QStringLiteral("Label2"), QRect(20, 14, 340, 30));
-    QFont heading = Label2->font();
-    heading.setPointSize(heading.pointSize() + 5);
-    heading.setBold(true);
-    Label2->setFont(heading);
-    Label2->setForeColor(0x663333);
+    SetupDialog(this, QSize(420, 250));
+    Label2 = NewHeading(this, QStringLiteral("Label2"), -1, QRect(20, 14, 340, 30));
     Label1 = NewLabel(this, QStringLiteral("Label1"), QRect(20, 64, 380, 22));
     Exit_btn = NewPictureBox(this, QStringLiteral("Exit_btn"), QRect(384, 10, 26, 26));
 

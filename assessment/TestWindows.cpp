@@ -9,3 +9,10 @@ void ShowTestWindowModal() {}
 void UnloadTestWindows() {}
 
 } // namespace qm
+
+#include "assessment/StatusWindow.h"
+
+namespace qm {
+// The progress window is not built yet.
+void ShowStatusForm() {}
+} // namespace qm

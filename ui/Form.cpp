@@ -31,8 +31,11 @@ public:
         auto* key = static_cast<QKeyEvent*>(e);
         if (key->isAutoRepeat() && e->type() == QEvent::KeyRelease) return false;
         auto* form = qobject_cast<Form*>(w->window());
-        if (form && form->isLoaded() && form->keyPreview())
-            form->previewKey(e->type(), VbKeyCode(key), VbShiftState(key));
+        if (form && form->isLoaded() && form->keyPreview()) {
+            const QString text = key->text();
+            const int ascii = key->key() == Qt::Key_Tab ? 9 : (text.size() == 1 ? text[0].unicode() : 0);
+            return form->previewKey(e->type(), VbKeyCode(key), VbShiftState(key), ascii);
+        }
         return false;
     }
 
@@ -167,10 +170,14 @@ QWidget* Form::activeControl() const
     return focusWidget();
 }
 
-void Form::previewKey(QEvent::Type type, int keyCode, int shift)
+bool Form::previewKey(QEvent::Type type, int keyCode, int shift, int keyAscii)
 {
-    if (type == QEvent::KeyPress) Form_KeyDown(keyCode, shift);
-    else Form_KeyUp(keyCode, shift);
+    if (type == QEvent::KeyPress) {
+        Form_KeyDown(keyCode, shift);
+        return keyAscii != 0 && isLoaded() && Form_KeyPress(keyAscii);
+    }
+    Form_KeyUp(keyCode, shift);
+    return false;
 }
 
 void Form::closeEvent(QCloseEvent* e)

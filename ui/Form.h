@@ -56,7 +56,8 @@ public:
 
     // Called by the key-preview filter; public so that tests and the keyboard
     // hook can reach it.
-    void previewKey(QEvent::Type type, int keyCode, int shift);
+    // Returns true when the window consumed the key (only a key press can be).
+    bool previewKey(QEvent::Type type, int keyCode, int shift, int keyAscii);
 
 signals:
     void hiddenOrUnloaded();
@@ -71,6 +72,8 @@ protected:
     virtual void Form_Deactivate() {}
     virtual void Form_KeyDown(int /*keyCode*/, int /*shift*/) {}
     virtual void Form_KeyUp(int /*keyCode*/, int /*shift*/) {}
+    // A typed character (9 for Tab); return true to keep it from the control.
+    virtual bool Form_KeyPress(int /*keyAscii*/) { return false; }
     // The window's own background received a mouse move.
     virtual void Form_MouseMove() {}
 

@@ -225,7 +225,7 @@ bool SkinnedButtonSet::keyUp(int keyCode)
         }
         return false;
     }
-    if (keyCode == vbKeyEscape && exit_.action) {
+    if (keyCode == vbKeyEscape && escapeExits_ && exit_.action) {
         exit_.action();
         return true;
     }

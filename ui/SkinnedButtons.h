@@ -45,6 +45,8 @@ public:
     // its normal look; a line edit or text field also takes the field colours.
     void addOtherControl(QWidget* control);
     void setEnterOrder(const QList<PictureBox*>& order);
+    // Whether Esc runs the exit action (the default) or is left alone.
+    void setEscapeExits(bool on) { escapeExits_ = on; }
 
     // Called after the family's own focus handling, for a window's extras.
     std::function<void(QWidget* focused)> afterFocus;
@@ -91,6 +93,7 @@ private:
     QTimer timer_;
     std::function<void()> tick_;
     bool visibleOnly_ = false;
+    bool escapeExits_ = true;
 };
 
 // Colours a text field: focused black on 0xFFCCCC, otherwise white on 0xFF6666.

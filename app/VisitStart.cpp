@@ -1,0 +1,68 @@
+#include "app/VisitStart.h"
+#include "app/CourseSelection.h"
+#include "app/Globals.h"
+#include "assessment/StatusWindow.h"
+#include "content/LinkedList.h"
+#include "platform/MessageBox.h"
+#include "reference/GlossarySeam.h"
+#include "ui/Pointer.h"
+#include "users/SignIn.h"
+#include "users/UserLogin.h"
+#include "users/UserStore.h"
+#include "users/Welcome.h"
+#include "viewer/Form1.h"
+
+namespace qm {
+namespace {
+
+void resumeSignedInLearner(Form1& main)
+{
+    main.showModeless();
+    if (!CourseFileExists()) {
+        // First visit to this course: start at module 0, first page.
+        EnsureCourseFile();
+        return;
+    }
+    QString problem;
+    if (!ResumeAtBookmark(&problem)) {
+        MsgBox(problem, vbExclamation);
+        return;
+    }
+    ShowStatusForm();
+}
+
+void openSignIn(Form1& main, const QStringList& folders)
+{
+    main.showModeless();
+    if (folders.size() == 1) {
+        Welcome& w = Welcome::instance();
+        QString first, last, email, problem;
+        if (w.InitWelcomeForm(folders[0], first, last, email, &problem)) {
+            w.showModal(&main);
+            return;
+        }
+        // The one folder cannot be read: say so and let the learner choose.
+        w.unload();
+        MsgBox(problem, vbExclamation);
+    }
+    UserLogin::instance().showModal(&main);
+}
+
+} // namespace
+
+void StartLearnersVisit()
+{
+    if (CourseSelection* chooser = CourseSelection::ifLoaded()) chooser->unload();
+    QStringList folders;
+    qint16 count = 0;
+    GetUserList(folders, count);
+    SetScreenPointer(vbDefault);
+    BuildGlossaryViews();
+
+    Form1* main = Form1::ifLoaded();
+    if (!main) return; // the main window could not load its course
+    if (!UserFirstName.isEmpty()) resumeSignedInLearner(*main);
+    else openSignIn(*main, folders);
+}
+
+} // namespace qm

@@ -1,0 +1,5 @@
+#include "reference/GlossarySeam.h"
+
+namespace qm {
+void BuildGlossaryViews() {}
+} // namespace qm

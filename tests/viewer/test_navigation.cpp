@@ -1,0 +1,237 @@
+#include "app/Globals.h"
+#include "content/Catalogue.h"
+#include "content/LinkedList.h"
+#include "platform/TextControl.h"
+#include "support/CourseBuilder.h"
+#include "support/TestDoubles.h"
+#include "ui/PictureBox.h"
+#include "ui/TextLabel.h"
+#include "ui/UiText.h"
+#include "viewer/Form1.h"
+#include "viewer/Navigation.h"
+#include "viewer/ReturnStack.h"
+
+#include <QtTest>
+
+using namespace qm;
+using qmtest::CourseBuilder;
+using qmtest::PageSpec;
+
+namespace {
+
+// Three modules: two topic pages; four pages with a run of two tests; three pages.
+void buildCourse(CourseBuilder& b)
+{
+    b.module("MOD001", "First module", CourseBuilder::pages(2, "Intro"));
+    b.module("MOD002", "Second module",
+             {{"0001.txm", "Topic", "Rules"}, {"0002.txm", "Test"}, {"0003.txm", "Test"}, {"0004.txm", "Page"}});
+    b.module("MOD003", "Third module", CourseBuilder::pages(3, "Wrap"));
+    b.course("Course A", {"MOD001", "MOD002", "MOD003"});
+    b.writeRegistry();
+}
+
+Form1& openCourse()
+{
+    GetInstalledCourses();
+    CurCourse = 0;
+    Form1& f = Form1::instance();
+    f.showModeless();
+    return f;
+}
+
+QString shown(Form1& f) { return f.TXTextControl1->toPlainText().trimmed(); }
+QString here() { return CurrentModule().Code + ' ' + PageList().GetCurrentPageName(); }
+
+} // namespace
+
+class NavigationTest : public QObject {
+    Q_OBJECT
+private slots:
+    void nextCrossesIntoTheNextModule()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        Form1& f = openCourse();
+        QCOMPARE(here(), QString("MOD001 0001.txm"));
+        QCOMPARE(shown(f), CourseBuilder::pageText("MOD001", "0001.txm"));
+        QCOMPARE(f.CourseNameLbl->text(), QString("Course A"));
+        QVERIFY(!f.Return_Btn->isEnabled());
+
+        QTest::mouseClick(f.NextBtn, Qt::LeftButton);
+        QCOMPARE(here(), QString("MOD001 0002.txm"));
+        QCOMPARE(f.Label1->text(), QString("First module : Intro 2"));
+        QVERIFY(f.Prev->isEnabled());
+        QVERIFY(f.Return_Btn->isEnabled());
+        QCOMPARE(f.Return_Btn->skin(), QString("ReturnOff.jpg"));
+
+        f.NextPage();
+        QCOMPARE(here(), QString("MOD002 0001.txm"));
+        QCOMPARE(shown(f), CourseBuilder::pageText("MOD002", "0001.txm"));
+        QCOMPARE(f.Label1->text(), QString("Second module : Rules"));
+        QCOMPARE(ReturnStack.size(), 2);
+    }
+
+    void previousCrossesIntoThePreviousModuleAtItsLastPage()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        Form1& f = openCourse();
+        OpenModule(2);
+        QCOMPARE(here(), QString("MOD003 0001.txm"));
+        f.PrevPage();
+        QCOMPARE(here(), QString("MOD002 0004.txm"));
+        QCOMPARE(f.Label1->text(), QString("Second module : Rules"));
+        QVERIFY(f.NextBtn->isEnabled());
+    }
+
+    void stepsBackOverARunOfTestPages()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        Form1& f = openCourse();
+        OpenModule(1);
+        PageList().GoToLastPage();
+        ClearReturnStack();
+        f.PrevPage();
+        QCOMPARE(here(), QString("MOD002 0001.txm"));
+        QCOMPARE(shown(f), CourseBuilder::pageText("MOD002", "0001.txm"));
+        // One saved position per page stepped over: 0004, 0003 and 0002.
+        QCOMPARE(ReturnStack.size(), 3);
+        QCOMPARE(ReturnStack[1].PageName, QString("0003.txm"));
+        QVERIFY(env.box.calls.isEmpty()); // going back never starts a test
+    }
+
+    void buttonsGreyAtTheCourseEnds()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        Form1& f = openCourse();
+        OpenModule(2);
+        f.NextPage();
+        QVERIFY(f.NextBtn->isEnabled());
+        f.NextPage();
+        QCOMPARE(here(), QString("MOD003 0003.txm"));
+        QVERIFY(!f.NextBtn->isEnabled());
+        QCOMPARE(f.NextBtn->skin(), QString("nextDis.jpg"));
+        // A disabled button takes no clicks.
+        QTest::mouseClick(f.NextBtn, Qt::LeftButton);
+        QCOMPARE(here(), QString("MOD003 0003.txm"));
+
+        OpenModule(0);
+        QVERIFY(!f.Prev->isEnabled());
+        QCOMPARE(f.Prev->skin(), QString("backDis.jpg"));
+        QVERIFY(f.NextBtn->isEnabled());
+        f.NextPage();
+        f.PrevPage();
+        QCOMPARE(here(), QString("MOD001 0001.txm"));
+        QVERIFY(!f.Prev->isEnabled());
+        QCOMPARE(f.Prev->skin(), QString("backDis.jpg"));
+    }
+
+    void nextOntoATestPageWithoutItsTestFileSaysSo()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        Form1& f = openCourse();
+        OpenModule(1);
+        f.NextPage();
+        QCOMPARE(here(), QString("MOD002 0002.txm"));
+        QVERIFY(env.box.shown(GetResString(539)));
+    }
+
+    void returnStackHoldsAHundredAndOneEntries()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        openCourse();
+        ClearReturnStack();
+        PushReturnPosition();
+        QCOMPARE(ReturnStack.size(), 1);
+        for (int i = 1; i < 101; ++i) PushReturnPosition();
+        QCOMPARE(ReturnStack.size(), 101);
+        PageList().NextPage();
+        PushReturnPosition(); // the 102nd is dropped
+        QCOMPARE(ReturnStack.size(), 101);
+        QCOMPARE(ReturnStack.last().PageName, QString("0001.txm"));
+        QCOMPARE(SavedPosition.PageName, QString("0002.txm"));
+    }
+
+    void returnAfterAModuleJumpReopensThePageLeft()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        Form1& f = openCourse();
+        f.NextPage();
+        OpenModule(2);
+        QCOMPARE(here(), QString("MOD003 0001.txm"));
+        QCOMPARE(SavedPosition.ModuleTitle, QString("First module"));
+        QCOMPARE(SavedPosition.TopicTitle, QString("Intro 2"));
+        ReturnToSavedPage();
+        QCOMPARE(here(), QString("MOD001 0002.txm"));
+        QCOMPARE(shown(f), CourseBuilder::pageText("MOD001", "0002.txm"));
+        QVERIFY(f.Prev->isEnabled() && f.NextBtn->isEnabled());
+        ReturnToSavedPage();
+        QCOMPARE(here(), QString("MOD001 0001.txm"));
+        QVERIFY(!f.Return_Btn->isEnabled());
+        QCOMPARE(f.Return_Btn->skin(), QString("ReturnButtonDisabled.jpg"));
+        QVERIFY(!f.Prev->isEnabled());
+        // The tooltip still names the position saved last.
+        QCOMPARE(SavedPosition.ModuleTitle, QString("First module"));
+    }
+
+    void aMissingPageLeavesTheLearnerWhereTheyWere()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        QFile::remove(b.path() + "/MOD001/0002.txm");
+        qmtest::TestEnvironment env(b.path());
+        Form1& f = openCourse();
+        f.NextPage();
+        QCOMPARE(here(), QString("MOD001 0001.txm"));
+        QCOMPARE(shown(f), CourseBuilder::pageText("MOD001", "0001.txm"));
+        QCOMPARE(env.box.calls.size(), 1);
+        QVERIFY(env.box.lastText().contains("0002.txm"));
+    }
+
+    void aModuleWithoutItsPageMapIsNotEntered()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        Form1& f = openCourse();
+        QFile::remove(b.path() + "/MOD002/Map.txt");
+        f.NextPage();
+        f.NextPage();
+        QCOMPARE(here(), QString("MOD001 0002.txm"));
+        QVERIFY(env.box.lastText().contains("Map.txt"));
+        QCOMPARE(shown(f), CourseBuilder::pageText("MOD001", "0002.txm"));
+    }
+
+    void exitAnsweredNoChangesNothing()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        Form1& f = openCourse();
+        env.box.answer(vbNo);
+        f.Exit_Course();
+        QCOMPARE(env.box.lastText(), GetResString(124));
+        QCOMPARE(env.box.calls.last().title, GetResString(125));
+        QVERIFY(Form1::loaded());
+        QVERIFY(!ExitRequested);
+        env.box.answer(vbYes);
+        f.Exit_Course();
+        QVERIFY(ExitRequested);
+        QVERIFY(!Form1::loaded());
+    }
+};
+
+QTEST_MAIN(NavigationTest)
+#include "test_navigation.moc"

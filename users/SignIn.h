@@ -1,0 +1,26 @@
+#pragma once
+#include <QString>
+
+namespace qm {
+
+// The steps that signing in shares between the returning-user window, the
+// welcome window and the start of the visit.
+
+// Makes the learner of that folder the current learner from its User file.
+// False (with a reason for the learner) when the file is missing or unreadable.
+bool TakeLearnerFromFolder(const QString& folder, QString* problem);
+
+// Whether the current learner has a course file for the chosen course.
+bool CourseFileExists();
+
+// First visit to the chosen course: writes the bookmark at the page the main
+// window shows and records that visit. Does nothing when the course file exists.
+void EnsureCourseFile();
+
+// Reads the bookmark of the chosen course and shows that module and page in
+// the main window, with the heading, the visit record and the greyed buttons.
+// A bookmarked module the course no longer has keeps the current module.
+// False (with a reason) when the course file holds no bookmark.
+bool ResumeAtBookmark(QString* problem);
+
+} // namespace qm

@@ -1,0 +1,146 @@
+#include "users/UserLogin.h"
+#include "app/Globals.h"
+#include "assessment/StatusWindow.h"
+#include "platform/MessageBox.h"
+#include "ui/Controls.h"
+#include "ui/DialogLook.h"
+#include "ui/KeyCodes.h"
+#include "ui/PictureBox.h"
+#include "ui/Pointer.h"
+#include "ui/ScaleForm.h"
+#include "ui/SkinnedButtons.h"
+#include "ui/TextLabel.h"
+#include "ui/UiText.h"
+#include "ui/VbColor.h"
+#include "users/NewUserLogin.h"
+#include "users/SignIn.h"
+#include "users/UserStore.h"
+#include "viewer/Form1.h"
+
+#include <QComboBox>
+
+namespace qm {
+
+UserLogin::UserLogin() : SingleForm<UserLogin>(QStringLiteral("UserLogin"))
+{
+    SetupDialog(this, QSize(440, 330));
+    Label2[9] = NewHeading(this, QStringLiteral("Label2"), 9, QRect(20, 14, 360, 30));
+    Exit_btn = NewPictureBox(this, QStringLiteral("Exit_btn"), QRect(404, 10, 26, 26));
+
+    Label2[5] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 60, 400, 22), nullptr, 5);
+    Label2[8] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 86, 400, 22), nullptr, 8);
+    UserName_Cmb_3 = Place(this, new QComboBox(this), QStringLiteral("UserName_Cmb_3"), QRect(20, 112, 290, 28));
+    SetFieldLook(UserName_Cmb_3, false);
+    const auto signIn = NewSkinButton(this, QStringLiteral("SignIN_Btn_5"), QStringLiteral("Label2"), 2,
+                                      QRect(320, 110, 100, 32));
+    SignIN_Btn_5 = signIn.box;
+    Label2[2] = signIn.caption;
+
+    Label2[4] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 200, 290, 22), nullptr, 4);
+    const auto reg = NewSkinButton(this, QStringLiteral("Here_Btn_5"), QStringLiteral("Label2"), 1,
+                                   QRect(320, 194, 100, 32));
+    Here_Btn_5 = reg.box;
+    Label2[1] = reg.caption;
+    for (int i : {4, 5, 8}) Label2[i]->setForeColor(0x333333);
+
+    buttons_ = new SkinnedButtonSet(this);
+    buttons_->addButton(Here_Btn_5, Label2[1], QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
+                        QString(), [this] { Register(); });
+    buttons_->addButton(SignIN_Btn_5, Label2[2], QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
+                        QStringLiteral("Button_Dis.jpg"), [this] { SignIn(); });
+    buttons_->setExitButton(Exit_btn, QStringLiteral("ExitButton_On.jpg"), QStringLiteral("ExitButton_Off.jpg"),
+                            [this] { ExitLogin(); }, SkinnedButtonSet::ExitOnEnter::WhenTagIsOn);
+    buttons_->setEscapeExits(false);
+    buttons_->addOtherControl(UserName_Cmb_3);
+    buttons_->setEnablingTimer([this] { Timer1_Timer(); }, 100, true);
+    setTabOrder(UserName_Cmb_3, SignIN_Btn_5);
+    setTabOrder(SignIN_Btn_5, Here_Btn_5);
+    setTabOrder(Here_Btn_5, Exit_btn);
+}
+
+void UserLogin::Form_Load()
+{
+    setKeyPreview(true);
+    ScaleFormToScreen(*this);
+    Label2[9]->setText(GetResString(300));
+    Label2[4]->setText(GetResString(303));
+    Label2[5]->setText(GetResString(305));
+    Label2[8]->setText(GetResString(306));
+    Label2[1]->setText(GetResString(308));
+    Label2[2]->setText(GetResString(309));
+    Exit_btn->setToolTip(GetResString(103));
+
+    buttons_->showDisabled(SignIN_Btn_5);
+    QStringList names;
+    qint16 count = 0;
+    GetUserList(names, count);
+    UserName_Cmb_3->clear();
+    UserName_Cmb_3->addItems(names);
+    UserName_Cmb_3->setCurrentIndex(-1);
+    buttons_->showExit(false);
+    buttons_->showNormal(Here_Btn_5);
+}
+
+void UserLogin::Timer1_Timer()
+{
+    const bool present = !UserName_Cmb_3->currentText().isEmpty();
+    if (present) {
+        SignIN_Btn_5->setEnabled(true);
+        const quint32 c = Label2[2]->foreColor();
+        if (c == kGrey || c == kWhite) {
+            Label2[2]->setForeColor(kWhite);
+            SignIN_Btn_5->setSkin(QStringLiteral("Button_Off.jpg"));
+        }
+    } else {
+        buttons_->showDisabled(SignIN_Btn_5);
+    }
+}
+
+void UserLogin::SignIn()
+{
+    SignIN_Btn_5->setSkin(QStringLiteral("Button_Off.jpg"));
+    const int index = UserName_Cmb_3->currentIndex();
+    if (index < 0) return;
+    const QString folder = UserName_Cmb_3->itemText(index);
+    QString problem;
+    if (!TakeLearnerFromFolder(folder, &problem)) {
+        MsgBox(problem, vbExclamation);
+        return;
+    }
+    EnsureCourseFile();
+    if (!ResumeAtBookmark(&problem)) {
+        // Nobody is signed in until a bookmark could be read.
+        UserFirstName.clear();
+        UserLastName.clear();
+        UserEmail.clear();
+        MsgBox(problem, vbExclamation);
+        return;
+    }
+    unload();
+    ShowStatusForm();
+}
+
+void UserLogin::Register()
+{
+    Here_Btn_5->setSkin(QStringLiteral("Button_Off.jpg"));
+    NewUserLogin& reg = NewUserLogin::instance();
+    reg.InitNewUserForm();
+    reg.showModal(Form1::ifLoaded());
+}
+
+void UserLogin::ExitLogin()
+{
+    buttons_->showExit(false);
+    if (MsgBox(GetResString(124), vbYesNo, GetResString(125)) != vbYes) return;
+    unload();
+    ExitRequested = true;
+}
+
+void UserLogin::Form_KeyUp(int keyCode, int)
+{
+    if (keyCode == vbKeyReturn) buttons_->keyUp(keyCode);
+}
+
+void UserLogin::Form_MouseMove() { setMousePointer(vbDefault); }
+
+} // namespace qm

@@ -1,0 +1,154 @@
+#include "users/Welcome.h"
+#include "app/Globals.h"
+#include "assessment/StatusWindow.h"
+#include "content/LinkedList.h"
+#include "platform/MessageBox.h"
+#include "ui/Controls.h"
+#include "ui/DialogLook.h"
+#include "ui/KeyCodes.h"
+#include "ui/PictureBox.h"
+#include "ui/Pointer.h"
+#include "ui/ScaleForm.h"
+#include "ui/SkinnedButtons.h"
+#include "ui/TextLabel.h"
+#include "ui/UiText.h"
+#include "users/SignIn.h"
+#include "users/UserLogin.h"
+#include "viewer/Form1.h"
+
+namespace qm {
+
+Welcome::Welcome() : SingleForm<Welcome>(QStringLiteral("Welcome"))
+{
+    SetupDialog(this, QSize(440, 300));
+    Picture1 = NewPictureBox(this, QStringLiteral("Picture1"), QRect(0, 0, 440, 300));
+    Picture1->setBackColor(0xFAF0EE);
+    Picture1->lower();
+    connect(Picture1, &PictureBox::mouseMoved, this, [this] { setMousePointer(vbDefault); });
+    Label2[9] = NewHeading(this, QStringLiteral("Label2"), 9, QRect(20, 14, 360, 30));
+    Exit_btn = NewPictureBox(this, QStringLiteral("Exit_btn"), QRect(404, 10, 26, 26));
+    Label2[3] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 62, 400, 24), nullptr, 3);
+    QFont bold = Label2[3]->font();
+    bold.setBold(true);
+    bold.setPointSize(bold.pointSize() + 2);
+    Label2[3]->setFont(bold);
+    Welcome_lbl_1 = NewLabel(this, QStringLiteral("Welcome_lbl_1"), QRect(20, 90, 400, 24));
+    Welcome_lbl_1->setFont(bold);
+    Label2[8] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 130, 400, 22), nullptr, 8);
+    New_lbl_3 = NewLabel(this, QStringLiteral("New_lbl_3"), QRect(20, 154, 400, 22));
+    Label2[4] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 178, 400, 22), nullptr, 4);
+    Label2[2] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 202, 400, 1), nullptr, 2);
+    Label2[2]->hide(); // the short form of the sentence, kept for small screens
+    for (TextLabel* l : {Label2[3], Welcome_lbl_1, Label2[8], New_lbl_3, Label2[4]}) l->setForeColor(0x333333);
+
+    const auto signIn = NewSkinButton(this, QStringLiteral("SignIn_Btn_2"), QStringLiteral("Label2"), 0,
+                                      QRect(210, 240, 100, 32));
+    SignIn_Btn_2 = signIn.box;
+    Label2[0] = signIn.caption;
+    const auto sw = NewSkinButton(this, QStringLiteral("New_Btn_3"), QStringLiteral("Label2"), 1,
+                                  QRect(320, 240, 100, 32));
+    New_Btn_3 = sw.box;
+    Label2[1] = sw.caption;
+
+    buttons_ = new SkinnedButtonSet(this);
+    buttons_->addButton(SignIn_Btn_2, Label2[0], QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
+                        QString(), [this] { SignIn(); });
+    buttons_->addButton(New_Btn_3, Label2[1], QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
+                        QString(), [this] { SwitchId(); });
+    buttons_->setExitButton(Exit_btn, QStringLiteral("ExitButton_On.jpg"), QStringLiteral("ExitButton_Off.jpg"),
+                            [this] { ExitWelcome(); }, SkinnedButtonSet::ExitOnEnter::WhenTagIsOn);
+    buttons_->setEscapeExits(false);
+}
+
+void Welcome::Form_Load()
+{
+    setKeyPreview(true);
+    ScaleFormToScreen(*this);
+    Exit_btn->setToolTip(GetResString(103));
+    buttons_->showExit(false);
+    buttons_->showNormal(SignIn_Btn_2);
+    buttons_->showNormal(New_Btn_3);
+}
+
+bool Welcome::InitWelcomeForm(const QString& folder, QString& first, QString& last, QString& email, QString* problem)
+{
+    if (!TakeLearnerFromFolder(folder, problem)) return false;
+    first = UserFirstName;
+    last = UserLastName;
+    email = UserEmail;
+    EnsureCourseFile();
+    Label2[9]->setText(GetResString(150));
+    Label2[3]->setText(GetResString(151));
+    Label2[8]->setText(GetResString(152));
+    Label2[4]->setText(GetResString(153));
+    Label2[2]->setText(GetResString(154));
+    Label2[0]->setText(GetResString(155));
+    Label2[1]->setText(GetResString(156));
+    const QString name = first + ' ' + last;
+    Welcome_lbl_1->setText(name);
+    New_lbl_3->setText(name);
+    return true;
+}
+
+void Welcome::SignIn()
+{
+    setMousePointer(vbHourglass);
+    Label2[0]->setForeColor(0xFFFFFF);
+    SignIn_Btn_2->setSkin(QStringLiteral("Button_Off.jpg"));
+    QString problem;
+    if (!ResumeAtBookmark(&problem)) {
+        setMousePointer(vbDefault);
+        MsgBox(problem, vbExclamation);
+        return;
+    }
+    setMousePointer(vbDefault);
+    closingByCode_ = true;
+    unload();
+    ShowStatusForm();
+}
+
+void Welcome::SwitchId()
+{
+    closingByCode_ = true;
+    unload();
+    UserLogin::instance().showModal(Form1::ifLoaded());
+}
+
+void Welcome::ExitWelcome()
+{
+    buttons_->showExit(false);
+    if (MsgBox(GetResString(124), vbYesNo, GetResString(125)) != vbYes) return;
+    closingByCode_ = true;
+    unload();
+    ExitRequested = true;
+}
+
+bool Welcome::Form_QueryUnload(int unloadMode)
+{
+    if (unloadMode != vbFormControlMenu || closingByCode_) return false;
+    if (MsgBox(GetResString(124), vbYesNo, GetResString(125)) != vbYes) return true;
+    // Leaving the welcome by its close box leaves the course, as Exit does:
+    // otherwise the course would go on with nobody signed in.
+    ExitRequested = true;
+    return false;
+}
+
+void Welcome::Form_KeyUp(int keyCode, int)
+{
+    if (keyCode == vbKeyReturn) buttons_->keyUp(keyCode);
+}
+
+bool Welcome::Form_KeyPress(int keyAscii)
+{
+    if (keyAscii != 9) return false;
+    QWidget* active = activeControl();
+    const QString name = active ? active->objectName() : QString();
+    if (name == QLatin1String("SignIn_Btn_2")) New_Btn_3->setFocus(Qt::TabFocusReason);
+    else if (name == QLatin1String("New_Btn_3")) Exit_btn->setFocus(Qt::TabFocusReason);
+    else SignIn_Btn_2->setFocus(Qt::TabFocusReason); // from Exit_btn, Picture1 or nothing
+    return true;
+}
+
+void Welcome::Form_MouseMove() { setMousePointer(vbDefault); }
+
+} // namespace qm
