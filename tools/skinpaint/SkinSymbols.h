@@ -18,7 +18,7 @@ void DrawReturnArrow(QPainter& p, const QRectF& area, const QColor& color);
 void DrawCross(QPainter& p, const QRectF& area, const QColor& color);
 // A bar along the bottom of the area (minimise).
 void DrawBar(QPainter& p, const QRectF& area, const QColor& color);
-// A small chevron (menu scroll arrows, menu button markers).
+// A small triangle (menu scroll arrows, menu button and module row markers).
 void DrawChevron(QPainter& p, const QRectF& area, Direction dir, const QColor& color);
 // Three short lines (the toolbar button marker).
 void DrawMenuLines(QPainter& p, const QRectF& area, const QColor& color);
