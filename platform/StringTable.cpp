@@ -4,6 +4,10 @@
 #include <QFile>
 #include <algorithm>
 
+// The table is a resource of the static core library; a static library's
+// resources are registered only when something names them.
+static void InitStringTableResource() { Q_INIT_RESOURCE(resources); }
+
 namespace qm {
 
 bool StringTable::parse(const QString& text, QString* error)
@@ -55,6 +59,7 @@ QList<int> StringTable::ids() const
 const StringTable& AppStringTable()
 {
     static const StringTable table = [] {
+        InitStringTableResource();
         StringTable t;
         QFile f(QStringLiteral(":/resources/StringTable.txt"));
         QString error;
