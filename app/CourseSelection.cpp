@@ -19,20 +19,20 @@ namespace qm {
 
 CourseSelection::CourseSelection() : SingleForm<CourseSelection>(QStringLiteral("CourseSelection"))
 {
-    SetupDialog(this, QSize(420, 250));
-    Label2 = NewHeading(this, QStringLiteral("Label2"), -1, QRect(20, 14, 340, 30));
-    Label1 = NewLabel(this, QStringLiteral("Label1"), QRect(20, 64, 380, 22));
-    Exit_btn = NewPictureBox(this, QStringLiteral("Exit_btn"), QRect(384, 10, 26, 26));
+    SetupDialog(this, QSize(400, 300));
+    Label2 = NewHeading(this, QStringLiteral("Label2"), -1, QRect(12, 8, 340, 22));
+    Label1 = NewLabel(this, QStringLiteral("Label1"), QRect(20, 70, 360, 22));
+    Exit_btn = NewPictureBox(this, QStringLiteral("Exit_btn"), QRect(368, 6, 24, 24));
 
-    CourseList = Place(this, new QComboBox(this), QStringLiteral("CourseList"), QRect(20, 92, 380, 28));
+    CourseList = Place(this, new QComboBox(this), QStringLiteral("CourseList"), QRect(20, 98, 360, 28));
     SetFieldLook(CourseList, false);
 
     const auto ok = NewSkinButton(this, QStringLiteral("BeginCourse"), QStringLiteral("OKlbl"), -1,
-                                  QRect(190, 190, 100, 32));
+                                  QRect(180, 256, 100, 28));
     BeginCourse = ok.box;
     OKlbl = ok.caption;
     const auto cancel = NewSkinButton(this, QStringLiteral("Cancel"), QStringLiteral("Cancellbl"), -1,
-                                      QRect(300, 190, 100, 32));
+                                      QRect(288, 256, 100, 28));
     Cancel = cancel.box;
     Cancellbl = cancel.caption;
 

@@ -23,8 +23,8 @@ SkinButtonParts NewSkinButton(Form* form, const QString& boxName, const QString&
     SkinButtonParts parts;
     parts.box = NewPictureBox(form, boxName, rect, parent);
     if (!captionName.isEmpty()) {
-        // The caption sits on the middle band of the button, as on the skins.
-        const QRect band(rect.x() + 6, rect.y() + rect.height() / 2 - 9, rect.width() - 12, 18);
+        // The caption covers the face's middle and leaves its bevelled edges free.
+        const QRect band(rect.x() + 4, rect.y() + 4, rect.width() - 8, rect.height() - 8);
         parts.caption = NewLabel(form, captionName, band, parent, captionIndex);
         parts.caption->setAlignment(Qt::AlignCenter);
         parts.caption->setWordWrap(false);

@@ -9,9 +9,9 @@ class Form;
 class TextLabel;
 
 // The common look of the program's dialogs: a fixed size, the program's
-// caption and a pale background.
+// caption and the dialog background skin (a title band of 36 pixels on top).
 void SetupDialog(Form* form, const QSize& size);
-// A heading label in the dialogs' heading font.
+// The title label on the dialog's title band.
 TextLabel* NewHeading(Form* form, const QString& name, int index, const QRect& rect);
 
 } // namespace qm

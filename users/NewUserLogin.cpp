@@ -23,9 +23,9 @@ namespace qm {
 
 NewUserLogin::NewUserLogin() : SingleForm<NewUserLogin>(QStringLiteral("NewUserLogin"))
 {
-    SetupDialog(this, QSize(440, 300));
-    Label2[5] = NewHeading(this, QStringLiteral("Label2"), 5, QRect(20, 14, 400, 30));
-    const int left = 20, fieldLeft = 140, fieldWidth = 280;
+    SetupDialog(this, QSize(400, 300));
+    Label2[5] = NewHeading(this, QStringLiteral("Label2"), 5, QRect(12, 8, 370, 22));
+    const int left = 20, fieldLeft = 140, fieldWidth = 240;
     Label2[4] = NewLabel(this, QStringLiteral("Label2"), QRect(left, 70, 115, 24), nullptr, 4);
     LoginBox = Place(this, new QLineEdit(this), QStringLiteral("LoginBox"), QRect(fieldLeft, 68, fieldWidth, 28));
     Label2[3] = NewLabel(this, QStringLiteral("Label2"), QRect(left, 110, 115, 24), nullptr, 3);
@@ -39,11 +39,11 @@ NewUserLogin::NewUserLogin() : SingleForm<NewUserLogin>(QStringLiteral("NewUserL
     }
 
     const auto signIn = NewSkinButton(this, QStringLiteral("SignIn_Btn"), QStringLiteral("Label2"), 1,
-                                      QRect(210, 240, 100, 32));
+                                      QRect(180, 256, 100, 28));
     SignIn_Btn = signIn.box;
     Label2[1] = signIn.caption;
     const auto cancel = NewSkinButton(this, QStringLiteral("Cancel_Btn"), QStringLiteral("Label2"), 0,
-                                      QRect(320, 240, 100, 32));
+                                      QRect(288, 256, 100, 28));
     Cancel_Btn = cancel.box;
     Label2[0] = cancel.caption;
 

@@ -23,22 +23,22 @@ namespace qm {
 
 UserLogin::UserLogin() : SingleForm<UserLogin>(QStringLiteral("UserLogin"))
 {
-    SetupDialog(this, QSize(440, 330));
-    Label2[9] = NewHeading(this, QStringLiteral("Label2"), 9, QRect(20, 14, 360, 30));
-    Exit_btn = NewPictureBox(this, QStringLiteral("Exit_btn"), QRect(404, 10, 26, 26));
+    SetupDialog(this, QSize(400, 300));
+    Label2[9] = NewHeading(this, QStringLiteral("Label2"), 9, QRect(12, 8, 340, 22));
+    Exit_btn = NewPictureBox(this, QStringLiteral("Exit_btn"), QRect(368, 6, 24, 24));
 
-    Label2[5] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 60, 400, 22), nullptr, 5);
-    Label2[8] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 86, 400, 22), nullptr, 8);
-    UserName_Cmb_3 = Place(this, new QComboBox(this), QStringLiteral("UserName_Cmb_3"), QRect(20, 112, 290, 28));
+    Label2[5] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 52, 360, 22), nullptr, 5);
+    Label2[8] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 76, 360, 22), nullptr, 8);
+    UserName_Cmb_3 = Place(this, new QComboBox(this), QStringLiteral("UserName_Cmb_3"), QRect(20, 102, 360, 28));
     SetFieldLook(UserName_Cmb_3, false);
     const auto signIn = NewSkinButton(this, QStringLiteral("SignIN_Btn_5"), QStringLiteral("Label2"), 2,
-                                      QRect(320, 110, 100, 32));
+                                      QRect(280, 140, 100, 28));
     SignIN_Btn_5 = signIn.box;
     Label2[2] = signIn.caption;
 
-    Label2[4] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 200, 290, 22), nullptr, 4);
+    Label2[4] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 214, 360, 22), nullptr, 4);
     const auto reg = NewSkinButton(this, QStringLiteral("Here_Btn_5"), QStringLiteral("Label2"), 1,
-                                   QRect(320, 194, 100, 32));
+                                   QRect(280, 256, 100, 28));
     Here_Btn_5 = reg.box;
     Label2[1] = reg.caption;
     for (int i : {4, 5, 8}) Label2[i]->setForeColor(0x333333);

@@ -20,33 +20,32 @@ namespace qm {
 
 Welcome::Welcome() : SingleForm<Welcome>(QStringLiteral("Welcome"))
 {
-    SetupDialog(this, QSize(440, 300));
-    Picture1 = NewPictureBox(this, QStringLiteral("Picture1"), QRect(0, 0, 440, 300));
-    Picture1->setBackColor(0xFAF0EE);
+    SetupDialog(this, QSize(400, 300));
+    Picture1 = NewPictureBox(this, QStringLiteral("Picture1"), QRect(0, 36, 400, 264));
     Picture1->lower();
     connect(Picture1, &PictureBox::mouseMoved, this, [this] { setMousePointer(vbDefault); });
-    Label2[9] = NewHeading(this, QStringLiteral("Label2"), 9, QRect(20, 14, 360, 30));
-    Exit_btn = NewPictureBox(this, QStringLiteral("Exit_btn"), QRect(404, 10, 26, 26));
-    Label2[3] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 62, 400, 24), nullptr, 3);
+    Label2[9] = NewHeading(this, QStringLiteral("Label2"), 9, QRect(12, 8, 340, 22));
+    Exit_btn = NewPictureBox(this, QStringLiteral("Exit_btn"), QRect(368, 6, 24, 24));
+    Label2[3] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 52, 360, 24), nullptr, 3);
     QFont bold = Label2[3]->font();
     bold.setBold(true);
     bold.setPointSize(bold.pointSize() + 2);
     Label2[3]->setFont(bold);
-    Welcome_lbl_1 = NewLabel(this, QStringLiteral("Welcome_lbl_1"), QRect(20, 90, 400, 24));
+    Welcome_lbl_1 = NewLabel(this, QStringLiteral("Welcome_lbl_1"), QRect(20, 80, 360, 24));
     Welcome_lbl_1->setFont(bold);
-    Label2[8] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 130, 400, 22), nullptr, 8);
-    New_lbl_3 = NewLabel(this, QStringLiteral("New_lbl_3"), QRect(20, 154, 400, 22));
-    Label2[4] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 178, 400, 22), nullptr, 4);
-    Label2[2] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 202, 400, 1), nullptr, 2);
+    Label2[8] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 124, 360, 22), nullptr, 8);
+    New_lbl_3 = NewLabel(this, QStringLiteral("New_lbl_3"), QRect(20, 148, 360, 22));
+    Label2[4] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 172, 360, 22), nullptr, 4);
+    Label2[2] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 196, 360, 1), nullptr, 2);
     Label2[2]->hide(); // the short form of the sentence, kept for small screens
     for (TextLabel* l : {Label2[3], Welcome_lbl_1, Label2[8], New_lbl_3, Label2[4]}) l->setForeColor(0x333333);
 
     const auto signIn = NewSkinButton(this, QStringLiteral("SignIn_Btn_2"), QStringLiteral("Label2"), 0,
-                                      QRect(210, 240, 100, 32));
+                                      QRect(180, 256, 100, 28));
     SignIn_Btn_2 = signIn.box;
     Label2[0] = signIn.caption;
     const auto sw = NewSkinButton(this, QStringLiteral("New_Btn_3"), QStringLiteral("Label2"), 1,
-                                  QRect(320, 240, 100, 32));
+                                  QRect(288, 256, 100, 28));
     New_Btn_3 = sw.box;
     Label2[1] = sw.caption;
 

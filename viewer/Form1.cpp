@@ -31,47 +31,42 @@ Form1::~Form1()
 
 void Form1::buildControls()
 {
+    // The layout follows the main window's background skin: a title bar on
+    // top, the page in the middle and the navigation bar at the bottom.
     Picture2 = NewPictureBox(this, QStringLiteral("Picture2"), QRect(0, 0, 1024, 768));
     Picture2->setFocusPolicy(Qt::NoFocus);
-    Picture2->setBackColor(0xFAF3EE);
+    Picture2->setSkin(QStringLiteral("MainBackground.jpg"));
     QWidget* bg = Picture2;
-    auto* banner = NewPictureBox(this, QStringLiteral("Banner"), QRect(0, 0, 1024, 56), bg);
-    banner->setBackColor(0x993333);
-    banner->setFocusPolicy(Qt::NoFocus);
 
-    CourseNameLbl = NewLabel(this, QStringLiteral("CourseNameLbl"), QRect(20, 10, 860, 36), bg);
-    QFont big = CourseNameLbl->font();
-    big.setPointSize(18);
-    big.setBold(true);
-    CourseNameLbl->setFont(big);
-    CourseNameLbl->setForeColor(kWhite);
-    CourseNameLbl->setWordWrap(false);
-    connect(CourseNameLbl, &TextLabel::clicked, this, [this] { CourseNameLbl_Click(); });
-
-    Min_btn = NewPictureBox(this, QStringLiteral("Min_btn"), QRect(940, 12, 32, 32), bg);
-    Min_btn->setSkin(QStringLiteral("minimizeOff.jpg"));
-    connect(Min_btn, &PictureBox::clicked, this, [this] { Min_btn_Click(); });
-    Exit_Pic = NewPictureBox(this, QStringLiteral("Exit_Pic"), QRect(980, 12, 32, 32), bg);
-    Exit_Pic->setSkin(QStringLiteral("ExitButton_Off.jpg"));
-    connect(Exit_Pic, &PictureBox::clicked, this, [this] { Exit_Pic_Click(); });
-
-    Label1 = NewLabel(this, QStringLiteral("Label1"), QRect(20, 62, 984, 28), bg);
+    Label1 = NewLabel(this, QStringLiteral("Label1"), QRect(16, 8, 900, 22), bg);
     QFont heading = Label1->font();
     heading.setPointSize(13);
     heading.setBold(true);
     Label1->setFont(heading);
-    Label1->setForeColor(0x663333);
+    Label1->setForeColor(kWhite);
     Label1->setWordWrap(false);
     connect(Label1, &TextLabel::clicked, this, [this] { CloseAllMenus(); });
 
-    TXTextControl1 = Place(this, new TextControl(bg), QStringLiteral("TXTextControl1"), QRect(20, 96, 984, 590));
+    CourseNameLbl = NewLabel(this, QStringLiteral("CourseNameLbl"), QRect(16, 30, 900, 20), bg);
+    CourseNameLbl->setForeColor(0xFFE0E0);
+    CourseNameLbl->setWordWrap(false);
+    connect(CourseNameLbl, &TextLabel::clicked, this, [this] { CourseNameLbl_Click(); });
 
-    Modules = NewPictureBox(this, QStringLiteral("Modules"), QRect(20, 700, 150, 44), bg);
+    Min_btn = NewPictureBox(this, QStringLiteral("Min_btn"), QRect(956, 16, 24, 24), bg);
+    Min_btn->setSkin(QStringLiteral("minimizeOff.jpg"));
+    connect(Min_btn, &PictureBox::clicked, this, [this] { Min_btn_Click(); });
+    Exit_Pic = NewPictureBox(this, QStringLiteral("Exit_Pic"), QRect(988, 16, 24, 24), bg);
+    Exit_Pic->setSkin(QStringLiteral("ExitButton_Off.jpg"));
+    connect(Exit_Pic, &PictureBox::clicked, this, [this] { Exit_Pic_Click(); });
+
+    TXTextControl1 = Place(this, new TextControl(bg), QStringLiteral("TXTextControl1"), QRect(16, 66, 992, 636));
+
+    Modules = NewPictureBox(this, QStringLiteral("Modules"), QRect(12, 724, 140, 32), bg);
     Modules->setSkin(QStringLiteral("ModuleMenu_ButtonClosedOff.jpg"));
-    ModLabel = NewLabel(this, QStringLiteral("ModLabel"), QRect(30, 712, 130, 20), bg);
-    toolBar_But = NewPictureBox(this, QStringLiteral("toolBar_But"), QRect(180, 700, 150, 44), bg);
+    ModLabel = NewLabel(this, QStringLiteral("ModLabel"), QRect(20, 730, 96, 20), bg);
+    toolBar_But = NewPictureBox(this, QStringLiteral("toolBar_But"), QRect(160, 724, 140, 32), bg);
     toolBar_But->setSkin(QStringLiteral("ToolbarMenu_ClosedOff.jpg"));
-    ToolLabel = NewLabel(this, QStringLiteral("ToolLabel"), QRect(190, 712, 130, 20), bg);
+    ToolLabel = NewLabel(this, QStringLiteral("ToolLabel"), QRect(168, 730, 96, 20), bg);
     for (TextLabel* l : {ModLabel, ToolLabel}) {
         l->setAlignment(Qt::AlignCenter);
         l->setForeColor(kWhite);
@@ -81,17 +76,17 @@ void Form1::buildControls()
         l->setFont(f);
     }
 
-    Return_Btn = NewPictureBox(this, QStringLiteral("Return_Btn"), QRect(744, 700, 80, 44), bg);
-    Return_Btn->setSkin(QStringLiteral("ReturnButtonDisabled.jpg"));
-    Return_Btn->setEnabled(false);
-    connect(Return_Btn, &PictureBox::clicked, this, [] { ReturnToSavedPage(); });
-    Prev = NewPictureBox(this, QStringLiteral("Prev"), QRect(834, 700, 80, 44), bg);
+    Prev = NewPictureBox(this, QStringLiteral("Prev"), QRect(852, 724, 48, 32), bg);
     Prev->setSkin(QStringLiteral("previousOff.jpg"));
     connect(Prev, &PictureBox::mouseDown, this, [this] { CloseAllMenus(); });
     connect(Prev, &PictureBox::mouseUp, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton) PrevPage();
     });
-    NextBtn = NewPictureBox(this, QStringLiteral("NextBtn"), QRect(924, 700, 80, 44), bg);
+    Return_Btn = NewPictureBox(this, QStringLiteral("Return_Btn"), QRect(908, 724, 48, 32), bg);
+    Return_Btn->setSkin(QStringLiteral("ReturnButtonDisabled.jpg"));
+    Return_Btn->setEnabled(false);
+    connect(Return_Btn, &PictureBox::clicked, this, [] { ReturnToSavedPage(); });
+    NextBtn = NewPictureBox(this, QStringLiteral("NextBtn"), QRect(964, 724, 48, 32), bg);
     NextBtn->setSkin(QStringLiteral("nextOff.jpg"));
     connect(NextBtn, &PictureBox::mouseDown, this, [this] { CloseAllMenus(); });
     connect(NextBtn, &PictureBox::mouseUp, this, [this](Qt::MouseButton b) {
