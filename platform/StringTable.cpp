@@ -4,6 +4,10 @@
 #include <QFile>
 #include <algorithm>
 
+// The resource lives in a static library, whose object the linker would drop
+// as unreferenced; registering it here keeps the table in every program.
+static void registerStringTableResource() { Q_INIT_RESOURCE(resources); }
+
 namespace qm {
 
 bool StringTable::parse(const QString& text, QString* error)
@@ -55,6 +59,7 @@ QList<int> StringTable::ids() const
 const StringTable& AppStringTable()
 {
     static const StringTable table = [] {
+        registerStringTableResource();
         StringTable t;
         QFile f(QStringLiteral(":/resources/StringTable.txt"));
         QString error;
