@@ -1,0 +1,142 @@
+#include "assessment/TestFile.h"
+#include "platform/ContentPath.h"
+#include "platform/QuotedItems.h"
+#include "platform/TextFile.h"
+
+#include <limits>
+
+namespace qm {
+namespace {
+
+const QString kAnswerSeparator = QStringLiteral(">>");
+constexpr QChar kAuthorQuote(0x00AB); // « in Windows-1252 (byte 171)
+
+QString restoreQuotes(QString item)
+{
+    item.replace(kAuthorQuote, QChar('"'));
+    return item;
+}
+
+// Takes the part before the first ">>" off the front of rest; all of it when
+// there is none.
+QString takeNext(QString& rest)
+{
+    const qsizetype at = rest.indexOf(kAnswerSeparator);
+    QString part;
+    if (at >= 0) {
+        part = rest.left(at);
+        rest = rest.mid(at + kAnswerSeparator.size());
+    } else {
+        part = rest;
+        rest.clear();
+    }
+    return part;
+}
+
+void setReason(QString* reason, const QString& text)
+{
+    if (reason) *reason = text;
+}
+
+} // namespace
+
+QString TestFileName(const QString& moduleCode, const QString& pageName)
+{
+    if (pageName.size() < 4) return QString();
+    return moduleCode + QLatin1Char('_') + pageName.left(pageName.size() - 4) + QStringLiteral("TST");
+}
+
+QString TestFilePath(const QString& moduleCode, const QString& pageName)
+{
+    const QString name = TestFileName(moduleCode, pageName);
+    if (name.isEmpty()) return QString();
+    return ResolveContentPath(JoinPath(JoinPath(AppPath, moduleCode), name));
+}
+
+void ParseAnswers(const QString& texts, const QString& flags, QVector<AnswerRecord>& answers,
+                  int& correctCount)
+{
+    answers.clear();
+    QString t = texts;
+    QString f = flags;
+    while (!t.isEmpty()) {
+        AnswerRecord a;
+        a.Text = takeNext(t);
+        a.Flag = takeNext(f);
+        if (a.Flag == QLatin1String("1")) ++correctCount;
+        answers.append(a);
+    }
+}
+
+bool ParseTestText(const QString& text, QString& header, QVector<QuestionRecord>& questions,
+                   QString* reason)
+{
+    QuotedItemReader reader(text);
+    QString head;
+    if (!reader.next(head)) {
+        setReason(reason, QStringLiteral("The test file ends before its header."));
+        return false;
+    }
+    QVector<QuestionRecord> read;
+    while (!reader.atEnd()) {
+        const int number = int(read.size()) + 1;
+        QStringList items;
+        if (!reader.read(6, items)) {
+            setReason(reason, QStringLiteral("The test file ends in the middle of question %1.").arg(number));
+            return false;
+        }
+        QuestionRecord q;
+        q.Text = restoreQuotes(items[0]);
+        q.Explanation = restoreQuotes(items[3]);
+        q.ReviewCaption = restoreQuotes(items[4]);
+        q.ReviewLink = restoreQuotes(items[5]);
+        int correct = 0;
+        ParseAnswers(restoreQuotes(items[1]), items[2], q.Answers, correct);
+        q.CorrectCount = qint16(qMin(correct, int(std::numeric_limits<qint16>::max())));
+        // A question nobody can answer correctly would be shown and then always
+        // graded wrong; refuse the file so the author hears of it.
+        if (q.Answers.isEmpty()) {
+            setReason(reason, QStringLiteral("Question %1 of the test file has no answers.").arg(number));
+            return false;
+        }
+        if (q.CorrectCount == 0) {
+            setReason(reason, QStringLiteral("Question %1 of the test file has no correct answer.").arg(number));
+            return false;
+        }
+        read.append(q);
+    }
+    if (read.isEmpty()) {
+        setReason(reason, QStringLiteral("The test file holds no questions."));
+        return false;
+    }
+    header = head;
+    questions = read;
+    return true;
+}
+
+bool ReadTestFile(const QString& pageName, QString* reason)
+{
+    if (!HasCurrentModule()) {
+        setReason(reason, QStringLiteral("No module is open."));
+        return false;
+    }
+    const QString path = TestFilePath(CurrentModule().Code, pageName);
+    if (path.isEmpty()) {
+        setReason(reason, QStringLiteral("The page name \"%1\" is too short to name a test file.").arg(pageName));
+        return false;
+    }
+    QString text;
+    QString error;
+    if (!ReadContentText(path, text, &error)) {
+        setReason(reason, error);
+        return false;
+    }
+    QString why;
+    if (!ParseTestText(text, TestHeader, Questions, &why)) {
+        setReason(reason, QStringLiteral("%1 (%2)").arg(why, path));
+        return false;
+    }
+    return true;
+}
+
+} // namespace qm
