@@ -4,6 +4,11 @@
 #include <QFile>
 #include <algorithm>
 
+// The table is compiled into the core library, which is static: nothing else
+// refers to the resource's object file, so the linker would drop it unless
+// the resource is registered by name.
+static void registerCompiledResources() { Q_INIT_RESOURCE(resources); }
+
 namespace qm {
 
 bool StringTable::parse(const QString& text, QString* error)
@@ -56,6 +61,7 @@ const StringTable& AppStringTable()
 {
     static const StringTable table = [] {
         StringTable t;
+        registerCompiledResources();
         QFile f(QStringLiteral(":/resources/StringTable.txt"));
         QString error;
         if (!f.open(QIODevice::ReadOnly) || !t.parse(DecodeText(f.readAll()), &error))
