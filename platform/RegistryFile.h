@@ -14,13 +14,15 @@ namespace qm {
 // UTF-16LE with BOM). Only the HKEY_LOCAL_MACHINE hive is kept; key paths are
 // given below it with "\" separators ("SOFTWARE\Classes\..."). Key and value
 // names match without regard to case; subkeys enumerate in case-insensitive
-// alphabetical order.
+// alphabetical order. "[-HKEY_LOCAL_MACHINE\...]" deletes a key and "Name"=-
+// a value, as regedit does; the other hives are skipped.
 enum class RegType { String, ExpandString, MultiString, Binary, Dword, Qword, Other };
 
 struct RegValue {
     RegType type = RegType::String;
     QString text;     // String / ExpandString / MultiString (joined with NUL)
-    QByteArray bytes; // raw data of hex values (and of dword/qword, little endian)
+    QByteArray bytes; // the stored data: hex bytes as written, dword little endian,
+                      // "text" values as UTF-16LE with their terminating NUL
     quint64 number = 0; // Dword / Qword
 };
 
@@ -36,7 +38,7 @@ public:
     RegistryFile(RegistryFile&&) noexcept;
     RegistryFile& operator=(RegistryFile&&) noexcept;
 
-    // Parses the file. A malformed file is read as far as it is sound; every
+    // Parses the file (see above for the form). A malformed file is read as far as it is sound; every
     // problem is listed with its line number. Returns false when the file
     // cannot be read at all or has no valid header.
     bool loadFile(const QString& path);
@@ -51,6 +53,8 @@ public:
 private:
     struct Key;
     const Key* find(const QString& keyPath) const;
+    Key* makeKey(const QStringList& parts); // creates the parents too
+    void removeKey(const QStringList& parts);
     std::unique_ptr<Key> root_;
     QList<RegistryError> errors_;
 };

@@ -1,0 +1,45 @@
+#pragma once
+#include "content/CourseRecord.h"
+#include "content/RegistryAccess.h"
+
+#include <QString>
+#include <QVector>
+
+namespace qm {
+
+// Where the installed courses are listed, below HKEY_LOCAL_MACHINE.
+inline const QString kCatalogueRootKey = QStringLiteral("SOFTWARE\\Tovask\\Veltrane Quillmark 1.0");
+
+// Reads the whole catalogue into Courses. Runs before the main window sets
+// AppPath, so content is looked for in ProgramFolder(). When the root key holds
+// no course, string 526 is shown and EndProcess() is called (callers check
+// ProcessEndRequested()). A missing root key leaves Courses empty silently.
+void GetInstalledCourses();
+
+// Enumerates the course subkeys of rootPath into courses (see above); adds
+// "All modules" when more than one course was found.
+void EnumCourseKeys(MachineKey& root, const QString& rootPath, QVector<CourseRecord>& courses);
+
+// Builds one course's modules from its module string (6-character codes one
+// after the other). A module whose page map is missing or unreadable is left
+// out and clears allModulesPresent; later modules move up.
+void ParseModuleString(const QString& moduleString, QVector<ModuleRecord>& modules, const QString& courseName,
+                       bool& allModulesPresent);
+
+// Line 2 of the module's page map. False (title untouched) when the map is
+// missing or has fewer than two lines.
+bool GetModuleTitle(QString& title, const QString& code);
+
+// Fills the module's Topics from its page map, in page order. False when the
+// page map cannot be read as a whole (missing, too short, a malformed page line);
+// Topics is then left empty.
+bool GetModuleTopics(ModuleRecord& module);
+
+// Appends the "All modules" entry (string 139) gathering every module of the
+// first count courses, in order. Does nothing unless count > 1.
+void AddAllModulesCourse(QVector<CourseRecord>& courses, int count);
+
+// The page map of a module: "Map.txt" in the module's folder.
+QString ModuleMapPath(const QString& code);
+
+} // namespace qm

@@ -1,0 +1,273 @@
+#include "app/Globals.h"
+#include "content/Catalogue.h"
+#include "content/PlayerVersions.h"
+#include "content/RegistryAccess.h"
+#include "platform/Process.h"
+#include "support/TestDoubles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace qm;
+using qmtest::TestEnvironment;
+
+namespace {
+const QString kRoot = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tovask\\Veltrane Quillmark 1.0";
+
+// A registry section for one course, with its module string and RepNum line.
+QString courseSection(const QString& name, const QString& modules, const QString& repNum = "\"RepNum\"=\"1\"")
+{
+    return kRoot + "\\" + name + "\\Modules]\r\n\"ModuleString\"=\"" + modules + "\"\r\n" + repNum + "\r\n\r\n";
+}
+} // namespace
+
+class CatalogueTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> dir;
+
+    void write(const QString& relative, const QByteArray& bytes)
+    {
+        const QString path = dir->filePath(relative);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    void writeRegistry(const QString& sections)
+    {
+        write("Registry.reg", ("Windows Registry Editor Version 5.00\r\n\r\n" + sections).toUtf8());
+    }
+    // A module folder whose page map has one topic page named after the code.
+    void writeModule(const QString& code, const QString& title)
+    {
+        write(code + "/Map.txt", ("x\r\n" + title + "\r\ny\r\n0001.txm*Topic*" + code + " intro\r\n0002.txm*Page\r\n").toUtf8());
+    }
+    QStringList codes(const CourseRecord& c)
+    {
+        QStringList out;
+        for (const ModuleRecord& m : c.Modules) out << m.Code;
+        return out;
+    }
+
+private slots:
+    void init() { dir = std::make_unique<QTemporaryDir>(); }
+
+    void twoCoursesGatherAllModules()
+    {
+        TestEnvironment env(dir->path());
+        for (const char* code : {"AAA001", "AAA002", "BBB001", "BBB002", "BBB003"}) writeModule(code, QString("Title ") + code);
+        // Listed out of order: the registry enumerates alphabetically.
+        writeRegistry(courseSection("Course B", "BBB001BBB002BBB003", "\"RepNum\"=hex:02,00")
+                      + courseSection("Course A", "AAA001AAA002"));
+        GetInstalledCourses();
+
+        QCOMPARE(Courses.size(), 3);
+        QCOMPARE(Courses[0].Name, QString("Course A"));
+        QCOMPARE(Courses[1].Name, QString("Course B"));
+        QCOMPARE(Courses[2].Name, QString("All modules"));
+        QCOMPARE(codes(Courses[0]), QStringList({"AAA001", "AAA002"}));
+        QCOMPARE(Courses[0].RepNum, QString("1"));
+        QCOMPARE(Courses[1].RepNum, QString("2"));
+        QVERIFY(Courses[0].AllModulesPresent && Courses[1].AllModulesPresent);
+
+        const CourseRecord& all = Courses[2];
+        QCOMPARE(codes(all), QStringList({"AAA001", "AAA002", "BBB001", "BBB002", "BBB003"}));
+        QCOMPARE(all.RepNum, QString());
+        QVERIFY(!all.AllModulesPresent);
+        QCOMPARE(all.Modules[3].CourseName, QString("Course B"));
+        QCOMPARE(all.Modules[3].Title, QString("Title BBB002"));
+        QCOMPARE(all.Modules[3].Topics, QStringList({"BBB002 intro"}));
+        QVERIFY(env.box.calls.isEmpty());
+        QVERIFY(!ProcessEndRequested());
+    }
+
+    void oneCourseHasNoAllModulesEntry()
+    {
+        TestEnvironment env(dir->path());
+        writeModule("AAA001", "Only");
+        writeRegistry(courseSection("Solo", "AAA001"));
+        GetInstalledCourses();
+        QCOMPARE(Courses.size(), 1);
+        QCOMPARE(Courses[0].Name, QString("Solo"));
+        QCOMPARE(Courses[0].Modules[0].Title, QString("Only"));
+        QCOMPARE(Courses[0].Modules[0].CourseName, QString("Solo"));
+    }
+
+    void missingOrBrokenModulesAreLeftOut()
+    {
+        TestEnvironment env(dir->path());
+        writeModule("M00001", "One");
+        writeModule("M00003", "Three");
+        writeModule("M00005", "Five");
+        write("M00004/Map.txt", "x\r\nFour\r\ny\r\n0001.txm*Topic*Start\r\nno star here\r\n"); // malformed page line
+        write("M00006/Map.txt", "x\r\nSix\r\n");                                              // too short for pages
+        write("M00007/Map.txt", "x\r\nSeven\r\ny\r\n");                                       // no pages: kept
+        writeRegistry(courseSection("Course", "M00001M00002M00003M00004M00005M00006M00007")
+                      + courseSection("Clean", "M00001"));
+        GetInstalledCourses();
+        QCOMPARE(codes(Courses[0]), QStringList({"M00001"}));
+        QVERIFY(Courses[0].AllModulesPresent);
+        const CourseRecord& c = Courses[1];
+        QCOMPARE(c.Name, QString("Course"));
+        QCOMPARE(codes(c), QStringList({"M00001", "M00003", "M00005", "M00007"}));
+        QCOMPARE(c.Modules[1].Title, QString("Three"));
+        QVERIFY(c.Modules[3].Topics.isEmpty());
+        QVERIFY(!c.AllModulesPresent);
+    }
+
+    void topicsComeInPageOrderAndNamesIgnoreCase()
+    {
+        TestEnvironment env(dir->path());
+        write("ABC123/MAP.TXT", "x\r\nSafety\r\ny\r\n0001.txm*Topic*Hazards\r\n0002.txm*Page\r\n"
+                                "0003.txm*Topic*Ladders\r\n0004.txm*Test\r\n0005.txm*Topic*Hazards\r\n");
+        writeRegistry(courseSection("Course", "abc123"));
+        GetInstalledCourses();
+        QCOMPARE(Courses.size(), 1);
+        const ModuleRecord& m = Courses[0].Modules.value(0);
+        QCOMPARE(m.Code, QString("abc123"));
+        QCOMPARE(m.Title, QString("Safety"));
+        QCOMPARE(m.Topics, QStringList({"Hazards", "Ladders", "Hazards"}));
+    }
+
+    void moduleStringEdges()
+    {
+        TestEnvironment env(dir->path());
+        writeModule("AAA001", "One");
+        writeModule("AB", "Short");
+        QVector<ModuleRecord> modules;
+        bool present = true;
+        ParseModuleString("AAA001AB", modules, "C", present); // a short last code is taken as it is
+        QCOMPARE(modules.size(), 2);
+        QCOMPARE(modules[1].Code, QString("AB"));
+        QVERIFY(present);
+
+        modules.clear();
+        ParseModuleString("", modules, "C", present);
+        QVERIFY(modules.isEmpty());
+        QVERIFY(present);
+
+        // A code that would leave the program folder has no page map there.
+        write("Map.txt", "x\r\nOutside\r\ny\r\n");
+        ParseModuleString("../AAA001", modules, "C", present);
+        QCOMPARE(modules.size(), 0);
+        QVERIFY(!present);
+
+        QString title = "unchanged";
+        QVERIFY(!GetModuleTitle(title, "NOPE00"));
+        QCOMPARE(title, QString("unchanged"));
+    }
+
+    void courseWithoutModulesKey()
+    {
+        TestEnvironment env(dir->path());
+        writeRegistry(kRoot + "\\Empty]\r\n\r\n" + courseSection("Blank", ""));
+        GetInstalledCourses();
+        QCOMPARE(Courses.size(), 3);
+        QCOMPARE(Courses[0].Name, QString("Blank"));
+        QCOMPARE(Courses[1].Name, QString("Empty"));
+        QVERIFY(Courses[1].Modules.isEmpty());
+        QCOMPARE(Courses[1].RepNum, QString());
+        QVERIFY(Courses[1].AllModulesPresent);
+        QVERIFY(Courses[2].Modules.isEmpty());
+    }
+
+    void rootWithoutCoursesEndsTheProgram()
+    {
+        TestEnvironment env(dir->path());
+        writeRegistry(kRoot + "]\r\n\"Version\"=\"1.0\"\r\n");
+        GetInstalledCourses();
+        QVERIFY(Courses.isEmpty());
+        QCOMPARE(env.box.calls.size(), 1);
+        QCOMPARE(env.box.calls[0].text,
+                 QString("The Veltrane Quillmark has not detected any installed courses or modules."));
+        QCOMPARE(env.box.calls[0].style, int(vbOKOnly));
+        QCOMPARE(env.box.calls[0].title, QString("Veltrane_Quillmark_1.0"));
+        QCOMPARE(env.process.ends, 1);
+        QVERIFY(ProcessEndRequested());
+    }
+
+    void missingOrUnusableRegistryLeavesCoursesEmpty_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("present");
+        QTest::newRow("no file") << QByteArray() << false;
+        QTest::newRow("empty file") << QByteArray() << true;
+        QTest::newRow("not a registry file") << QByteArray("hello\r\nworld\r\n") << true;
+        QTest::newRow("other key only") << QByteArray("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Other]\r\n") << true;
+    }
+    void missingOrUnusableRegistryLeavesCoursesEmpty()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, present);
+        TestEnvironment env(dir->path());
+        if (present) write("Registry.reg", file);
+        GetInstalledCourses();
+        QVERIFY(Courses.isEmpty());
+        QVERIFY(env.box.calls.isEmpty());
+        QVERIFY(!ProcessEndRequested());
+    }
+
+    void repNumValueTypes_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("text") << "\"RepNum\"=\"12\"" << "12";
+        QTest::newRow("two bytes") << "\"RepNum\"=hex:0c,00" << "12";
+        QTest::newRow("negative") << "\"RepNum\"=hex:ff,ff" << "-1";
+        QTest::newRow("high byte") << "\"RepNum\"=hex:00,01" << "256";
+        QTest::newRow("dword") << "\"RepNum\"=dword:0000000c" << "";
+        QTest::newRow("more than two bytes") << "\"RepNum\"=hex:0c,00,7f,01" << "12";
+        QTest::newRow("one byte") << "\"RepNum\"=hex:ff" << "255";
+        QTest::newRow("no bytes") << "\"RepNum\"=hex:" << "";
+        QTest::newRow("text up to NUL") << "\"RepNum\"=hex(1):31,00,32,00,00,00,33,00,00,00" << "12";
+        QTest::newRow("expand string") << "\"RepNum\"=hex(2):31,00,00,00" << "";
+        QTest::newRow("missing") << "\"Other\"=\"5\"" << "";
+    }
+    void repNumValueTypes()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, expected);
+        TestEnvironment env(dir->path());
+        writeModule("AAA001", "One");
+        writeRegistry(courseSection("Course", "AAA001", line));
+        MachineKey key;
+        QCOMPARE(ReadMachineValue(key, "SOFTWARE\\Tovask\\Veltrane Quillmark 1.0\\Course\\Modules", "RepNum"), expected);
+        QVERIFY(!key.open);
+        GetInstalledCourses();
+        QCOMPARE(Courses[0].RepNum, expected);
+    }
+
+    void keysThatDoNotOpenReadEmpty()
+    {
+        TestEnvironment env(dir->path());
+        writeRegistry("[HKEY_LOCAL_MACHINE\\K]\r\n@=\"default\"\r\n");
+        MachineKey key;
+        QCOMPARE(ReadMachineValue(key, "K\\Missing", ""), QString());
+        QCOMPARE(ReadMachineValue(key, "k", ""), QString("default"));
+        QVERIFY(!OpenMachineKey("Missing", key));
+        QCOMPARE(QueryValueString(key, ""), QString());
+        QString name;
+        QVERIFY(!EnumMachineSubKey(key, 0, name));
+    }
+
+    void playerVersions()
+    {
+        TestEnvironment env(dir->path());
+        writeRegistry("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\MediaPlayer.MediaPlayer\\CurVer]\r\n"
+                      "@=\"MediaPlayer.MediaPlayer.1\"\r\n"
+                      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\SWCtl.SWCtl]\r\n@=\"no CurVer below\"\r\n");
+        QString media;
+        GetMediaPlayerVersion(media);
+        QCOMPARE(media, QString("MediaPlayer.MediaPlayer.1"));
+        QString flash;
+        GetFlashVersion(flash);
+        QCOMPARE(flash, QString());
+        QString shockwave = "as passed";
+        GetShockwaveVersion(shockwave);
+        QCOMPARE(shockwave, QString("as passed"));
+    }
+};
+
+QTEST_GUILESS_MAIN(CatalogueTest)
+#include "test_catalogue.moc"
