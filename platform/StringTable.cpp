@@ -4,6 +4,10 @@
 #include <QFile>
 #include <algorithm>
 
+// The resource lives in the static core library, whose registration object
+// the linker drops unless something refers to it.
+static void initStringTableResource() { Q_INIT_RESOURCE(resources); }
+
 namespace qm {
 
 bool StringTable::parse(const QString& text, QString* error)
@@ -56,6 +60,7 @@ const StringTable& AppStringTable()
 {
     static const StringTable table = [] {
         StringTable t;
+        initStringTableResource();
         QFile f(QStringLiteral(":/resources/StringTable.txt"));
         QString error;
         if (!f.open(QIODevice::ReadOnly) || !t.parse(DecodeText(f.readAll()), &error))

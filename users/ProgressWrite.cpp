@@ -1,5 +1,4 @@
 #include "content/LinkedList.h"
-#include "platform/QuotedItems.h"
 #include "users/CourseFile.h"
 #include "users/LearnerText.h"
 #include "users/ProgressRecords.h"
@@ -33,17 +32,22 @@ bool setBookmark(const QString& path, const QString& moduleCode, const QString& 
     return WriteCourseFile(path, content, error);
 }
 
-// Adds one record line after what the file holds. A file that is missing or
-// blank starts with the bookmark line, so that it reads back as a course file.
+// Adds one record line after what the file holds. A file without a bookmark
+// line (missing, blank, or hand-edited) gets one, so that it reads back as a
+// course file; otherwise the text is kept as it is and the line added.
 bool appendRecord(const QString& path, const QStringList& record, const QString& bookmarkModule, QString* error)
 {
     QString text;
     if (QFileInfo::exists(path) && !ReadLearnerText(path, text, error)) return false;
-    if (text.trimmed().isEmpty()) {
-        text = QuotedItemLine({bookmarkModule, currentPageName()});
-    } else if (!text.endsWith('\n') && !text.endsWith('\r')) {
-        text += QStringLiteral("\r\n");
+    CourseFileContent content = ParseCourseFile(text);
+    if (!content.HasBookmark) {
+        content.HasBookmark = true;
+        content.BookmarkModule = bookmarkModule;
+        content.BookmarkPage = currentPageName();
+        content.Records.append(record);
+        return WriteCourseFile(path, content, error);
     }
+    if (!text.endsWith('\n') && !text.endsWith('\r')) text += QStringLiteral("\r\n");
     text += FormatProgressRecord(record);
     return WriteLearnerText(path, text, error);
 }

@@ -33,7 +33,8 @@ bool makeFolder(const QString& path, QString* error)
 {
     const QFileInfo info(path);
     if (info.isDir()) return true;
-    if (info.exists() || !QDir().mkdir(path)) {
+    // mkpath: a fresh account may not have its data home folder yet.
+    if (info.exists() || !QDir().mkpath(path)) {
         setError(error, QStringLiteral("Path/File access error: %1").arg(path));
         return false;
     }
