@@ -1,0 +1,78 @@
+#include "users/CourseFile.h"
+#include "platform/QuotedItems.h"
+#include "platform/TextFile.h"
+#include "users/LearnerText.h"
+
+namespace qm {
+namespace {
+bool isBlankLine(const QString& line)
+{
+    for (const QChar c : line)
+        if (!c.isSpace() && c != QChar(0x1A)) return false;
+    return true;
+}
+
+QStringList lineItems(const QString& line)
+{
+    QStringList items;
+    QuotedItemReader reader(line);
+    QString item;
+    while (reader.next(item)) items.append(item);
+    return items;
+}
+
+QStringList toRecord(QStringList items)
+{
+    while (items.size() < kProgressItems) items.append(QString());
+    return items.mid(0, kProgressItems);
+}
+} // namespace
+
+CourseFileContent ParseCourseFile(const QString& text)
+{
+    CourseFileContent content;
+    bool first = true;
+    for (const QString& line : SplitLines(text)) {
+        if (isBlankLine(line)) continue;
+        const QStringList items = lineItems(line);
+        if (first) {
+            first = false;
+            if (items.size() <= 2) {
+                content.HasBookmark = items.size() == 2 && !items[0].isEmpty() && !items[1].isEmpty();
+                if (content.HasBookmark) {
+                    content.BookmarkModule = items[0];
+                    content.BookmarkPage = items[1];
+                }
+                continue;
+            }
+        }
+        content.Records.append(toRecord(items));
+    }
+    return content;
+}
+
+QString FormatProgressRecord(QStringList record) { return QuotedItemLine(toRecord(std::move(record))); }
+
+QString FormatCourseFile(const CourseFileContent& content)
+{
+    QString text;
+    if (content.HasBookmark) text += QuotedItemLine({content.BookmarkModule, content.BookmarkPage});
+    for (const QStringList& record : content.Records) text += FormatProgressRecord(record);
+    return text;
+}
+
+bool ReadCourseFile(const QString& path, CourseFileContent& content, QString* error)
+{
+    content = CourseFileContent();
+    QString text;
+    if (!ReadLearnerText(path, text, error)) return false;
+    content = ParseCourseFile(text);
+    return true;
+}
+
+bool WriteCourseFile(const QString& path, const CourseFileContent& content, QString* error)
+{
+    return WriteLearnerText(path, FormatCourseFile(content), error);
+}
+
+} // namespace qm

@@ -1,0 +1,53 @@
+#include "users/CourseFile.h"
+#include "users/ProgressRecords.h"
+#include "users/UserFiles.h"
+#include "users/UserPaths.h"
+
+namespace qm {
+namespace {
+bool fileHoldsRecord(const QString& path, const QString& moduleCode)
+{
+    CourseFileContent content;
+    if (!FileExists(path) || !ReadCourseFile(path, content)) return false;
+    for (const QStringList& record : content.Records)
+        if (record[0] == moduleCode) return true;
+    return false;
+}
+
+// Every entry but the last, which is "All modules".
+qint16 realCourseCount() { return qint16(qMax(0, int(Courses.size()) - 1)); }
+} // namespace
+
+bool ProgressRecordExists(const QString& moduleCode, const QString& folderName, qint16& courseIndex)
+{
+    if (AllModulesMode) return FindRecordInAllCourseFiles(moduleCode, folderName, courseIndex);
+    return FindRecordInCourseFile(moduleCode, folderName);
+}
+
+bool FindRecordInCourseFile(const QString& moduleCode, const QString& folderName)
+{
+    return fileHoldsRecord(CourseFilePath(folderName, CurCourse), moduleCode);
+}
+
+bool FindRecordInAllCourseFiles(const QString& moduleCode, const QString& folderName, qint16& courseIndex)
+{
+    for (qint16 i = 0; i < realCourseCount(); ++i) {
+        if (fileHoldsRecord(CourseFilePath(folderName, i), moduleCode)) {
+            courseIndex = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<qint16> FindCourseOfModule(const QString& moduleCode)
+{
+    for (qint16 i = 0; i < realCourseCount(); ++i)
+        for (const ModuleRecord& module : Courses[i].Modules)
+            if (module.Code == moduleCode) return i;
+    return std::nullopt;
+}
+
+bool HasCourseFile(const QString& folderName) { return FileExists(CourseFilePath(folderName, CurCourse)); }
+
+} // namespace qm

@@ -1,0 +1,146 @@
+#include "users/UserFiles.h"
+#include "app/Globals.h"
+#include "platform/QuotedItems.h"
+#include "ui/NameChecks.h"
+#include "users/LearnerText.h"
+#include "users/UserPaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace qm {
+namespace {
+void setError(QString* error, const QString& text)
+{
+    if (error) *error = text;
+}
+
+bool namesUsable(const QString& first, const QString& last, const QString& email, QString* error)
+{
+    if (IsRefusedNameText(first) || IsRefusedNameText(last)) {
+        setError(error, QStringLiteral("The name cannot be used as a folder name"));
+        return false;
+    }
+    if (email.contains('"') || HasControlChars(email)) {
+        setError(error, QStringLiteral("The e-mail address cannot be stored"));
+        return false;
+    }
+    return true;
+}
+
+bool makeFolder(const QString& path, QString* error)
+{
+    const QFileInfo info(path);
+    if (info.isDir()) return true;
+    // mkpath: a fresh account may not have its data home folder yet.
+    if (info.exists() || !QDir().mkpath(path)) {
+        setError(error, QStringLiteral("Path/File access error: %1").arg(path));
+        return false;
+    }
+    return true;
+}
+} // namespace
+
+bool FileExists(const QString& path)
+{
+    if (path.isEmpty()) return false;
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir();
+}
+
+bool CreateUserProfile(const QString& firstName, const QString& lastName, const QString& email, QString* error)
+{
+    if (!namesUsable(firstName, lastName, email, error)) return false;
+    const QString folder = UserFolderName(firstName, lastName);
+    if (!makeFolder(ProductFolderPath(), error) || !makeFolder(UserDataRootPath(), error)
+        || !makeFolder(UserFolderPath(folder), error))
+        return false;
+    if (!WriteLearnerText(UserFilePath(folder), QuotedItemLine({firstName, lastName, email}), error))
+        return false;
+    UserFirstName = firstName;
+    UserLastName = lastName;
+    UserEmail = email;
+    return true;
+}
+
+QStringList GetUserList()
+{
+    const QDir root(UserDataRootPath());
+    if (!root.exists()) return {};
+    return root.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+}
+
+void GetUserList(QStringList& names, qint16& count)
+{
+    names = GetUserList();
+    count = qint16(names.size());
+}
+
+bool IsNameRegistered(const QString& firstName, const QString& lastName, const QString& exceptFolder)
+{
+    const QString wanted = UserFolderName(firstName, lastName);
+    for (const QString& folder : GetUserList()) {
+        if (folder == exceptFolder) continue;
+        if (folder.compare(wanted, Qt::CaseInsensitive) == 0) return true;
+    }
+    return false;
+}
+
+bool UpdateUserProfile(const QString& firstName, const QString& lastName, const QString& email, QString* error)
+{
+    const QString oldFolder = CurrentUserFolderName();
+    if (!UserFolderExists(oldFolder)) {
+        setError(error, QStringLiteral("No learner is signed in"));
+        return false;
+    }
+    if (!namesUsable(firstName, lastName, email, error)) return false;
+    const QString newFolder = UserFolderName(firstName, lastName);
+    const bool rename = newFolder != oldFolder;
+    const QString newPath = UserFolderPath(newFolder);
+    if (rename && QFileInfo::exists(newPath)) {
+        setError(error, QStringLiteral("File already exists: %1").arg(newPath));
+        return false;
+    }
+
+    const QString userFile = UserFilePath(oldFolder);
+    QString oldText;
+    const bool hadFile = ReadLearnerText(userFile, oldText);
+    if (!WriteLearnerText(userFile, QuotedItemLine({firstName, lastName, email, QString(), QString()}), error))
+        return false;
+    if (rename && !QDir().rename(UserFolderPath(oldFolder), newPath)) {
+        // The User file must keep naming its folder, or the next sign-in
+        // would write into a folder of the new name.
+        if (hadFile) WriteLearnerText(userFile, oldText);
+        else QFile::remove(userFile);
+        setError(error, QStringLiteral("Path/File access error: %1").arg(newPath));
+        return false;
+    }
+    UserFirstName = firstName;
+    UserLastName = lastName;
+    UserEmail = email;
+    return true;
+}
+
+bool ReadUserFile(const QString& folderName, QString& firstName, QString& lastName, QString& email, QString* error)
+{
+    QString text;
+    if (!ReadLearnerText(UserFilePath(folderName), text, error)) return false;
+    QuotedItemReader reader(text);
+    QStringList items;
+    reader.read(3, items);
+    if (items.size() < 2) {
+        setError(error, QStringLiteral("The User file is incomplete: %1").arg(UserFilePath(folderName)));
+        return false;
+    }
+    if (UserFolderName(items[0], items[1]) != folderName) {
+        setError(error, QStringLiteral("The User file names another learner: %1").arg(UserFilePath(folderName)));
+        return false;
+    }
+    firstName = items[0];
+    lastName = items[1];
+    email = items.value(2);
+    return true;
+}
+
+} // namespace qm

@@ -1,0 +1,44 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace qm {
+
+// True when path names an existing file (a folder does not count).
+bool FileExists(const QString& path);
+
+// Creates the product folder, the user-data root and the learner's folder as
+// far as they are missing (an existing folder is reused), writes the User file
+// (first, last, e-mail) and makes the learner the current one. Refuses names
+// that cannot be a folder name or items that would not read back. On failure
+// returns false with the reason in error; the current learner is unchanged.
+bool CreateUserProfile(const QString& firstName, const QString& lastName, const QString& email,
+                       QString* error = nullptr);
+
+// The learner folders of the user-data root (plain files are ignored), in
+// name order without regard to case. Empty when the root does not exist.
+void GetUserList(QStringList& names, qint16& count);
+QStringList GetUserList();
+
+// True when an existing learner folder other than exceptFolder has the name
+// first & " " & last, compared without regard to case (on the system the data
+// was first kept on, such names were one folder).
+bool IsNameRegistered(const QString& firstName, const QString& lastName,
+                      const QString& exceptFolder = QString());
+
+// Rewrites the current learner's User file with five items (first, last,
+// e-mail, "", "") and gives the folder the new name. Nothing is changed when
+// nobody is signed in, the names are refused, a folder of the new name already
+// exists, or a write fails; when the rename fails the old User file is put
+// back. Unchanged names skip the rename. Returns false with the reason.
+bool UpdateUserProfile(const QString& firstName, const QString& lastName, const QString& email,
+                       QString* error = nullptr);
+
+// Reads the first three items of a learner folder's User file. Returns false
+// with the reason when the file is missing, unreadable, holds fewer than two
+// items, or names a learner other than the folder's (the data would otherwise
+// go to another folder). A missing e-mail item reads as empty.
+bool ReadUserFile(const QString& folderName, QString& firstName, QString& lastName, QString& email,
+                  QString* error = nullptr);
+
+} // namespace qm

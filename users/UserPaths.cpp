@@ -1,0 +1,53 @@
+#include "users/UserPaths.h"
+#include "app/Globals.h"
+#include "platform/ProgramFolder.h"
+
+#include <QFileInfo>
+
+namespace qm {
+namespace {
+QString dataDrive()
+{
+    QString root = AppDrive.isEmpty() ? DataHomeRoot() : AppDrive;
+    if (!root.endsWith('/')) root += '/';
+    return root;
+}
+} // namespace
+
+QString ProductFolderPath() { return dataDrive() + QStringLiteral("Veltrane Quillmark 1.0"); }
+
+QString UserDataRootPath() { return ProductFolderPath() + QStringLiteral("/UserData"); }
+
+QString UserFolderName(const QString& firstName, const QString& lastName)
+{
+    return firstName + ' ' + lastName;
+}
+
+QString CurrentUserFolderName()
+{
+    if (UserFirstName.isEmpty() && UserLastName.isEmpty()) return QString();
+    return UserFolderName(UserFirstName, UserLastName);
+}
+
+QString UserFolderPath(const QString& folderName) { return UserDataRootPath() + '/' + folderName; }
+
+// No learner, no file: an empty folder name must never lead into the root.
+QString UserFilePath(const QString& folderName)
+{
+    if (folderName.isEmpty()) return QString();
+    return UserFolderPath(folderName) + QStringLiteral("/User");
+}
+
+QString CourseFilePath(const QString& folderName, int courseIndex)
+{
+    if (folderName.isEmpty() || courseIndex < 0 || courseIndex >= Courses.size()) return QString();
+    return UserFolderPath(folderName) + '/' + Courses[courseIndex].Name;
+}
+
+bool UserFolderExists(const QString& folderName)
+{
+    if (folderName.isEmpty()) return false;
+    return QFileInfo(UserFolderPath(folderName)).isDir();
+}
+
+} // namespace qm

@@ -1,0 +1,27 @@
+#pragma once
+#include <QString>
+
+namespace qm {
+
+// Where the user store keeps its files. All paths are built from the data
+// root: AppDrive when it is set, else the XDG data home, followed by
+// "Veltrane Quillmark 1.0/UserData". Learner files use exact names.
+
+QString ProductFolderPath();   // <root>/Veltrane Quillmark 1.0
+QString UserDataRootPath();    // <root>/Veltrane Quillmark 1.0/UserData
+
+// A learner's folder name: first name, one blank, last name.
+QString UserFolderName(const QString& firstName, const QString& lastName);
+// The signed-in learner's folder name; empty when nobody is signed in.
+QString CurrentUserFolderName();
+
+QString UserFolderPath(const QString& folderName);
+// The User file and the course file of Courses[courseIndex]; empty when the
+// folder name is empty or the index is out of range.
+QString UserFilePath(const QString& folderName);
+QString CourseFilePath(const QString& folderName, int courseIndex);
+
+// True when the learner folder exists as a folder (not a file).
+bool UserFolderExists(const QString& folderName);
+
+} // namespace qm
