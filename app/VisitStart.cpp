@@ -8,7 +8,7 @@
 #include "ui/Pointer.h"
 #include "users/SignIn.h"
 #include "users/UserLogin.h"
-#include "users/UserStore.h"
+#include "users/UserFiles.h"
 #include "users/Welcome.h"
 #include "viewer/Form1.h"
 

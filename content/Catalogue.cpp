@@ -18,11 +18,6 @@ bool isFolderName(const QString& code)
 }
 } // namespace
 
-QString ModuleMapPath(const QString& code)
-{
-    return JoinPath(JoinPath(ProgramFolder(), code), QStringLiteral("Map.txt"));
-}
-
 void GetInstalledCourses()
 {
     Courses.clear();

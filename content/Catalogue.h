@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVector>
 
+#include "content/ModuleLoader.h"
+
 namespace qm {
 
 // Where the installed courses are listed, below HKEY_LOCAL_MACHINE.
@@ -39,7 +41,6 @@ bool GetModuleTopics(ModuleRecord& module);
 // first count courses, in order. Does nothing unless count > 1.
 void AddAllModulesCourse(QVector<CourseRecord>& courses, int count);
 
-// The page map of a module: "Map.txt" in the module's folder.
-QString ModuleMapPath(const QString& code);
+
 
 } // namespace qm

@@ -4,6 +4,7 @@
 #include "content/PageView.h"
 #include "platform/ContentPath.h"
 #include "platform/MessageBox.h"
+#include "platform/ProgramFolder.h"
 
 namespace qm {
 namespace {
@@ -30,11 +31,16 @@ bool showCurrent(QString& page, const QString& moduleCode)
 
 } // namespace
 
-QString ModuleMapPath(const QString& moduleCode) { return JoinPath(AppPath, moduleCode + QStringLiteral("/Map.txt")); }
+QString ContentRoot() { return AppPath.isEmpty() ? ProgramFolder() : AppPath; }
+
+QString ModuleMapPath(const QString& moduleCode)
+{
+    return JoinPath(ContentRoot(), moduleCode + QStringLiteral("/Map.txt"));
+}
 
 QString PageFilePath(const QString& moduleCode, const QString& pageName)
 {
-    return JoinPath(AppPath, moduleCode + '/' + pageName);
+    return JoinPath(ContentRoot(), moduleCode + '/' + pageName);
 }
 
 bool ShowPageFile(const QString& moduleCode, const QString& pageName)

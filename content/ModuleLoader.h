@@ -11,7 +11,10 @@ bool LoadModuleMap(QString& page, const QString& moduleCode, QString& moduleTitl
 bool LoadModuleMapAtTopic(QString& page, const QString& moduleCode, QString& moduleTitle, const QString& topicTitle);
 bool LoadModuleMapAtPage(QString& page, const QString& moduleCode, QString& moduleTitle, const QString& pageName);
 
-// Paths of module content below AppPath.
+// The root of the content: AppPath once a course started, the program
+// folder before.
+QString ContentRoot();
+// Paths of module content below it.
 QString ModuleMapPath(const QString& moduleCode);
 QString PageFilePath(const QString& moduleCode, const QString& pageName);
 

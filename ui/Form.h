@@ -88,6 +88,7 @@ protected:
 
 private:
     void attachOwner(QWidget* owner, bool modal);
+    void bringToFront();
     QList<QObject*> controls_;
     bool loaded_ = false;
     bool unloading_ = false;

@@ -14,7 +14,7 @@
 #include "ui/UiText.h"
 #include "ui/VbColor.h"
 #include "users/UserLogin.h"
-#include "users/UserStore.h"
+#include "users/Registration.h"
 #include "viewer/Form1.h"
 
 #include <QLineEdit>
@@ -108,20 +108,21 @@ void NewUserLogin::Timer1_Timer()
 void NewUserLogin::SignIn()
 {
     SignIn_Btn->setSkin(QStringLiteral("Button_Off.jpg"));
-    RegistrationInput input{LoginBox->text(), LastNameBox->text(), EMailBox->text()};
-    const RegistrationVerdict verdict = CheckRegistration(input);
+    const RegistrationCheck check = CheckRegistration(LoginBox->text(), LastNameBox->text(), EMailBox->text());
     // The boxes show the names as far as the checks trimmed them.
-    LoginBox->setText(input.first);
-    LastNameBox->setText(input.last);
-    if (!verdict.ok) {
-        MsgBox(verdict.text, vbExclamation, verdict.title);
+    LoginBox->setText(check.firstName);
+    LastNameBox->setText(check.lastName);
+    if (!check.ok()) {
+        MsgBox(check.message.text(), vbExclamation, check.message.title());
         setMousePointer(vbDefault);
         return;
     }
-    CreateUserProfile(input.first, input.last, input.email);
-    WriteUserBookmark();
-    SaveProgressRecord(CurrentModule().Code, PageList().GetCurrentPageTopName(), UserFirstName, UserLastName,
-                       QStringList(8, QString()), QString());
+    // Folders, User file, bookmark at the page shown and the visit record.
+    if (!RegisterLearner(check.firstName, check.lastName, EMailBox->text())) {
+        MsgBox(GetResString(546), vbExclamation, GetResString(547));
+        setMousePointer(vbDefault);
+        return;
+    }
     if (Form1* f = Form1::ifLoaded()) f->SetPrevButton(false, QStringLiteral("backDis.jpg"));
     setMousePointer(vbDefault);
     unload();

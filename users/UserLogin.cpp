@@ -14,7 +14,7 @@
 #include "ui/VbColor.h"
 #include "users/NewUserLogin.h"
 #include "users/SignIn.h"
-#include "users/UserStore.h"
+#include "users/UserFiles.h"
 #include "viewer/Form1.h"
 
 #include <QComboBox>

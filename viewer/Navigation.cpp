@@ -6,7 +6,9 @@
 #include "platform/MessageBox.h"
 #include "ui/FormsCollection.h"
 #include "ui/UiText.h"
-#include "users/ProgressRecorder.h"
+#include "users/ProgressRecords.h"
+#include "ui/PictureBox.h"
+#include "ui/TextLabel.h"
 #include "viewer/Form1.h"
 #include "viewer/ReturnStack.h"
 
@@ -64,7 +66,8 @@ void UpdateHeadingAndProgress()
     if (!topic.isEmpty()) {
         if (Form1* f = window()) f->Label1->setText(CurrentModule().Title + QStringLiteral(" : ") + topic);
     }
-    RecordVisit(CurrentModule().Code, topic);
+    // Nothing is written while nobody is signed in.
+    SaveProgressRecord(CurrentModule().Code, topic, UserFirstName, UserLastName);
 }
 
 void GoToNextPage()

@@ -67,7 +67,7 @@ private slots:
         env.screen.info = {1024, 768, 15, 15};
         Main();
         QVERIFY(!env.box.shown(GetResString(532)));
-        QFile::remove(stale.fileName());
+        ReleaseRunningInstance();
     }
 
     void screenQuestionNamesTheSizeAndNoEnds()

@@ -1,0 +1,60 @@
+#include "users/SignIn.h"
+#include "app/Globals.h"
+#include "content/LinkedList.h"
+#include "content/ModuleLoader.h"
+#include "ui/UiText.h"
+#include "users/ProgressRecords.h"
+#include "users/UserFiles.h"
+#include "users/UserPaths.h"
+#include "viewer/Form1.h"
+#include "viewer/Navigation.h"
+
+namespace qm {
+
+bool TakeLearnerFromFolder(const QString& folder, QString* problem)
+{
+    QString first, last, email;
+    if (!ReadUserFile(folder, first, last, email)) {
+        if (problem) *problem = GetResString(548);
+        return false;
+    }
+    UserFirstName = first;
+    UserLastName = last;
+    UserEmail = email;
+    return true;
+}
+
+bool CourseFileExists() { return HasCourseFile(CurrentUserFolderName()); }
+
+void EnsureCourseFile()
+{
+    if (CourseFileExists() || !HasCurrentModule()) return;
+    WriteUserBookmark();
+    SaveProgressRecord(CurrentModule().Code, PageList().GetCurrentPageTopName(), UserFirstName, UserLastName);
+}
+
+bool ResumeAtBookmark(QString* problem)
+{
+    QString code, page;
+    if (!ReadCourseBookmark(CurrentUserFolderName(), code, page)) {
+        if (problem) *problem = GetResString(549);
+        return false;
+    }
+    const QVector<ModuleRecord>& modules = CurrentCourse().Modules;
+    for (int i = 0; i < modules.size(); ++i) {
+        if (modules[i].Code == code) {
+            CurModule = qint16(i);
+            break;
+        }
+    }
+    if (!HasCurrentModule()) return false;
+    if (Form1* f = Form1::ifLoaded()) f->RemoveMovieControl();
+    ModuleRecord& m = CurrentModule();
+    QString mapPath = ModuleMapPath(m.Code);
+    LoadModuleMapAtPage(mapPath, m.Code, m.Title, page);
+    UpdateHeadingAndProgress();
+    GreyButtonsAtCourseEnds();
+    return true;
+}
+
+} // namespace qm
