@@ -1,0 +1,277 @@
+#include "app/Globals.h"
+#include "app/CourseStart.h"
+#include "app/SplashScreen.h"
+#include "content/Catalogue.h"
+#include "content/LinkedList.h"
+#include "support/CourseBuilder.h"
+#include "support/ModalDriver.h"
+#include "support/TestDoubles.h"
+#include "ui/PictureBox.h"
+#include "ui/TextLabel.h"
+#include "ui/UiText.h"
+#include "ui/VbColor.h"
+#include "users/NewUserLogin.h"
+#include "users/ProgressRecords.h"
+#include "users/UserFiles.h"
+#include "users/UserLogin.h"
+#include "users/Welcome.h"
+#include "viewer/Form1.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QtTest>
+
+using namespace qm;
+using qmtest::CourseBuilder;
+
+namespace {
+
+void buildTwoCourses(CourseBuilder& b)
+{
+    b.module("AAA001", "Alpha one", CourseBuilder::pages(3, "A1"));
+    b.module("AAA002", "Alpha two", CourseBuilder::pages(4, "A2"));
+    b.module("BBB001", "Beta one", CourseBuilder::pages(2, "B1"));
+    b.course("Alpha", {"AAA001", "AAA002"});
+    b.course("Beta", {"BBB001"});
+    b.writeRegistry();
+}
+
+Form1& openCourse(int index)
+{
+    GetInstalledCourses();
+    CurCourse = qint16(index);
+    Form1& f = Form1::instance();
+    f.showModeless();
+    return f;
+}
+
+QString root(const qmtest::TestEnvironment& env) { return env.dataHome() + "/Veltrane Quillmark 1.0/UserData/"; }
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class SignInWindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void signInGreyUntilANameIsChosenAndResumesAtTheBookmark()
+    {
+        CourseBuilder b;
+        buildTwoCourses(b);
+        qmtest::TestEnvironment env(b.path());
+        Form1& main = openCourse(0);
+        writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
+        writeFile(root(env) + "Cid Dee/User", "\"Cid\",\"Dee\",\"cid@x.org\"\r\n");
+        writeFile(root(env) + "Cid Dee/Alpha", "\"AAA002\",\"0004.txm\"\r\n");
+        UserLogin& login = UserLogin::instance();
+        login.showModeless(&main);
+        QVERIFY(QTest::qWaitForWindowActive(&login));
+        QCOMPARE(login.UserName_Cmb_3->count(), 2);
+        QTest::qWait(150);
+        QVERIFY(!login.SignIN_Btn_5->isEnabled());
+        QCOMPARE(login.SignIN_Btn_5->skin(), QString("Button_Dis.jpg"));
+        QCOMPARE(login.Label2[2]->foreColor(), kGrey);
+        login.UserName_Cmb_3->setCurrentIndex(1);
+        QTRY_VERIFY(login.SignIN_Btn_5->isEnabled());
+        QCOMPARE(login.Label2[2]->foreColor(), kWhite);
+
+        login.SignIn();
+        QVERIFY(!UserLogin::loaded());
+        QCOMPARE(UserFirstName, QString("Cid"));
+        QCOMPARE(CurrentModule().Code, QString("AAA002"));
+        QCOMPARE(PageList().GetCurrentPageName(), QString("0004.txm"));
+        QCOMPARE(main.Label1->text(), QString("Alpha two : A2 4"));
+        QVERIFY(!main.NextBtn->isEnabled());
+        QCOMPARE(main.NextBtn->skin(), QString("nextDis.jpg"));
+    }
+
+    void firstSignInToACourseCreatesItsFile()
+    {
+        CourseBuilder b;
+        buildTwoCourses(b);
+        qmtest::TestEnvironment env(b.path());
+        Form1& main = openCourse(0);
+        writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
+        UserLogin& login = UserLogin::instance();
+        login.UserName_Cmb_3->setCurrentIndex(0);
+        login.SignIn();
+        QCOMPARE(readAll(root(env) + "Ann Bee/Alpha"),
+                 QByteArray("\"AAA001\",\"0001.txm\"\r\n\"AAA001\",\"_A1 1_\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+        QVERIFY(!main.Prev->isEnabled());
+        QCOMPARE(main.Prev->skin(), QString("backDis.jpg"));
+    }
+
+    void unreadableLearnerFilesAreReportedAndTheWindowStays()
+    {
+        CourseBuilder b;
+        buildTwoCourses(b);
+        qmtest::TestEnvironment env(b.path());
+        openCourse(0);
+        QDir().mkpath(root(env) + "No File");
+        UserLogin& login = UserLogin::instance();
+        login.UserName_Cmb_3->setCurrentIndex(0);
+        login.SignIn();
+        QVERIFY(UserLogin::loaded());
+        QCOMPARE(env.box.lastText(), GetResString(548));
+        QVERIFY(UserFirstName.isEmpty());
+
+        // A course file without its bookmark line cannot say where to resume.
+        writeFile(root(env) + "No File/User", "\"No\",\"File\",\"n@x.org\"\r\n");
+        writeFile(root(env) + "No File/Alpha", "\r\n");
+        login.SignIn();
+        QVERIFY(UserLogin::loaded());
+        QCOMPARE(env.box.lastText(), GetResString(549));
+        QVERIFY(UserFirstName.isEmpty());
+        login.unload();
+    }
+
+    void enterFollowsTheBlackCaptionAndTheExitTag()
+    {
+        CourseBuilder b;
+        buildTwoCourses(b);
+        qmtest::TestEnvironment env(b.path());
+        Form1& main = openCourse(0);
+        UserLogin& login = UserLogin::instance();
+        login.showModeless(&main);
+        QVERIFY(QTest::qWaitForWindowActive(&login));
+        login.Exit_btn->setFocus();
+        QTRY_COMPARE(login.Exit_btn->tag(), QString("ExitButton_On.jpg"));
+        env.box.answer(vbNo);
+        QTest::keyRelease(&login, Qt::Key_Return);
+        QCOMPARE(env.box.lastText(), GetResString(124));
+        QVERIFY(UserLogin::loaded());
+        QVERIFY(!ExitRequested);
+        // The exit button shows its Off image after the question.
+        QCOMPARE(login.Exit_btn->tag(), QString("ExitButton_Off.jpg"));
+        QTest::keyRelease(&login, Qt::Key_Return);
+        QCOMPARE(env.box.calls.size(), 1);
+        login.unload();
+    }
+
+    void registrationTrimsAndRefusesWithMessages()
+    {
+        CourseBuilder b;
+        buildTwoCourses(b);
+        qmtest::TestEnvironment env(b.path());
+        Form1& main = openCourse(0);
+        writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
+        UserLogin::instance();
+        NewUserLogin& reg = NewUserLogin::instance();
+        reg.InitNewUserForm();
+        reg.showModeless(&main);
+        QVERIFY(QTest::qWaitForWindowActive(&reg));
+        QTest::qWait(150);
+        QVERIFY(!reg.SignIn_Btn->isEnabled());
+        QCOMPARE(reg.Label2[1]->foreColor(), kGrey);
+
+        reg.LoginBox->setText("Ann   ");
+        reg.LastNameBox->setText("Bee");
+        reg.EMailBox->setText("ann@x.org");
+        QTRY_VERIFY(reg.SignIn_Btn->isEnabled());
+        reg.SignIn();
+        QCOMPARE(reg.LoginBox->text(), QString("Ann")); // the box shows the trimmed name
+        QCOMPARE(env.box.lastText(), GetResString(544)); // already registered: nothing written
+        QCOMPARE(readAll(root(env) + "Ann Bee/User"), QByteArray("\"Ann\",\"Bee\",\"ann@x.org\"\r\n"));
+
+        reg.LoginBox->setText("Eve");
+        reg.EMailBox->setText("eve\"@x.org");
+        reg.SignIn();
+        QCOMPARE(env.box.lastText(), GetResString(504));
+        QCOMPARE(env.box.calls.last().title, GetResString(505));
+        QCOMPARE(env.box.calls.last().style, int(vbExclamation));
+
+        reg.LastNameBox->setText("B/d");
+        reg.EMailBox->setText("eve@x.org");
+        reg.SignIn();
+        QCOMPARE(env.box.lastText(), GetResString(510));
+        QVERIFY(NewUserLogin::loaded());
+
+        reg.LastNameBox->setText("");
+        reg.SignIn();
+        QVERIFY(!NewUserLogin::loaded());
+        QVERIFY(!UserLogin::loaded());
+        QVERIFY(QFile::exists(root(env) + "Eve /User"));
+        QCOMPARE(UserFirstName, QString("Eve"));
+        QVERIFY(!main.Prev->isEnabled());
+    }
+
+    void welcomeTabCycleAndCloseQuestion()
+    {
+        CourseBuilder b;
+        buildTwoCourses(b);
+        qmtest::TestEnvironment env(b.path());
+        Form1& main = openCourse(0);
+        writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
+        Welcome& w = Welcome::instance();
+        QString first, last, email;
+        QVERIFY(w.InitWelcomeForm("Ann Bee", first, last, email));
+        QCOMPARE(first + last + email, QString("AnnBeeann@x.org"));
+        QCOMPARE(w.New_lbl_3->text(), QString("Ann Bee"));
+        QVERIFY(QFile::exists(root(env) + "Ann Bee/Alpha"));
+        w.showModeless(&main);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+
+        w.Exit_btn->setFocus();
+        QTRY_VERIFY(w.Exit_btn->hasFocus());
+        QTest::keyClick(w.Exit_btn, Qt::Key_Tab);
+        QVERIFY(w.SignIn_Btn_2->hasFocus());
+        QTest::keyClick(w.SignIn_Btn_2, Qt::Key_Tab);
+        QVERIFY(w.New_Btn_3->hasFocus());
+        QCOMPARE(w.Label2[1]->foreColor(), kBlack);
+
+        env.box.answer(vbNo);
+        w.close();
+        QVERIFY(Welcome::loaded());
+        QCOMPARE(env.box.lastText(), GetResString(124));
+        env.box.answer(vbYes);
+        w.close();
+        QVERIFY(!Welcome::loaded());
+        QVERIFY(ExitRequested);
+    }
+
+    void changeOfCourseResumesASignedInLearner()
+    {
+        CourseBuilder b;
+        buildTwoCourses(b);
+        qmtest::TestEnvironment env(b.path());
+        openCourse(0);
+        writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
+        UserFirstName = "Ann";
+        UserLastName = "Bee";
+        writeFile(root(env) + "Ann Bee/Alpha", "\"AAA002\",\"0002.txm\"\r\n");
+
+        // The same course again: the main window reloads and resumes at the bookmark.
+        StartChosenCourse();
+        QTRY_VERIFY_WITH_TIMEOUT(!SplashScreen::loaded(), 5000);
+        Form1* main = Form1::ifLoaded();
+        QVERIFY(main && main->isVisible());
+        QCOMPARE(CurrentModule().Code, QString("AAA002"));
+        QCOMPARE(PageList().GetCurrentPageName(), QString("0002.txm"));
+        QCOMPARE(main->Label1->text(), QString("Alpha two : A2 2"));
+
+        // A course never opened: a course file at module 0, first page.
+        CurCourse = 1;
+        StartChosenCourse();
+        QTRY_VERIFY_WITH_TIMEOUT(!SplashScreen::loaded(), 5000);
+        QCOMPARE(readAll(root(env) + "Ann Bee/Beta"),
+                 QByteArray("\"BBB001\",\"0001.txm\"\r\n\"BBB001\",\"_B1 1_\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+        QCOMPARE(Form1::ifLoaded()->CourseNameLbl->text(), QString("Beta"));
+    }
+};
+
+QTEST_MAIN(SignInWindowsTest)
+#include "test_sign_in_windows.moc"
