@@ -12,6 +12,7 @@
 #include "ui/TextLabel.h"
 #include "ui/UiText.h"
 #include "ui/VbColor.h"
+#include "viewer/Form1.h"
 
 #include <QComboBox>
 
@@ -20,11 +21,12 @@ namespace qm {
 CourseSelection::CourseSelection() : SingleForm<CourseSelection>(QStringLiteral("CourseSelection"))
 {
     SetupDialog(this, QSize(400, 300));
+    // The title band names the choice: a first choice or a change of course.
+    Label1 = NewHeading(this, QStringLiteral("Label1"), -1, QRect(12, 8, 340, 22));
     Label2 = NewHeading(this, QStringLiteral("Label2"), -1, QRect(12, 8, 340, 22));
-    Label1 = NewLabel(this, QStringLiteral("Label1"), QRect(20, 70, 360, 22));
     Exit_btn = NewPictureBox(this, QStringLiteral("Exit_btn"), QRect(368, 6, 24, 24));
 
-    CourseList = Place(this, new QComboBox(this), QStringLiteral("CourseList"), QRect(20, 98, 360, 28));
+    CourseList = Place(this, new QComboBox(this), QStringLiteral("CourseList"), QRect(20, 80, 360, 28));
     SetFieldLook(CourseList, false);
 
     const auto ok = NewSkinButton(this, QStringLiteral("BeginCourse"), QStringLiteral("OKlbl"), -1,
@@ -68,6 +70,9 @@ void CourseSelection::Form_Load()
     buttons_->showAllNormal();
     buttons_->enableWhen(BeginCourse, false);
 
+    const bool changing = Form1::ifLoaded() != nullptr;
+    Label1->setVisible(!changing);
+    Label2->setVisible(changing);
     CourseList->clear();
     if (!IsArrayDimensioned(Courses)) {
         MsgBox(GetResString(529));

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTimer>
 
 namespace qm {
@@ -145,6 +146,18 @@ void Form::showModeless(QWidget* owner)
 
 void Form::bringToFront()
 {
+    if (!placed_) {
+        // A dialog opens in the middle of its owner, or of the screen.
+        placed_ = true;
+        const QWidget* over = parentWidget() ? parentWidget()->window() : nullptr;
+        QRect area = over ? over->frameGeometry() : QRect();
+        if (area.isEmpty() && screen()) area = screen()->availableGeometry();
+        if (!area.isEmpty() && pos() == QPoint(0, 0) && size() != area.size()) {
+            QRect r(QPoint(0, 0), frameGeometry().size());
+            r.moveCenter(area.center());
+            move(r.topLeft());
+        }
+    }
     // The offscreen platform of the tests has no stacking order to change.
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();
     activateWindow();

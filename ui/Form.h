@@ -94,6 +94,7 @@ private:
     bool unloading_ = false;
     bool keyPreview_ = false;
     bool active_ = false;
+    bool placed_ = false;
     int mousePointer_ = 0;
     QEventLoop* modalLoop_ = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "ui/VbColor.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
@@ -29,6 +30,16 @@ void SetFieldLook(QWidget* field, bool focused)
     pal.setColor(QPalette::WindowText, text);
     field->setPalette(pal);
     field->setProperty("focusedLook", focused);
+    if (auto* combo = qobject_cast<QComboBox*>(field)) {
+        // A plain drop-down list in the field's colours; the style's own
+        // popup needs a compositor to draw its translucent frame.
+        combo->setStyleSheet(QStringLiteral(
+            "QComboBox { combobox-popup: 0; background: %1; color: %2; border: 1px solid #333399;"
+            " padding: 2px 6px; }"
+            "QComboBox QAbstractItemView { background: #FFFFFF; color: #000000;"
+            " selection-background-color: #CCCCFF; selection-color: #000000; }")
+                                 .arg(back.name(), text.name()));
+    }
 }
 
 SkinnedButtonSet::SkinnedButtonSet(Form* form) : QObject(form), form_(form)

@@ -109,7 +109,12 @@ void Form1::Form_Load()
     ScreenScaleMode = Screen().twipsPerPixelX == 15 ? 0 : 3;
     LoadMenuCaptions();
     SetPageView(this);
-    if (InitCourseData()) CourseNameLbl->setText(CurrentCourse().Name);
+    if (InitCourseData()) {
+        CourseNameLbl->setText(CurrentCourse().Name);
+        // The first page is titled before anybody signs in; signing in
+        // records the visit.
+        ShowHeading();
+    }
     BuildModuleMenu();
     BuildToolbarMenu();
 }

@@ -59,13 +59,20 @@ bool openModuleAt(int index, bool toLast)
 
 } // namespace
 
-void UpdateHeadingAndProgress()
+void ShowHeading()
 {
     if (!HasCurrentModule()) return;
     const QString topic = PageList().GetCurrentPageTopName();
     if (!topic.isEmpty()) {
         if (Form1* f = window()) f->Label1->setText(CurrentModule().Title + QStringLiteral(" : ") + topic);
     }
+}
+
+void UpdateHeadingAndProgress()
+{
+    if (!HasCurrentModule()) return;
+    ShowHeading();
+    const QString topic = PageList().GetCurrentPageTopName();
     // Nothing is written while nobody is signed in.
     SaveProgressRecord(CurrentModule().Code, topic, UserFirstName, UserLastName);
 }

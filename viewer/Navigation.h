@@ -12,6 +12,8 @@ void OpenModule(int moduleIndex);
 void OpenTopic(int moduleIndex, int topicIndex, const QString& topicTitle);
 void ReturnToSavedPage();
 void UpdateHeadingAndProgress();
+// Only the heading: the module title, " : " and the page's topic.
+void ShowHeading();
 
 // Next and Previous by the position: greyed at the course's two ends.
 void ApplyButtonStateRule();
