@@ -1,5 +1,10 @@
 #include "app/CourseSelection.h"
 #include "app/Globals.h"
+#include "app/SplashScreen.h"
+#include "content/Catalogue.h"
+#include "support/CourseBuilder.h"
+#include "support/ModalDriver.h"
+#include "viewer/Form1.h"
 #include "support/TestDoubles.h"
 #include "ui/FormsCollection.h"
 #include "ui/PictureBox.h"
@@ -159,6 +164,29 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&c));
         QTRY_VERIFY_WITH_TIMEOUT(c.BeginCourse->isEnabled(), 500);
         c.unload();
+    }
+
+    void aSingleCourseIsTakenWithoutAsking()
+    {
+        qmtest::CourseBuilder b;
+        b.module("ONE001", "Only module", qmtest::CourseBuilder::pages(2, "T"));
+        b.course("Only course", {"ONE001"});
+        b.writeRegistry();
+        qmtest::TestEnvironment env(b.path());
+        GetInstalledCourses();
+        QCOMPARE(Courses.size(), 1);
+        CurCourse = 5;
+        qmtest::WhenFormShown("UserLogin", [](Form& f) { f.unload(); });
+        CourseSelection& c = CourseSelection::instance();
+        QVERIFY(!c.isVisible());
+        QCOMPARE(CurCourse, qint16(0));
+        QCOMPARE(AllModulesMode, 0);
+        QVERIFY(SplashScreen::loaded());
+        QVERIFY(Form1::loaded());
+        // The splash closes after a second and takes the hidden chooser with it.
+        QTRY_VERIFY_WITH_TIMEOUT(!SplashScreen::loaded(), 5000);
+        QVERIFY(!CourseSelection::loaded());
+        QVERIFY(Form1::ifLoaded()->isVisible());
     }
 
     void noCatalogueEndsTheProgram()
