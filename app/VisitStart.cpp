@@ -24,7 +24,7 @@ void resumeSignedInLearner(Form1& main)
         return;
     }
     QString problem;
-    if (!ResumeAtBookmark(&problem)) {
+    if (!ResumeAtBookmark(&problem, true)) {
         MsgBox(problem, vbExclamation);
         return;
     }

@@ -33,7 +33,7 @@ void EnsureCourseFile()
     SaveProgressRecord(CurrentModule().Code, PageList().GetCurrentPageTopName(), UserFirstName, UserLastName);
 }
 
-bool ResumeAtBookmark(QString* problem)
+bool ResumeAtBookmark(QString* problem, bool restartIfModuleGone)
 {
     QString code, page;
     if (!ReadCourseBookmark(CurrentUserFolderName(), code, page)) {
@@ -41,13 +41,21 @@ bool ResumeAtBookmark(QString* problem)
         return false;
     }
     const QVector<ModuleRecord>& modules = CurrentCourse().Modules;
-    for (int i = 0; i < modules.size(); ++i) {
+    bool found = false;
+    for (int i = 0; i < modules.size() && !found; ++i) {
         if (modules[i].Code == code) {
             CurModule = qint16(i);
-            break;
+            found = true;
         }
     }
-    if (!HasCurrentModule()) return false;
+    if (!found && restartIfModuleGone) {
+        CurModule = 0;
+        page = QStringLiteral("0001.txm");
+    }
+    if (!HasCurrentModule()) {
+        if (problem) *problem = GetResString(549);
+        return false;
+    }
     if (Form1* f = Form1::ifLoaded()) f->RemoveMovieControl();
     ModuleRecord& m = CurrentModule();
     QString mapPath = ModuleMapPath(m.Code);

@@ -19,8 +19,10 @@ void EnsureCourseFile();
 
 // Reads the bookmark of the chosen course and shows that module and page in
 // the main window, with the heading, the visit record and the greyed buttons.
-// A bookmarked module the course no longer has keeps the current module.
+// A bookmarked module the course no longer has keeps the current module
+// (sign-in), or starts the course at module 0, page "0001.txm" when
+// restartIfModuleGone is set (the start of a visit after a change of course).
 // False (with a reason) when the course file holds no bookmark.
-bool ResumeAtBookmark(QString* problem);
+bool ResumeAtBookmark(QString* problem, bool restartIfModuleGone = false);
 
 } // namespace qm
