@@ -35,6 +35,7 @@ TestReview::TestReview() : SingleForm<TestReview>(QStringLiteral("TestReview"))
         connect(p, &PictureBox::mouseMoved, this, [this] { setMousePointer(vbDefault); });
     }
     VScroll1 = Place(this, new QScrollBar(Qt::Vertical, this), QStringLiteral("VScroll1"), QRect(284, 0, 16, 196));
+    VScroll1->setFocusPolicy(Qt::StrongFocus);
     VScroll1->hide();
     connect(VScroll1, &QScrollBar::valueChanged, this, [this](int v) { Picture2->move(0, -v * scrollUnit()); });
     Command1 = Place(this, new QPushButton(QStringLiteral("Exit Review"), this), QStringLiteral("Command1"),
