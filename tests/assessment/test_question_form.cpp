@@ -313,27 +313,6 @@ private slots:
         QCOMPARE(q.Picture4->y(), 0);
         QCOMPARE(q.Picture4->height(), q.Picture3->height());
     }
-
-    void layoutStacksTheContent()
-    {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        openCourse();
-        QuestionForm& q = startTest(0, "0004.txm");
-        QCOMPARE(q.Label8->y(), q.Label7->y() + q.Label7->height() + 27);
-        QCOMPARE(q.Frame1->y(), q.Label8->y() + q.Label8->height() + 27);
-        QCOMPARE(q.Option1[0]->y(), 16);
-        const AnswerOption* last = q.Option1[2];
-        QCOMPARE(q.Frame1->height(), last->y() + last->height() + 16);
-        answer(q, {0});
-        QCOMPARE(q.Label5->y(), q.Frame1->y() + q.Frame1->height() + 16);
-        QCOMPARE(q.Label6->y(), q.Label5->y() + q.Label5->height() + 16);
-        QCOMPARE(q.Label10->y(), q.Label6->y() + q.Label6->height() + 16);
-        QCOMPARE(q.GetQuesionPageSize(1), q.Label7->height() + q.Label8->height() + q.Frame1->height() + 90);
-        QCOMPARE(q.GetQuesionPageSize(2),
-                 q.Label7->height() + q.Label8->height() + q.Frame1->height() + q.Label5->height() + 106);
-    }
 };
 
 QTEST_MAIN(QuestionFormTest)
