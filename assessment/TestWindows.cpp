@@ -1,18 +1,36 @@
 #include "assessment/TestWindows.h"
+#include "app/Globals.h"
+#include "assessment/QuestionForm.h"
+#include "assessment/TestReview.h"
+#include "content/LinkedList.h"
+#include "viewer/Form1.h"
 
 namespace qm {
 
-// The test window is not built yet: every test page reports its assessment
-// as missing.
-bool InitTest() { return false; }
-void ShowTestWindowModal() {}
-void UnloadTestWindows() {}
+bool InitTest()
+{
+    // Moving onto a test page while the review list of an earlier pass is
+    // open would reset that list's items under it: the list closes first.
+    if (TestReview* review = TestReview::ifLoaded()) review->unload();
+    return QuestionForm::instance().InitTest();
+}
 
-} // namespace qm
+void ShowTestWindowModal()
+{
+    // Every caller starts the test of the current page; where it leads on
+    // afterwards is taken from here, whoever opens the window.
+    if (HasCurrentModule()) {
+        TestPageName = PageList().GetCurrentPageName();
+        TestModuleCode = CurrentModule().Code;
+        NextPageAfterTest = PageList().GetNextPageName();
+    }
+    QuestionForm::instance().showModal(Form1::ifLoaded());
+}
 
-#include "assessment/StatusWindow.h"
+void UnloadTestWindows()
+{
+    if (TestReview* review = TestReview::ifLoaded()) review->unload();
+    if (QuestionForm* test = QuestionForm::ifLoaded()) test->unload();
+}
 
-namespace qm {
-// The progress window is not built yet.
-void ShowStatusForm() {}
 } // namespace qm
