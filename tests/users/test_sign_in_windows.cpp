@@ -89,7 +89,10 @@ private slots:
         QTRY_VERIFY(login.SignIN_Btn_5->isEnabled());
         QCOMPARE(login.Label2[2]->foreColor(), kWhite);
 
+        bool progressShown = false;
+        qmtest::WhenFormShown("Status", [&](Form& st) { progressShown = true; st.unload(); });
         login.SignIn();
+        QVERIFY(progressShown); // signing in opens the progress window
         QVERIFY(!UserLogin::loaded());
         QCOMPARE(UserFirstName, QString("Cid"));
         QCOMPARE(CurrentModule().Code, QString("AAA002"));
@@ -108,6 +111,7 @@ private slots:
         writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
         UserLogin& login = UserLogin::instance();
         login.UserName_Cmb_3->setCurrentIndex(0);
+        qmtest::WhenFormShown("Status", [](Form& st) { st.unload(); });
         login.SignIn();
         QCOMPARE(readAll(root(env) + "Ann Bee/Alpha"),
                  QByteArray("\"AAA001\",\"0001.txm\"\r\n\"AAA001\",\"_A1 1_\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
@@ -255,6 +259,8 @@ private slots:
         writeFile(root(env) + "Ann Bee/Alpha", "\"AAA002\",\"0002.txm\"\r\n");
 
         // The same course again: the main window reloads and resumes at the bookmark.
+        bool progressShown = false;
+        qmtest::WhenFormShown("Status", [&](Form& st) { progressShown = true; st.unload(); });
         StartChosenCourse();
         QTRY_VERIFY_WITH_TIMEOUT(!SplashScreen::loaded(), 5000);
         Form1* main = Form1::ifLoaded();
@@ -262,6 +268,7 @@ private slots:
         QCOMPARE(CurrentModule().Code, QString("AAA002"));
         QCOMPARE(PageList().GetCurrentPageName(), QString("0002.txm"));
         QCOMPARE(main->Label1->text(), QString("Alpha two : A2 2"));
+        QVERIFY(progressShown);
 
         // A course never opened: a course file at module 0, first page.
         CurCourse = 1;
