@@ -17,11 +17,14 @@ bool LooksLikeRtf(QByteArrayView bytes)
 RtfContent ReadRtf(QByteArrayView bytes, QTextDocument& doc, const RtfReadOptions& options)
 {
     doc.clear();
-    RegisterPlaceholderHandler(doc);
+    // Pages are shown, not edited: no undo history is kept for them.
     doc.setUndoRedoEnabled(false);
     RtfParser parser(doc, options);
-    // Pages are shown, not edited: no undo history is kept for them.
-    return parser.run(bytes);
+    RtfContent content = parser.run(bytes);
+    // Registering creates the layout; done before reading, every edit would
+    // be laid out as it happens (and a whole table again for each cell).
+    RegisterPlaceholderHandler(doc);
+    return content;
 }
 
 } // namespace qm::rtf
