@@ -17,6 +17,9 @@ constexpr qsizetype kMaxLinkText = 1024;
 constexpr qsizetype kFlushAt = 1 << 16;
 constexpr QSize kDefaultObjectSize(320, 240);
 constexpr int kMaxObjectSidePx = 4096;
+// Text marks tag the format of the content that follows them with this
+// property; their positions are read back once the document is complete.
+constexpr int kMarkGroup = QTextFormat::UserProperty + 19;
 
 const std::array<char16_t, 256>& cp1252()
 {
@@ -394,7 +397,13 @@ void RtfParser::flushText()
 {
     if (pending_.isEmpty()) return;
     fixSurrogates(pending_);
-    cursor_.insertText(pending_, charFormat(pendingChr_));
+    if (pendingMarks_.empty()) {
+        cursor_.insertText(pending_, charFormat(pendingChr_));
+    } else {
+        QTextCharFormat f = charFormat(pendingChr_);
+        tagPendingMarks(f);
+        cursor_.insertText(pending_, f);
+    }
     if (pendingChr_.link >= 0 && size_t(pendingChr_.link) < content_.links.size())
         appendCapped(content_.links[size_t(pendingChr_.link)].text, pending_, kMaxLinkText);
     pending_.clear();
@@ -445,6 +454,7 @@ void RtfParser::insertPicture(const CharState& chr)
     f.setName(name);
     f.setWidth(size.width());
     f.setHeight(size.height());
+    tagPendingMarks(f);
     cursor_.insertImage(f);
 }
 
@@ -456,7 +466,9 @@ void RtfParser::insertObject()
     ensureContext();
     flushText();
     const int number = int(content_.objects.size()) + 1;
-    cursor_.insertText(QString(QChar::ObjectReplacementCharacter), PlaceholderFormat(number, objectSize_));
+    QTextCharFormat f = PlaceholderFormat(number, objectSize_);
+    tagPendingMarks(f);
+    cursor_.insertText(QString(QChar::ObjectReplacementCharacter), f);
     content_.objects.push_back(RtfObject{data, objectSize_, 0});
 }
 
@@ -469,10 +481,17 @@ void RtfParser::addMark()
         if (m.name == name) return; // the first of two equal names wins
     ensureContext();
     flushText();
-    QTextCursor c(cursor_);
-    c.setKeepPositionOnInsert(true); // stays before the text that follows it
-    markCursors_.push_back(c);
+    pendingMarks_.push_back(int(content_.marks.size()));
+    markGroup_.push_back(0);
     content_.marks.push_back(RtfMark{name, 0});
+}
+
+void RtfParser::tagPendingMarks(QTextFormat& f)
+{
+    if (pendingMarks_.empty()) return;
+    f.setProperty(kMarkGroup, ++markGroups_);
+    for (const int m : pendingMarks_) markGroup_[size_t(m)] = markGroups_;
+    pendingMarks_.clear();
 }
 
 RtfContent RtfParser::finish()
@@ -481,19 +500,28 @@ RtfContent RtfParser::finish()
     // The last paragraph may end without \par; it still gets its formatting.
     if (cursor_.block().length() > 1) cursor_.setBlockFormat(blockFormat(lastTextPara_));
 
-    for (size_t i = 0; i < markCursors_.size(); ++i) content_.marks[i].position = markCursors_[i].position();
-    // Placeholder positions are read back from the finished document, since
-    // widening a table moves everything after the inserted cells.
+    // Positions are read back from the finished document, since widening a
+    // table moves everything after the inserted cells. Marks with nothing
+    // after them stand at the end.
+    const int end = doc_.characterCount() - 1;
+    std::vector<int> groupPosition(size_t(markGroups_) + 1, end);
     for (QTextBlock b = doc_.begin(); b.isValid(); b = b.next()) {
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment frag = it.fragment();
             const QTextCharFormat f = frag.charFormat();
+            if (markGroups_ > 0) {
+                const int g = f.intProperty(kMarkGroup);
+                if (g > 0 && g <= markGroups_ && groupPosition[size_t(g)] == end)
+                    groupPosition[size_t(g)] = frag.position();
+            }
             if (f.objectType() != kPlaceholderObjectType) continue;
             const int number = f.property(kObjectNumber).toInt();
             if (number >= 1 && size_t(number) <= content_.objects.size())
                 content_.objects[size_t(number - 1)].position = frag.position();
         }
     }
+    for (size_t i = 0; i < content_.marks.size(); ++i)
+        content_.marks[i].position = groupPosition[size_t(markGroup_[i])];
     return std::move(content_);
 }
 

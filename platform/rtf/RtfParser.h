@@ -51,6 +51,7 @@ private:
     void insertPicture(const CharState& chr);
     void insertObject();
     void addMark();
+    void tagPendingMarks(QTextFormat& f);
     RtfContent finish();
 
     // formatting (RtfParserFormatting.cpp)
@@ -93,7 +94,9 @@ private:
     ParaState lastTextPara_;        // paragraph state of the last text written
 
     RtfContent content_;
-    std::vector<QTextCursor> markCursors_;
+    std::vector<int> markGroup_;    // per mark: the group tagged on the content after it
+    std::vector<int> pendingMarks_; // marks waiting for content to follow them
+    int markGroups_ = 0;
     int imageCount_ = 0;
 };
 

@@ -2,6 +2,7 @@
 #include "platform/rtf/RtfObjectPlaceholder.h"
 #include "platform/rtf/RtfParser.h"
 
+#include <QTextCursor>
 #include <QTextDocument>
 
 namespace qm::rtf {
@@ -19,8 +20,14 @@ RtfContent ReadRtf(QByteArrayView bytes, QTextDocument& doc, const RtfReadOption
     doc.clear();
     // Pages are shown, not edited: no undo history is kept for them.
     doc.setUndoRedoEnabled(false);
+    // One edit block for the whole read: Qt then settles its frame structure
+    // once at the end instead of after every edit (which is quadratic in the
+    // number of tables).
+    QTextCursor block(&doc);
+    block.beginEditBlock();
     RtfParser parser(doc, options);
     RtfContent content = parser.run(bytes);
+    block.endEditBlock();
     // Registering creates the layout; done before reading, every edit would
     // be laid out as it happens (and a whole table again for each cell).
     RegisterPlaceholderHandler(doc);
