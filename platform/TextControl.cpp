@@ -91,8 +91,10 @@ void TextControl::adopt(QTextDocument* doc, rtf::RtfContent content, const QStri
     // The old document may still be in use further up the stack (a link
     // handler that loads the next page), so it goes later.
     if (old) old->deleteLater();
+    // The layout reports size changes while it works (it lays out long pages
+    // in steps); hosts are moved once it has returned to the event loop.
     connect(doc->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
-            &TextControl::placeHosts);
+            &TextControl::schedulePlaceHosts);
 
     content_ = std::move(content);
     hosts_.assign(content_.objects.size(), QPointer<QWidget>());
@@ -133,6 +135,16 @@ void TextControl::announceObjects()
         emit objectLoad(n, data);
         if (generation != generation_) return;
     }
+}
+
+void TextControl::schedulePlaceHosts()
+{
+    if (placePending_ || hosts_.empty()) return;
+    placePending_ = true;
+    QMetaObject::invokeMethod(this, [this] {
+        placePending_ = false;
+        placeHosts();
+    }, Qt::QueuedConnection);
 }
 
 void TextControl::placeHosts()

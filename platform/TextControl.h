@@ -125,6 +125,7 @@ private:
     void releaseHosts();
     void announceObjects();
     void placeHosts();
+    void schedulePlaceHosts();
     void onAnchorClicked(const QUrl& url);
     void dispatchLink(int item);
     int objectAt(const QPoint& viewportPos) const;
@@ -142,6 +143,7 @@ private:
     int currentObject_ = 0;
     int pendingLink_ = 0;
     bool inRelease_ = false;
+    bool placePending_ = false;
 };
 
 } // namespace qm

@@ -227,6 +227,13 @@ private slots:
         s.view.verticalScrollBar()->setValue(100);
         QCOMPARE(first->pos(), before - QPoint(0, 100));
         QCOMPARE(first->pos(), s.view.objectRect(1).topLeft());
+        // ... and while it rewraps to a new width.
+        s.view.verticalScrollBar()->setValue(0);
+        const QPoint wide = s.view.objectRect(2).topLeft();
+        s.view.resize(260, 300);
+        QCoreApplication::processEvents();
+        QVERIFY(s.view.objectRect(2).topLeft() != wide);
+        QCOMPARE(frames[1]->pos(), s.view.objectRect(2).topLeft());
 
         int clicked = 0;
         connect(&s.view, &TextControl::objectClick, &s.view, [&](int n) { clicked = n; });
