@@ -1,15 +1,406 @@
 #include "platform/TextControl.h"
+#include "platform/ContentPath.h"
 #include "platform/TextFile.h"
-#include <QRegularExpression>
+#include "platform/rtf/RtfObjectPlaceholder.h"
+#include "platform/rtf/RtfReader.h"
+#include "ui/VbColor.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+
 namespace qm {
-bool TextControl::load(const QString& path, QString* error)
+namespace {
+// Course pages are small; this only keeps a wrong file from exhausting memory.
+constexpr qint64 kMaxFileBytes = qint64(64) << 20;
+
+QString cutAtNul(const QString& s)
 {
-    QString t;
-    if (!ReadContentText(path, t, error)) return false;
-    t.remove(QRegularExpression("\\{\\\\fonttbl[^}]*\\}\\}"));
-    t.remove(QRegularExpression("\\\\[a-z]+[0-9]*\\s?"));
-    t.remove('{'); t.remove('}');
-    setPlainText(t);
+    const qsizetype nul = s.indexOf(QChar(0));
+    return nul < 0 ? s : s.left(nul);
+}
+} // namespace
+
+TextControl::TextControl(QWidget* parent) : QTextBrowser(parent)
+{
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    setUndoRedoEnabled(false);
+    connect(this, &QTextBrowser::anchorClicked, this, &TextControl::onAnchorClicked);
+    rtf::RegisterPlaceholderHandler(*document());
+}
+
+TextControl::~TextControl() = default;
+
+bool TextControl::load(const QString& path, LoadKind kind)
+{
+    QString file = cutAtNul(path);
+    if (kind == LoadKind::LinkedPage && !file.isEmpty() && QFileInfo(file).isRelative() && !path_.isEmpty())
+        file = JoinPath(QFileInfo(path_).absolutePath(), file);
+
+    QByteArray bytes;
+    QString error;
+    if (file.isEmpty()) {
+        error_ = QStringLiteral("File not found: %1").arg(path);
+        return false;
+    }
+    if (!ReadContentBytes(file, bytes, &error, kMaxFileBytes)) {
+        error_ = error;
+        return false;
+    }
+
+    int answer = 12;
+    emit itemQuery(0, &answer);
+    auto* doc = new QTextDocument(this);
+    doc->setDefaultFont(font());
+    rtf::RtfContent content;
+    if (rtf::LooksLikeRtf(bytes)) {
+        rtf::RtfReadOptions options;
+        options.defaultPointSize = qBound(1, answer, 200);
+        content = rtf::ReadRtf(bytes, *doc, options);
+    } else {
+        doc->setUndoRedoEnabled(false);
+        doc->setPlainText(DecodeText(bytes));
+        rtf::RegisterPlaceholderHandler(*doc);
+    }
+    adopt(doc, std::move(content), QFileInfo(ResolveContentPath(file)).absoluteFilePath());
+    announceObjects();
     return true;
 }
+
+void TextControl::clearDocument()
+{
+    auto* doc = new QTextDocument(this);
+    doc->setDefaultFont(font());
+    doc->setUndoRedoEnabled(false);
+    rtf::RegisterPlaceholderHandler(*doc);
+    adopt(doc, rtf::RtfContent{}, QString());
 }
+
+void TextControl::adopt(QTextDocument* doc, rtf::RtfContent content, const QString& path)
+{
+    releaseHosts();
+    QTextDocument* old = ownDoc_;
+    setDocument(doc);
+    ownDoc_ = doc;
+    // The old document may still be in use further up the stack (a link
+    // handler that loads the next page), so it goes later.
+    if (old) old->deleteLater();
+    // The layout reports size changes while it works (it lays out long pages
+    // in steps); hosts are moved once it has returned to the event loop.
+    connect(doc->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
+            &TextControl::schedulePlaceHosts);
+
+    content_ = std::move(content);
+    hosts_.assign(content_.objects.size(), QPointer<QWidget>());
+    path_ = path;
+    error_.clear();
+    currentObject_ = 0;
+    ++generation_;
+    moveCursor(QTextCursor::Start);
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+}
+
+void TextControl::releaseHosts()
+{
+    for (QPointer<QWidget>& h : hosts_) {
+        if (!h) continue;
+        h->removeEventFilter(this);
+        h->hide();
+    }
+    hosts_.clear();
+}
+
+void TextControl::announceObjects()
+{
+    const quint64 generation = generation_;
+    for (int n = 1; n <= objectCount(); ++n) {
+        QWidget* host = nullptr;
+        emit objectWindowRequest(n, &host);
+        if (generation != generation_) return; // the handler replaced the document
+        if (host) {
+            if (host->parentWidget() != viewport()) host->setParent(viewport());
+            host->setGeometry(objectRect(n));
+            host->installEventFilter(this);
+            host->show();
+            hosts_[size_t(n - 1)] = host;
+        }
+        const QString data = content_.objects[size_t(n - 1)].data;
+        emit objectLoad(n, data);
+        if (generation != generation_) return;
+    }
+}
+
+void TextControl::schedulePlaceHosts()
+{
+    if (placePending_ || hosts_.empty()) return;
+    placePending_ = true;
+    QMetaObject::invokeMethod(this, [this] {
+        placePending_ = false;
+        placeHosts();
+    }, Qt::QueuedConnection);
+}
+
+void TextControl::placeHosts()
+{
+    for (size_t i = 0; i < hosts_.size(); ++i)
+        if (hosts_[i]) hosts_[i]->move(objectRect(int(i) + 1).topLeft());
+}
+
+QString TextControl::objectData(int number) const
+{
+    if (number < 1 || number > objectCount()) return QString();
+    return content_.objects[size_t(number - 1)].data;
+}
+
+QWidget* TextControl::objectHost(int number) const
+{
+    if (number < 1 || number > int(hosts_.size())) return nullptr;
+    return hosts_[size_t(number - 1)];
+}
+
+QRect TextControl::objectRect(int number) const
+{
+    if (number < 1 || number > objectCount()) return QRect();
+    const rtf::RtfObject& o = content_.objects[size_t(number - 1)];
+    const QTextBlock block = document()->findBlock(o.position);
+    const QRectF blockRect = document()->documentLayout()->blockBoundingRect(block);
+    const QTextLayout* layout = block.layout();
+    if (!block.isValid() || !layout) return QRect();
+    const int offset = o.position - block.position();
+    const QTextLine line = layout->lineForTextPosition(offset);
+    if (!line.isValid()) return QRect();
+    // An inline object stands on the line's baseline.
+    const qreal x = blockRect.left() + line.cursorToX(offset);
+    const qreal y = blockRect.top() + line.y() + line.ascent() - o.size.height();
+    return QRect(QPoint(qRound(x) - horizontalScrollBar()->value(), qRound(y) - verticalScrollBar()->value()),
+                 o.size);
+}
+
+void TextControl::setCurrentObject(int number)
+{
+    if (number < 1 || number > objectCount()) number = 0;
+    currentObject_ = number;
+    if (QWidget* host = objectHost(number)) host->setFocus(Qt::OtherFocusReason);
+}
+
+QRect TextControl::characterRect(int position) const
+{
+    QTextCursor a(document());
+    a.setPosition(position);
+    QTextCursor b(a);
+    b.movePosition(QTextCursor::NextCharacter);
+    const QRect ra = cursorRect(a);
+    const QRect rb = cursorRect(b);
+    const int right = rb.top() == ra.top() && rb.left() > ra.left() ? rb.left() : ra.left() + 1;
+    return QRect(QPoint(ra.left(), ra.top()), QPoint(right - 1, ra.bottom()));
+}
+
+QRect TextControl::linkRect(int item) const
+{
+    const QString href = QString::fromLatin1(rtf::kLinkScheme) + QString::number(item);
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().anchorHref() == href) return characterRect(it.fragment().position());
+    return QRect();
+}
+
+QStringList TextControl::markNames() const
+{
+    QStringList names;
+    for (const rtf::RtfMark& m : content_.marks) names.append(m.name);
+    return names;
+}
+
+bool TextControl::goToMark(const QString& name)
+{
+    const QString wanted = cutAtNul(name).trimmed();
+    const rtf::RtfMark* found = nullptr;
+    for (const rtf::RtfMark& m : content_.marks)
+        if (m.name == wanted) { found = &m; break; }
+    if (!found)
+        for (const rtf::RtfMark& m : content_.marks)
+            if (m.name.compare(wanted, Qt::CaseInsensitive) == 0) { found = &m; break; }
+    if (!found) return false;
+
+    ++generation_;
+    QTextCursor c(document());
+    c.setPosition(qBound(0, found->position, textLength()));
+    setTextCursor(c);
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + cursorRect(c).top());
+    return true;
+}
+
+void TextControl::refresh()
+{
+    viewport()->update();
+    placeHosts();
+}
+
+void TextControl::onAnchorClicked(const QUrl& url)
+{
+    const QString s = url.toString();
+    const QString scheme = QString::fromLatin1(rtf::kLinkScheme);
+    if (!s.startsWith(scheme)) return;
+    bool ok = false;
+    const int item = s.mid(scheme.size()).toInt(&ok);
+    if (!ok || item < 1 || item > linkCount()) return;
+    // A mouse click is handled once the view has finished with the release,
+    // since the handler may replace the document.
+    if (inRelease_) pendingLink_ = item;
+    else dispatchLink(item);
+}
+
+void TextControl::dispatchLink(int item)
+{
+    const rtf::RtfLink link = content_.links[size_t(item - 1)];
+    clickedLinkText_ = link.text;
+    QString target = link.target + QChar(0);
+    bool follow = true;
+    const quint64 generation = generation_;
+    emit hyperlinkClick(item, link.kind, &target, &follow);
+    if (link.kind == 2 && follow && generation == generation_) goToMark(link.target);
+}
+
+int TextControl::objectAt(const QPoint& pos) const
+{
+    for (int n = 1; n <= objectCount(); ++n)
+        if (objectRect(n).contains(pos)) return n;
+    return 0;
+}
+
+void TextControl::mousePressEvent(QMouseEvent* e)
+{
+    pressAnchor_ = anchorAt(e->position().toPoint());
+    QTextBrowser::mousePressEvent(e);
+}
+
+void TextControl::mouseReleaseEvent(QMouseEvent* e)
+{
+    pendingLink_ = 0;
+    inRelease_ = true;
+    QTextBrowser::mouseReleaseEvent(e);
+    inRelease_ = false;
+    if (const int item = pendingLink_) {
+        pendingLink_ = 0;
+        dispatchLink(item);
+        return;
+    }
+    if (e->button() != Qt::LeftButton) return;
+    const QPoint pos = e->position().toPoint();
+    if (const int object = objectAt(pos)) {
+        emit objectClick(object);
+        return;
+    }
+    if (pressAnchor_.isEmpty() && anchorAt(pos).isEmpty()) emit textClick();
+}
+
+void TextControl::resizeEvent(QResizeEvent* e)
+{
+    QTextBrowser::resizeEvent(e);
+    placeHosts();
+}
+
+void TextControl::scrollContentsBy(int dx, int dy)
+{
+    QTextBrowser::scrollContentsBy(dx, dy);
+    placeHosts();
+}
+
+bool TextControl::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (size_t i = 0; i < hosts_.size(); ++i)
+            if (hosts_[i] == watched) emit objectClick(int(i) + 1);
+    }
+    return QTextBrowser::eventFilter(watched, event);
+}
+
+// ---- printing and the glossary's document
+
+int TextControl::pageCount() const { return CountPages(*document(), pageSetup_); }
+
+QString TextControl::text() const { return document()->toPlainText(); }
+
+int TextControl::textLength() const { return document()->characterCount() - 1; }
+
+void TextControl::setSelection(int start, int length)
+{
+    const int end = textLength();
+    start = qBound(0, start, end);
+    const int stop = qBound(start, int(qMin<qint64>(qint64(start) + qMax(0, length), end)), end);
+    QTextCursor c(document());
+    c.setPosition(start);
+    c.setPosition(stop, QTextCursor::KeepAnchor);
+    setTextCursor(c);
+}
+
+int TextControl::selectionStart() const { return textCursor().selectionStart(); }
+
+int TextControl::selectionLength() const
+{
+    const QTextCursor c = textCursor();
+    return c.selectionEnd() - c.selectionStart();
+}
+
+QString TextControl::selectedText() const { return textCursor().selectedText(); }
+
+void TextControl::replaceSelection(const QString& text)
+{
+    QTextCursor c = textCursor();
+    c.beginEditBlock();
+    c.removeSelectedText();
+    const QTextCharFormat plain;
+    QString run;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar ch = text[i];
+        if (ch != '\r' && ch != '\n') {
+            run.append(ch);
+            continue;
+        }
+        // One break for each CR LF or LF CR pair and for each lone CR or LF.
+        if (i + 1 < n && (text[i + 1] == '\r' || text[i + 1] == '\n') && text[i + 1] != ch) ++i;
+        c.insertText(run, plain);
+        run.clear();
+        c.insertBlock(QTextBlockFormat(), plain);
+    }
+    c.insertText(run, plain);
+    c.endEditBlock();
+    setTextCursor(c);
+}
+
+void TextControl::setSelectionBold(bool bold)
+{
+    QTextCharFormat f;
+    f.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    textCursor().mergeCharFormat(f);
+}
+
+void TextControl::setSelectionFontSize(qreal points)
+{
+    if (points <= 0) return;
+    QTextCharFormat f;
+    f.setFontPointSize(points);
+    textCursor().mergeCharFormat(f);
+}
+
+void TextControl::setSelectionColor(quint32 bgr)
+{
+    QTextCharFormat f;
+    f.setForeground(VbColor(bgr));
+    textCursor().mergeCharFormat(f);
+}
+
+bool TextControl::printPages(QPrinter& printer, int fromPage, int toPage, int copies, const QString& jobName)
+{
+    return PrintPageRange(*document(), pageSetup_, printer, fromPage, toPage, copies, jobName);
+}
+
+} // namespace qm

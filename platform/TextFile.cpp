@@ -61,7 +61,7 @@ QString DecodeText(const QByteArray& bytes)
     return DecodeWindows1252(b);
 }
 
-bool ReadContentText(const QString& path, QString& text, QString* error)
+bool ReadContentBytes(const QString& path, QByteArray& bytes, QString* error, qint64 maxBytes)
 {
     const QString resolved = ResolveContentPath(path);
     QFile f(resolved);
@@ -78,7 +78,19 @@ bool ReadContentText(const QString& path, QString& text, QString* error)
         if (error) *error = QStringLiteral("Permission denied: %1").arg(resolved);
         return false;
     }
-    text = DecodeText(f.readAll());
+    if (f.size() > maxBytes) {
+        if (error) *error = QStringLiteral("Out of memory: %1").arg(resolved);
+        return false;
+    }
+    bytes = f.readAll();
+    return true;
+}
+
+bool ReadContentText(const QString& path, QString& text, QString* error)
+{
+    QByteArray bytes;
+    if (!ReadContentBytes(path, bytes, error)) return false;
+    text = DecodeText(bytes);
     return true;
 }
 

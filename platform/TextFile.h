@@ -16,6 +16,11 @@ bool IsValidUtf8(const QByteArray& bytes);
 // problem followed by the path, for example "File not found: /x/Map.txt".
 bool ReadContentText(const QString& path, QString& text, QString* error = nullptr);
 
+// The same read without decoding, for formatted documents that carry their own
+// encoding rules. Files larger than maxBytes are refused as "Out of memory".
+bool ReadContentBytes(const QString& path, QByteArray& bytes, QString* error = nullptr,
+                      qint64 maxBytes = qint64(1) << 30);
+
 // Splits text into lines; CR LF, LF and a lone CR each end a line. A final line
 // end does not make an extra empty line.
 QStringList SplitLines(const QString& text);

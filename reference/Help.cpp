@@ -69,9 +69,8 @@ bool ShowHelpDocument(const QString& fileName, QWidget* owner)
 {
     Help& help = Help::instance();
     const QString path = ResolveContentPath(JoinPath(ContentRoot(), fileName));
-    QString error;
-    if (!help.TXTextControl1->load(path, &error)) {
-        MsgBox(error, vbExclamation);
+    if (!help.TXTextControl1->load(path, TextControl::LoadKind::RichText)) {
+        MsgBox(help.TXTextControl1->errorText(), vbExclamation);
         return false;
     }
     help.buttons()->showNormal(help.Command1);

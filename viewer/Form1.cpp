@@ -220,7 +220,12 @@ void Form1::RemoveMovieControl() {}
 // Hover tooltips are not built yet.
 void Form1::ShowToolTip(QWidget*, int, const QString&) {}
 
-bool Form1::LoadPage(const QString& path, QString* error) { return TXTextControl1->load(path, error); }
+bool Form1::LoadPage(const QString& path, QString* error)
+{
+    if (TXTextControl1->load(path, TextControl::LoadKind::Page)) return true;
+    if (error) *error = TXTextControl1->errorText();
+    return false;
+}
 
 void Form1::Refresh() { TXTextControl1->refresh(); }
 

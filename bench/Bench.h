@@ -1,0 +1,33 @@
+#pragma once
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace qmbench {
+
+// One measured figure. prepare() runs once, untimed, and returns the work
+// that is timed (several runs; the median is printed against the target).
+struct Figure {
+    QString name;
+    double targetMs = 0;
+    std::function<std::function<void()>()> prepare;
+};
+
+std::vector<Figure>& Figures();
+
+// A figure registers itself from its own file:
+//   static qmbench::Register r("what is measured", 10.0, [] {
+//       auto input = ...;                       // untimed set-up
+//       return [input] { ...work... };          // timed
+//   });
+struct Register {
+    Register(const char* name, double targetMs, std::function<std::function<void()>()> prepare)
+    {
+        Figures().push_back(Figure{QString::fromUtf8(name), targetMs, std::move(prepare)});
+    }
+};
+
+// A folder for generated input files, removed when the program ends.
+QString ScratchFolder();
+
+} // namespace qmbench

@@ -1,0 +1,40 @@
+#pragma once
+#include <QByteArrayView>
+
+namespace qm::rtf {
+
+// The control words the reader acts on. Everything else is skipped.
+enum class Kw {
+    Unknown,
+    // destinations
+    Rtf, FontTable, ColorTable, StyleSheet, Pict, Field, FieldInst, FieldResult,
+    BookmarkStart, BookmarkEnd, QmObject, ShapePict, NonShapePict, SkippedDestination,
+    // document
+    DefaultFont,
+    // character formatting
+    Plain, Bold, Italic, Underline, UnderlineNone, Strike, Hidden, Caps, Super, Sub, NoSuperSub,
+    FontSize, Font, ForeColor, BackColor, Highlight, CharShading,
+    // font and colour tables
+    FontCharset, Red, Green, Blue,
+    // paragraphs
+    Pard, Par, Sect, Page, Line, Tab, AlignLeft, AlignCenter, AlignRight, AlignJustify,
+    LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter, LineSpacing, LineMultiple,
+    TabStop, TabRight, TabCenter, TabDecimal, InTable, NestLevel,
+    // special characters
+    Unicode, UnicodeSkip, EmDash, EnDash, LeftQuote, RightQuote, LeftDoubleQuote, RightDoubleQuote,
+    Bullet, EmSpace, EnSpace, QuarterEmSpace,
+    // tables
+    RowDefaults, CellRight, Cell, Row, NestCell, NestRow, CellShading, CellVMergeFirst, CellVMerge,
+    CellHMergeFirst, CellHMerge, CellBorder, RowGap, RowLeft, RowAlignLeft, RowAlignCenter, RowAlignRight,
+    // pictures
+    PngBlip, JpegBlip, OtherBlip, PicWidth, PicHeight, PicGoalWidth, PicGoalHeight, PicScaleX, PicScaleY,
+    // object placeholders
+    ObjectWidth, ObjectHeight,
+};
+
+Kw LookupKeyword(QByteArrayView word);
+
+// Destinations that a "\*" in front of them does not make the reader skip.
+bool IsHandledDestination(Kw kw);
+
+} // namespace qm::rtf

@@ -1,0 +1,528 @@
+#include "platform/rtf/RtfParser.h"
+#include "platform/rtf/RtfField.h"
+#include "platform/rtf/RtfObjectPlaceholder.h"
+#include "platform/TextFile.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QUrl>
+#include <array>
+
+namespace qm::rtf {
+namespace {
+// Word processors nest a few dozen groups at most; deeper groups are skipped.
+constexpr size_t kMaxDepth = 256;
+constexpr qsizetype kMaxCollected = 4096; // field instructions, mark names, object data
+constexpr qsizetype kMaxLinkText = 1024;
+constexpr qsizetype kFlushAt = 1 << 16;
+constexpr QSize kDefaultObjectSize(320, 240);
+constexpr int kMaxObjectSidePx = 4096;
+// Text marks tag the format of the content that follows them with this
+// property; their positions are read back once the document is complete.
+constexpr int kMarkGroup = QTextFormat::UserProperty + 19;
+
+const std::array<char16_t, 256>& cp1252()
+{
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        QByteArray all(256, '\0');
+        for (int i = 0; i < 256; ++i) all[i] = char(i);
+        const QString decoded = DecodeWindows1252(all);
+        for (int i = 0; i < 256; ++i) t[size_t(i)] = decoded[i].unicode();
+        return t;
+    }();
+    return table;
+}
+
+bool hasHighBytes(QByteArrayView b)
+{
+    for (const char c : b)
+        if (static_cast<unsigned char>(c) >= 0x80) return true;
+    return false;
+}
+
+// Characters that must not reach the document as they are: controls, and the
+// ones QTextDocument uses for its own structure.
+inline bool dropped(char16_t c) { return (c < 0x20 && c != '\t') || c == 0xFFFC || c == 0xFEFF; }
+inline char16_t structural(char16_t c)
+{
+    if (c == 0x2029 || c == 0xFDD0 || c == 0xFDD1) return u' ';
+    return c;
+}
+
+void appendCapped(QString& to, const QString& s, qsizetype cap)
+{
+    if (to.size() < cap) to += s.left(cap - to.size());
+}
+
+// A lone half of a surrogate pair is shown as the replacement character.
+void fixSurrogates(QString& s)
+{
+    const qsizetype n = s.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = s[i];
+        if (c.isHighSurrogate() && i + 1 < n && s[i + 1].isLowSurrogate()) { ++i; continue; }
+        if (c.isSurrogate()) s[i] = QChar(0xFFFD);
+    }
+}
+} // namespace
+
+RtfParser::RtfParser(QTextDocument& doc, const RtfReadOptions& options)
+    : doc_(doc), options_(options), cursor_(&doc)
+{
+    GroupState outside;
+    outside.dest = Destination::Skip;
+    outside.chr.halfPoints = qBound(2, qRound(options_.defaultPointSize * 2), 2000);
+    stack_.push_back(outside);
+}
+
+RtfContent RtfParser::run(QByteArrayView bytes)
+{
+    rawUtf8_ = hasHighBytes(bytes) && IsValidUtf8(bytes.toByteArray());
+    Tokenizer tokens(bytes);
+    while (!done_) {
+        const Token t = tokens.next();
+        if (t.type == TokenType::End) break;
+        if (overflow_ > 0 && t.type != TokenType::GroupOpen && t.type != TokenType::GroupClose) continue;
+        const bool starred = starPending_;
+        starPending_ = false;
+        if (fallbackLeft_ > 0 && consumeFallback(t)) continue;
+        switch (t.type) {
+        case TokenType::GroupOpen: groupOpen(); break;
+        case TokenType::GroupClose: groupClose(); break;
+        case TokenType::ControlWord: controlWord(t, starred); break;
+        case TokenType::ControlSymbol: controlSymbol(t.symbol); break;
+        case TokenType::Text: text(t.data); break;
+        case TokenType::HexByte: hexByte(t.byte); break;
+        case TokenType::Binary: binary(t.data); break;
+        case TokenType::End: break;
+        }
+    }
+    return finish();
+}
+
+// After \uN the next \uc characters are the fallback for readers without
+// Unicode: plain bytes, \'hh and control words each count one; a brace ends it.
+bool RtfParser::consumeFallback(const Token& t)
+{
+    switch (t.type) {
+    case TokenType::GroupOpen:
+    case TokenType::GroupClose:
+    case TokenType::End:
+        fallbackLeft_ = 0;
+        return false;
+    case TokenType::Text: {
+        const qsizetype n = qMin<qsizetype>(fallbackLeft_, t.data.size());
+        fallbackLeft_ -= int(n);
+        if (n < t.data.size()) text(t.data.sliced(n));
+        return true;
+    }
+    case TokenType::Binary:
+        return true;
+    default:
+        --fallbackLeft_;
+        return true;
+    }
+}
+
+void RtfParser::groupOpen()
+{
+    if (stack_.size() > kMaxDepth) {
+        ++overflow_;
+        return;
+    }
+    if (!started_) {
+        started_ = true;
+        GroupState root = stack_.front();
+        root.dest = Destination::Text;
+        stack_.push_back(root);
+        return;
+    }
+    GroupState child = stack_.back();
+    child.opensDestination = false;
+    stack_.push_back(std::move(child));
+}
+
+void RtfParser::groupClose()
+{
+    if (overflow_ > 0) {
+        --overflow_;
+        return;
+    }
+    if (stack_.size() <= 1) return; // a stray brace before the document
+    const GroupState ended = std::move(stack_.back());
+    stack_.pop_back();
+    if (ended.opensDestination) finishDestination(ended);
+    if (stack_.size() == 1) done_ = true; // the document's own group has closed
+}
+
+bool RtfParser::startDestination(Kw kw)
+{
+    GroupState& g = cur();
+    const auto open = [&g](Destination d) {
+        g.dest = d;
+        g.opensDestination = true;
+    };
+    switch (kw) {
+    case Kw::FontTable: open(Destination::FontTable); return true;
+    case Kw::ColorTable: open(Destination::ColorTable); return true;
+    case Kw::StyleSheet:
+    case Kw::SkippedDestination:
+    case Kw::BookmarkEnd:
+    case Kw::NonShapePict:
+        g.dest = Destination::Skip;
+        return true;
+    case Kw::Pict:
+        if (g.dest != Destination::Text) { g.dest = Destination::Skip; return true; }
+        picture_.reset();
+        open(Destination::Picture);
+        return true;
+    case Kw::Field:
+        if (g.dest == Destination::FieldInst) {
+            g.nestedField = true;
+        } else if (g.dest == Destination::Text) {
+            fields_.push_back(Field{});
+            g.field = int(fields_.size()) - 1;
+            g.nestedField = false;
+        }
+        return true;
+    case Kw::FieldInst:
+        if (g.field < 0 || g.nestedField || g.dest != Destination::Text) g.dest = Destination::Skip;
+        else open(Destination::FieldInst);
+        return true;
+    case Kw::FieldResult: {
+        if (g.nestedField || g.field < 0 || g.dest != Destination::Text) return true;
+        Field& f = fields_[size_t(g.field)];
+        if (!f.resultSeen) {
+            f.resultSeen = true;
+            if (const auto link = ParseHyperlinkInstruction(f.instruction)) {
+                content_.links.push_back(RtfLink{link->kind, link->target, QString(), link->toolTip});
+                f.link = int(content_.links.size()) - 1;
+            }
+        }
+        g.chr.link = f.link;
+        return true;
+    }
+    case Kw::BookmarkStart:
+        if (g.dest != Destination::Text) { g.dest = Destination::Skip; return true; }
+        destText_.clear();
+        open(Destination::Bookmark);
+        return true;
+    case Kw::QmObject:
+        if (g.dest != Destination::Text) { g.dest = Destination::Skip; return true; }
+        destText_.clear();
+        objectSize_ = kDefaultObjectSize;
+        open(Destination::Object);
+        return true;
+    case Kw::ShapePict:
+    case Kw::Rtf:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void RtfParser::finishDestination(const GroupState& ended)
+{
+    if (cur().dest != Destination::Text) return;
+    switch (ended.dest) {
+    case Destination::Picture: insertPicture(ended.chr); break;
+    case Destination::Bookmark: addMark(); break;
+    case Destination::Object: insertObject(); break;
+    default: break;
+    }
+}
+
+void RtfParser::controlWord(const Token& t, bool starred)
+{
+    if (cur().dest == Destination::Skip) return;
+    const Kw kw = LookupKeyword(t.word);
+    if (starred && !IsHandledDestination(kw)) {
+        cur().dest = Destination::Skip;
+        return;
+    }
+    if (startDestination(kw)) return;
+
+    switch (cur().dest) {
+    case Destination::FontTable:
+        if (kw == Kw::Font) fonts_.begin(t.hasParam ? t.param : 0);
+        else if (kw == Kw::FontCharset) fonts_.setCharset(t.param);
+        return;
+    case Destination::ColorTable:
+        if (kw == Kw::Red) colors_.setRed(t.param);
+        else if (kw == Kw::Green) colors_.setGreen(t.param);
+        else if (kw == Kw::Blue) colors_.setBlue(t.param);
+        return;
+    case Destination::Picture:
+        pictureWord(kw, t);
+        return;
+    case Destination::Object: {
+        const int px = qBound(1, int(qint64(t.param) / 15), kMaxObjectSidePx);
+        if (kw == Kw::ObjectWidth && t.hasParam) objectSize_.setWidth(px);
+        else if (kw == Kw::ObjectHeight && t.hasParam) objectSize_.setHeight(px);
+        break;
+    }
+    default:
+        break;
+    }
+
+    switch (kw) {
+    case Kw::DefaultFont: defaultFont_ = t.param; cachedValid_ = false; return;
+    case Kw::Unicode:
+        putChar(char16_t(t.param & 0xFFFF));
+        fallbackLeft_ = cur().unicodeSkip;
+        return;
+    case Kw::UnicodeSkip: cur().unicodeSkip = qBound(0, t.param, 16); return;
+    case Kw::EmDash: putChar(0x2014); return;
+    case Kw::EnDash: putChar(0x2013); return;
+    case Kw::LeftQuote: putChar(0x2018); return;
+    case Kw::RightQuote: putChar(0x2019); return;
+    case Kw::LeftDoubleQuote: putChar(0x201C); return;
+    case Kw::RightDoubleQuote: putChar(0x201D); return;
+    case Kw::Bullet: putChar(0x2022); return;
+    case Kw::EmSpace: putChar(0x2003); return;
+    case Kw::EnSpace: putChar(0x2002); return;
+    case Kw::QuarterEmSpace: putChar(0x2005); return;
+    default: break;
+    }
+    if (characterWord(kw, t)) return;
+    if (paragraphWord(kw, t)) return;
+    tableWord(kw, t);
+}
+
+void RtfParser::controlSymbol(char c)
+{
+    if (cur().dest == Destination::Skip) return;
+    switch (c) {
+    case '*': starPending_ = true; break;
+    case '~': putChar(0x00A0); break;
+    case '_': putChar(0x2011); break;
+    case '\\':
+    case '{':
+    case '}': putChar(char16_t(c)); break;
+    case '\n': endParagraph(); break;
+    default: break; // \- optional hyphen, \| \: index marks, unknown symbols
+    }
+}
+
+void RtfParser::text(QByteArrayView bytes)
+{
+    const Destination d = cur().dest;
+    if (d == Destination::Skip || bytes.isEmpty()) return;
+    if (d == Destination::Picture) {
+        picture_.addHex(bytes.data(), bytes.size());
+        return;
+    }
+    if (d == Destination::ColorTable) {
+        for (const char c : bytes)
+            if (c == ';') colors_.endEntry();
+        return;
+    }
+    QString s;
+    if (rawUtf8_) {
+        const QString all = QString::fromUtf8(bytes.data(), bytes.size());
+        s.reserve(all.size());
+        for (const QChar c : all)
+            if (!dropped(c.unicode())) s.append(QChar(structural(c.unicode())));
+    } else {
+        const auto& map = cp1252();
+        s.reserve(bytes.size());
+        for (const char c : bytes) {
+            const char16_t u = map[static_cast<unsigned char>(c)];
+            if (!dropped(u)) s.append(QChar(u));
+        }
+    }
+    if (d == Destination::FontTable) fonts_.addText(s);
+    else putText(s);
+}
+
+void RtfParser::hexByte(unsigned char b)
+{
+    const Destination d = cur().dest;
+    if (d == Destination::Skip || d == Destination::Picture) return;
+    char16_t u = cp1252()[b];
+    // Symbol fonts put their bullet at 0xB7.
+    if (b == 0xB7 && fonts_.charset(cur().chr.font >= 0 ? cur().chr.font : defaultFont_) == 2) u = 0x2022;
+    if (d == Destination::FontTable) fonts_.addText(QString(QChar(u)));
+    else if (d == Destination::ColorTable) { if (b == ';') colors_.endEntry(); }
+    else putChar(u);
+}
+
+void RtfParser::binary(QByteArrayView bytes)
+{
+    if (cur().dest == Destination::Picture) picture_.addBinary(bytes.data(), bytes.size());
+}
+
+void RtfParser::putChar(char16_t c)
+{
+    if (dropped(c)) return;
+    putText(QString(QChar(structural(c))));
+}
+
+void RtfParser::putText(const QString& s)
+{
+    GroupState& g = cur();
+    switch (g.dest) {
+    case Destination::Text:
+        if (g.chr.hidden) return;
+        ensureContext();
+        if (!pending_.isEmpty() && !(pendingChr_ == g.chr)) flushText();
+        if (pending_.isEmpty()) {
+            pendingChr_ = g.chr;
+            lastTextPara_ = g.para;
+        }
+        pending_ += s;
+        if (pending_.size() > kFlushAt) flushText();
+        return;
+    case Destination::FieldInst:
+        appendCapped(fields_[size_t(g.field)].instruction, s, kMaxCollected);
+        return;
+    case Destination::Bookmark:
+    case Destination::Object:
+        appendCapped(destText_, s, kMaxCollected);
+        return;
+    case Destination::FontTable:
+        fonts_.addText(s);
+        return;
+    case Destination::ColorTable:
+        for (const QChar c : s)
+            if (c == ';') colors_.endEntry();
+        return;
+    default:
+        return;
+    }
+}
+
+void RtfParser::flushText()
+{
+    if (pending_.isEmpty()) return;
+    fixSurrogates(pending_);
+    if (pendingMarks_.empty()) {
+        cursor_.insertText(pending_, charFormat(pendingChr_));
+    } else {
+        QTextCharFormat f = charFormat(pendingChr_);
+        tagPendingMarks(f);
+        cursor_.insertText(pending_, f);
+    }
+    if (pendingChr_.link >= 0 && size_t(pendingChr_.link) < content_.links.size())
+        appendCapped(content_.links[size_t(pendingChr_.link)].text, pending_, kMaxLinkText);
+    pending_.clear();
+}
+
+// Puts the cursor where the current paragraph's content belongs: in the
+// table's current cell for table paragraphs, after the table otherwise.
+void RtfParser::ensureContext()
+{
+    if (cur().para.inTable) {
+        if (table_.needsPrepare()) {
+            flushText();
+            table_.prepare(cursor_, rowDef_, colors_);
+        }
+    } else if (table_.active()) {
+        flushText();
+        table_.finish(cursor_);
+    }
+}
+
+void RtfParser::endParagraph()
+{
+    if (cur().dest != Destination::Text) return;
+    ensureContext();
+    flushText();
+    QTextBlockFormat f = blockFormat(cur().para);
+    if (pageBreakBefore_) {
+        f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        pageBreakBefore_ = false;
+    }
+    cursor_.setBlockFormat(f);
+    if (cursor_.block().length() <= 1) cursor_.setBlockCharFormat(charFormat(cur().chr));
+    cursor_.insertBlock();
+}
+
+void RtfParser::insertPicture(const CharState& chr)
+{
+    const QImage image = picture_.decode();
+    const QSize size = picture_.displaySize(image);
+    picture_.reset();
+    if (chr.hidden || image.isNull()) return;
+    ensureContext();
+    flushText();
+    const QString name = QStringLiteral("qmimg:%1").arg(++imageCount_);
+    doc_.addResource(QTextDocument::ImageResource, QUrl(name), image);
+    QTextImageFormat f;
+    f.merge(charFormat(chr));
+    f.setName(name);
+    f.setWidth(size.width());
+    f.setHeight(size.height());
+    tagPendingMarks(f);
+    cursor_.insertImage(f);
+}
+
+void RtfParser::insertObject()
+{
+    const QString data = destText_.trimmed();
+    destText_.clear();
+    if (data.isEmpty()) return;
+    ensureContext();
+    flushText();
+    const int number = int(content_.objects.size()) + 1;
+    QTextCharFormat f = PlaceholderFormat(number, objectSize_);
+    tagPendingMarks(f);
+    cursor_.insertText(QString(QChar::ObjectReplacementCharacter), f);
+    content_.objects.push_back(RtfObject{data, objectSize_, 0});
+}
+
+void RtfParser::addMark()
+{
+    const QString name = destText_.trimmed().left(256);
+    destText_.clear();
+    if (name.isEmpty()) return;
+    for (const RtfMark& m : content_.marks)
+        if (m.name == name) return; // the first of two equal names wins
+    ensureContext();
+    flushText();
+    pendingMarks_.push_back(int(content_.marks.size()));
+    markGroup_.push_back(0);
+    content_.marks.push_back(RtfMark{name, 0});
+}
+
+void RtfParser::tagPendingMarks(QTextFormat& f)
+{
+    if (pendingMarks_.empty()) return;
+    f.setProperty(kMarkGroup, ++markGroups_);
+    for (const int m : pendingMarks_) markGroup_[size_t(m)] = markGroups_;
+    pendingMarks_.clear();
+}
+
+RtfContent RtfParser::finish()
+{
+    flushText();
+    // The last paragraph may end without \par; it still gets its formatting.
+    if (cursor_.block().length() > 1) cursor_.setBlockFormat(blockFormat(lastTextPara_));
+
+    // Positions are read back from the finished document, since widening a
+    // table moves everything after the inserted cells. Marks with nothing
+    // after them stand at the end.
+    const int end = doc_.characterCount() - 1;
+    std::vector<int> groupPosition(size_t(markGroups_) + 1, end);
+    for (QTextBlock b = doc_.begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment frag = it.fragment();
+            const QTextCharFormat f = frag.charFormat();
+            if (markGroups_ > 0) {
+                const int g = f.intProperty(kMarkGroup);
+                if (g > 0 && g <= markGroups_ && groupPosition[size_t(g)] == end)
+                    groupPosition[size_t(g)] = frag.position();
+            }
+            if (f.objectType() != kPlaceholderObjectType) continue;
+            const int number = f.property(kObjectNumber).toInt();
+            if (number >= 1 && size_t(number) <= content_.objects.size())
+                content_.objects[size_t(number - 1)].position = frag.position();
+        }
+    }
+    for (size_t i = 0; i < content_.marks.size(); ++i)
+        content_.marks[i].position = groupPosition[size_t(markGroup_[i])];
+    return std::move(content_);
+}
+
+} // namespace qm::rtf

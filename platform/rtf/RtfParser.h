@@ -1,0 +1,103 @@
+#pragma once
+#include "platform/rtf/RtfContent.h"
+#include "platform/rtf/RtfGroupState.h"
+#include "platform/rtf/RtfKeywords.h"
+#include "platform/rtf/RtfPicture.h"
+#include "platform/rtf/RtfReader.h"
+#include "platform/rtf/RtfTableBuilder.h"
+#include "platform/rtf/RtfTables.h"
+#include "platform/rtf/RtfTokenizer.h"
+
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <vector>
+
+namespace qm::rtf {
+
+// The reader's state machine: a stack of group states fed by the tokenizer,
+// writing into the document through one cursor that always sits at the place
+// where text is added.
+class RtfParser {
+public:
+    RtfParser(QTextDocument& doc, const RtfReadOptions& options);
+    RtfContent run(QByteArrayView bytes);
+
+private:
+    struct Field {
+        QString instruction;
+        int link = -1;
+        bool resultSeen = false;
+    };
+
+    // tokens (RtfParser.cpp)
+    void groupOpen();
+    void groupClose();
+    void controlWord(const Token& t, bool starred);
+    void controlSymbol(char c);
+    void text(QByteArrayView bytes);
+    void hexByte(unsigned char b);
+    void binary(QByteArrayView bytes);
+    bool consumeFallback(const Token& t);
+    bool startDestination(Kw kw);
+    void finishDestination(const GroupState& ended);
+
+    // output (RtfParser.cpp)
+    void putText(const QString& s);
+    void putChar(char16_t c);
+    void flushText();
+    void ensureContext();
+    void endParagraph();
+    void insertPicture(const CharState& chr);
+    void insertObject();
+    void addMark();
+    void tagPendingMarks(QTextFormat& f);
+    RtfContent finish();
+
+    // formatting (RtfParserFormatting.cpp)
+    bool characterWord(Kw kw, const Token& t);
+    bool paragraphWord(Kw kw, const Token& t);
+    bool tableWord(Kw kw, const Token& t);
+    bool pictureWord(Kw kw, const Token& t);
+    const QTextCharFormat& charFormat(const CharState& chr);
+    QTextBlockFormat blockFormat(const ParaState& para) const;
+
+    GroupState& cur() { return stack_.back(); }
+
+    QTextDocument& doc_;
+    RtfReadOptions options_;
+    QTextCursor cursor_;
+    std::vector<GroupState> stack_; // [0] is the state outside every group
+    int overflow_ = 0;              // groups opened beyond the depth limit
+    bool started_ = false;          // the outermost group has opened
+    bool done_ = false;             // ... and closed again
+    bool starPending_ = false;
+    int fallbackLeft_ = 0;          // \uc characters still to skip after \uN
+    bool rawUtf8_ = false;          // plain bytes are UTF-8 (a file typed in an editor)
+    int defaultFont_ = -1;
+
+    QString pending_;
+    CharState pendingChr_;
+    bool cachedValid_ = false;
+    CharState cachedChr_;
+    QTextCharFormat cachedFormat_;
+
+    FontTable fonts_;
+    ColorTable colors_;
+    RowDef rowDef_;
+    TableBuilder table_;
+    PictureData picture_;
+    std::vector<Field> fields_;
+    QString destText_;
+    QSize objectSize_;
+    bool pageBreakBefore_ = false;
+    ParaState lastTextPara_;        // paragraph state of the last text written
+
+    RtfContent content_;
+    std::vector<int> markGroup_;    // per mark: the group tagged on the content after it
+    std::vector<int> pendingMarks_; // marks waiting for content to follow them
+    int markGroups_ = 0;
+    int imageCount_ = 0;
+};
+
+} // namespace qm::rtf

@@ -1,0 +1,200 @@
+#include "platform/rtf/RtfParser.h"
+
+namespace qm::rtf {
+namespace {
+constexpr int kMaxTabs = 64;
+// Paragraph measures are twips; the page is laid out at 15 twips a pixel.
+inline qreal px(int twips) { return qBound(-2000.0, twips / 15.0, 2000.0); }
+inline bool on(const Token& t) { return !t.hasParam || t.param != 0; }
+} // namespace
+
+bool RtfParser::characterWord(Kw kw, const Token& t)
+{
+    CharState& c = cur().chr;
+    switch (kw) {
+    case Kw::Plain: {
+        const int link = c.link;
+        c = CharState{};
+        c.halfPoints = stack_.front().chr.halfPoints;
+        c.link = link; // a field's result stays a link through \plain
+        return true;
+    }
+    case Kw::Bold: c.bold = on(t); return true;
+    case Kw::Italic: c.italic = on(t); return true;
+    case Kw::Underline: c.underline = on(t); return true;
+    case Kw::UnderlineNone: c.underline = false; return true;
+    case Kw::Strike: c.strike = on(t); return true;
+    case Kw::Hidden: c.hidden = on(t); return true;
+    case Kw::Caps: c.caps = on(t); return true;
+    case Kw::Super: c.vertical = on(t) ? 1 : 0; return true;
+    case Kw::Sub: c.vertical = on(t) ? -1 : 0; return true;
+    case Kw::NoSuperSub: c.vertical = 0; return true;
+    case Kw::FontSize:
+        if (t.hasParam && t.param > 0) c.halfPoints = qBound(2, t.param, 2000);
+        return true;
+    case Kw::Font: c.font = t.hasParam ? t.param : 0; return true;
+    case Kw::ForeColor: c.foreColor = t.param; return true;
+    case Kw::BackColor:
+    case Kw::Highlight:
+    case Kw::CharShading:
+        c.backColor = t.param;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool RtfParser::paragraphWord(Kw kw, const Token& t)
+{
+    ParaState& p = cur().para;
+    switch (kw) {
+    case Kw::Pard: p = ParaState{}; return true;
+    case Kw::Par:
+    case Kw::Sect:
+        endParagraph();
+        return true;
+    case Kw::Page:
+        endParagraph();
+        pageBreakBefore_ = true;
+        return true;
+    case Kw::Line: putChar(0x2028); return true;
+    case Kw::Tab: putChar('\t'); return true;
+    case Kw::AlignLeft: p.align = 0; return true;
+    case Kw::AlignCenter: p.align = 1; return true;
+    case Kw::AlignRight: p.align = 2; return true;
+    case Kw::AlignJustify: p.align = 3; return true;
+    case Kw::LeftIndent: p.leftTwips = t.param; return true;
+    case Kw::RightIndent: p.rightTwips = t.param; return true;
+    case Kw::FirstIndent: p.firstTwips = t.param; return true;
+    case Kw::SpaceBefore: p.beforeTwips = t.param; return true;
+    case Kw::SpaceAfter: p.afterTwips = t.param; return true;
+    case Kw::LineSpacing: p.lineSpacing = t.param; return true;
+    case Kw::LineMultiple: p.lineMultiple = on(t); return true;
+    case Kw::TabRight: p.nextTabType = QTextOption::RightTab; return true;
+    case Kw::TabCenter: p.nextTabType = QTextOption::CenterTab; return true;
+    case Kw::TabDecimal: p.nextTabType = QTextOption::DelimiterTab; return true;
+    case Kw::TabStop:
+        if (p.tabs.size() < kMaxTabs)
+            p.tabs.append(QTextOption::Tab(qMax<qreal>(0, px(t.param)), p.nextTabType,
+                                           p.nextTabType == QTextOption::DelimiterTab ? QChar('.') : QChar()));
+        p.nextTabType = QTextOption::LeftTab;
+        return true;
+    case Kw::InTable: p.inTable = true; return true;
+    case Kw::NestLevel: p.inTable = t.param > 0; return true;
+    default:
+        return false;
+    }
+}
+
+bool RtfParser::tableWord(Kw kw, const Token& t)
+{
+    switch (kw) {
+    case Kw::RowDefaults: rowDef_.reset(); return true;
+    case Kw::CellRight: rowDef_.addCell(t.param); return true;
+    case Kw::CellShading: rowDef_.pending.shading = t.param; return true;
+    case Kw::CellVMergeFirst: rowDef_.pending.vMergeFirst = true; return true;
+    case Kw::CellVMerge: rowDef_.pending.vMerged = true; return true;
+    case Kw::CellHMergeFirst: rowDef_.pending.hMergeFirst = true; return true;
+    case Kw::CellHMerge: rowDef_.pending.hMerged = true; return true;
+    case Kw::CellBorder: rowDef_.bordered = true; return true;
+    case Kw::RowGap: rowDef_.gapTwips = t.param; return true;
+    case Kw::RowLeft: rowDef_.leftTwips = t.param; return true;
+    case Kw::RowAlignLeft: rowDef_.align = 0; return true;
+    case Kw::RowAlignCenter: rowDef_.align = 1; return true;
+    case Kw::RowAlignRight: rowDef_.align = 2; return true;
+    case Kw::Cell:
+        if (cur().dest != Destination::Text) return true;
+        // A cell mark makes its paragraph a table paragraph even without \intbl.
+        if (table_.needsPrepare()) {
+            flushText();
+            table_.prepare(cursor_, rowDef_, colors_);
+        }
+        flushText();
+        cursor_.setBlockFormat(blockFormat(cur().para));
+        table_.endCell();
+        return true;
+    case Kw::Row:
+        if (cur().dest != Destination::Text) return true;
+        flushText();
+        table_.endRow(rowDef_);
+        return true;
+    case Kw::NestCell:
+        // Tables inside cells are shown flattened: one paragraph per inner cell.
+        endParagraph();
+        return true;
+    case Kw::NestRow:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool RtfParser::pictureWord(Kw kw, const Token& t)
+{
+    switch (kw) {
+    case Kw::PngBlip: picture_.setKind(PictureData::Kind::Png); return true;
+    case Kw::JpegBlip: picture_.setKind(PictureData::Kind::Jpeg); return true;
+    case Kw::OtherBlip: picture_.setKind(PictureData::Kind::Other); return true;
+    case Kw::PicGoalWidth: picture_.setGoalWidth(t.param); return true;
+    case Kw::PicGoalHeight: picture_.setGoalHeight(t.param); return true;
+    case Kw::PicScaleX: picture_.setScaleX(t.param); return true;
+    case Kw::PicScaleY: picture_.setScaleY(t.param); return true;
+    default: return false;
+    }
+}
+
+const QTextCharFormat& RtfParser::charFormat(const CharState& c)
+{
+    if (cachedValid_ && cachedChr_ == c) return cachedFormat_;
+    QTextCharFormat f;
+    const QString family = fonts_.family(c.font >= 0 ? c.font : defaultFont_);
+    if (!family.isEmpty()) f.setFontFamilies(QStringList{family});
+    f.setFontPointSize(c.halfPoints / 2.0);
+    if (c.bold) f.setFontWeight(QFont::Bold);
+    if (c.italic) f.setFontItalic(true);
+    if (c.underline) f.setFontUnderline(true);
+    if (c.strike) f.setFontStrikeOut(true);
+    if (c.caps) f.setFontCapitalization(QFont::AllUppercase);
+    if (c.vertical > 0) f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    else if (c.vertical < 0) f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    const QColor fore = c.foreColor > 0 ? colors_.color(c.foreColor) : QColor();
+    if (fore.isValid()) f.setForeground(fore);
+    const QColor back = c.backColor > 0 ? colors_.color(c.backColor) : QColor();
+    if (back.isValid()) f.setBackground(back);
+    if (c.link >= 0 && size_t(c.link) < content_.links.size()) {
+        f.setAnchor(true);
+        f.setAnchorHref(QString::fromLatin1(kLinkScheme) + QString::number(c.link + 1));
+        const QString& tip = content_.links[size_t(c.link)].toolTip;
+        if (!tip.isEmpty()) f.setToolTip(tip);
+    }
+    cachedChr_ = c;
+    cachedFormat_ = f;
+    cachedValid_ = true;
+    return cachedFormat_;
+}
+
+QTextBlockFormat RtfParser::blockFormat(const ParaState& p) const
+{
+    QTextBlockFormat f;
+    switch (p.align) {
+    case 1: f.setAlignment(Qt::AlignHCenter); break;
+    case 2: f.setAlignment(Qt::AlignRight); break;
+    case 3: f.setAlignment(Qt::AlignJustify); break;
+    default: f.setAlignment(Qt::AlignLeft); break;
+    }
+    if (p.leftTwips) f.setLeftMargin(qMax<qreal>(0, px(p.leftTwips)));
+    if (p.rightTwips) f.setRightMargin(qMax<qreal>(0, px(p.rightTwips)));
+    if (p.firstTwips) f.setTextIndent(px(p.firstTwips));
+    if (p.beforeTwips) f.setTopMargin(qMax<qreal>(0, px(p.beforeTwips)));
+    if (p.afterTwips) f.setBottomMargin(qMax<qreal>(0, px(p.afterTwips)));
+    if (p.lineSpacing > 0 && p.lineMultiple)
+        f.setLineHeight(qBound(10.0, p.lineSpacing * 100.0 / 240.0, 1000.0), QTextBlockFormat::ProportionalHeight);
+    else if (p.lineSpacing > 0)
+        f.setLineHeight(px(p.lineSpacing), QTextBlockFormat::MinimumHeight);
+    else if (p.lineSpacing < 0)
+        f.setLineHeight(px(-p.lineSpacing), QTextBlockFormat::FixedHeight);
+    if (!p.tabs.isEmpty()) f.setTabPositions(p.tabs);
+    return f;
+}
+
+} // namespace qm::rtf

@@ -1,0 +1,37 @@
+#include "platform/rtf/RtfReader.h"
+#include "platform/rtf/RtfObjectPlaceholder.h"
+#include "platform/rtf/RtfParser.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace qm::rtf {
+
+bool LooksLikeRtf(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
+    qsizetype i = 0;
+    while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n')) ++i;
+    return bytes.sliced(i).startsWith("{\\rtf");
+}
+
+RtfContent ReadRtf(QByteArrayView bytes, QTextDocument& doc, const RtfReadOptions& options)
+{
+    doc.clear();
+    // Pages are shown, not edited: no undo history is kept for them.
+    doc.setUndoRedoEnabled(false);
+    // One edit block for the whole read: Qt then settles its frame structure
+    // once at the end instead of after every edit (which is quadratic in the
+    // number of tables).
+    QTextCursor block(&doc);
+    block.beginEditBlock();
+    RtfParser parser(doc, options);
+    RtfContent content = parser.run(bytes);
+    block.endEditBlock();
+    // Registering creates the layout; done before reading, every edit would
+    // be laid out as it happens (and a whole table again for each cell).
+    RegisterPlaceholderHandler(doc);
+    return content;
+}
+
+} // namespace qm::rtf

@@ -1,0 +1,156 @@
+#include "platform/rtf/RtfTableBuilder.h"
+#include "platform/rtf/RtfTables.h"
+
+#include <QTextTable>
+
+namespace qm::rtf {
+namespace {
+constexpr int kMaxColumns = 64;
+constexpr int kMaxCellPx = 4000;
+
+int twipsToPx(int twips) { return int(qBound<qint64>(0, qint64(twips) / 15, qint64(kMaxCellPx))); }
+} // namespace
+
+void RowDef::addCell(int rightTwips)
+{
+    if (int(cells.size()) < kMaxColumns) {
+        pending.rightTwips = rightTwips;
+        cells.push_back(pending);
+    }
+    pending = CellDef();
+}
+
+void TableBuilder::begin(QTextCursor& cursor, const RowDef& def, const ColorTable&)
+{
+    const int columns = qBound(1, int(def.cells.size()), kMaxColumns);
+    QTextTableFormat fmt;
+    fmt.setCellSpacing(0);
+    fmt.setCellPadding(qBound(0, twipsToPx(def.gapTwips), 20));
+    fmt.setBorderCollapse(true);
+    fmt.setBorder(def.bordered ? 1 : 0);
+    fmt.setBorderBrush(Qt::black);
+    fmt.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    if (def.align == 1) fmt.setAlignment(Qt::AlignHCenter);
+    else if (def.align == 2) fmt.setAlignment(Qt::AlignRight);
+    if (!def.cells.empty()) {
+        QList<QTextLength> widths;
+        int left = qMin(def.leftTwips, def.cells.front().rightTwips);
+        for (const CellDef& c : def.cells) {
+            widths.append(QTextLength(QTextLength::FixedLength, qMax(1, twipsToPx(c.rightTwips - left))));
+            left = qMax(left, c.rightTwips);
+        }
+        fmt.setColumnWidthConstraints(widths);
+    }
+    table_ = cursor.insertTable(1, columns, fmt);
+    row_ = 0;
+    col_ = 0;
+    cellsInRow_ = 0;
+    rowOpen_ = false;
+    cellEnded_ = false;
+    vStart_.assign(size_t(columns), -1);
+}
+
+void TableBuilder::prepare(QTextCursor& cursor, const RowDef& def, const ColorTable& colors)
+{
+    if (!table_) {
+        begin(cursor, def, colors);
+        rowOpen_ = true;
+        enterCell(cursor, def, colors);
+        return;
+    }
+    if (!rowOpen_) {
+        table_->appendRows(1);
+        ++row_;
+        col_ = 0;
+        cellsInRow_ = 0;
+        rowOpen_ = true;
+        cellEnded_ = false;
+        const int wanted = qMin(int(def.cells.size()), kMaxColumns);
+        if (wanted > table_->columns()) table_->appendColumns(wanted - table_->columns());
+        enterCell(cursor, def, colors);
+        return;
+    }
+    if (cellEnded_) {
+        cellEnded_ = false;
+        if (col_ + 1 < kMaxColumns) {
+            ++col_;
+            if (col_ >= table_->columns()) table_->appendColumns(1);
+        }
+        enterCell(cursor, def, colors);
+    }
+}
+
+void TableBuilder::enterCell(QTextCursor& cursor, const RowDef& def, const ColorTable& colors)
+{
+    QTextTableCell cell = table_->cellAt(row_, col_);
+    if (!cell.isValid()) return;
+    if (size_t(col_) < def.cells.size()) {
+        const QColor shade = colors.color(def.cells[size_t(col_)].shading);
+        if (shade.isValid()) {
+            QTextTableCellFormat f = cell.format().toTableCellFormat();
+            f.setBackground(shade);
+            cell.setFormat(f);
+        }
+    }
+    cursor = cell.lastCursorPosition();
+    cellsInRow_ = qMax(cellsInRow_, col_ + 1);
+}
+
+void TableBuilder::endCell()
+{
+    if (!table_) return;
+    if (rowOpen_) cellEnded_ = true;
+}
+
+void TableBuilder::endRow(const RowDef& def)
+{
+    if (!table_ || !rowOpen_) return;
+    mergeRow(def);
+    rowOpen_ = false;
+    cellEnded_ = false;
+}
+
+void TableBuilder::mergeRow(const RowDef& def)
+{
+    const int columns = table_->columns();
+    if (int(vStart_.size()) < columns) vStart_.resize(size_t(columns), -1);
+    const int n = qMin(int(def.cells.size()), columns);
+
+    // Horizontal merges: a first cell followed by merged ones.
+    for (int c = 0; c < n;) {
+        if (!def.cells[size_t(c)].hMergeFirst) { ++c; continue; }
+        int end = c + 1;
+        while (end < n && def.cells[size_t(end)].hMerged) ++end;
+        bool plain = true;
+        for (int k = c; k < end; ++k)
+            if (table_->cellAt(row_, k).rowSpan() != 1 || table_->cellAt(row_, k).columnSpan() != 1) plain = false;
+        if (plain && end - c > 1) table_->mergeCells(row_, c, 1, end - c);
+        c = end;
+    }
+    // Vertical merges: a cell continues the one above it.
+    for (int c = 0; c < n; ++c) {
+        const CellDef& d = def.cells[size_t(c)];
+        if (d.vMergeFirst) {
+            vStart_[size_t(c)] = row_;
+        } else if (d.vMerged && vStart_[size_t(c)] >= 0) {
+            const int top = vStart_[size_t(c)];
+            bool oneColumn = true;
+            for (int r = top; r <= row_; ++r)
+                if (table_->cellAt(r, c).columnSpan() != 1) oneColumn = false;
+            if (oneColumn) table_->mergeCells(top, c, row_ - top + 1, 1);
+        } else {
+            vStart_[size_t(c)] = -1;
+        }
+    }
+}
+
+void TableBuilder::finish(QTextCursor& cursor)
+{
+    if (!table_) return;
+    cursor.movePosition(QTextCursor::End);
+    table_ = nullptr;
+    rowOpen_ = false;
+    cellEnded_ = false;
+}
+
+} // namespace qm::rtf

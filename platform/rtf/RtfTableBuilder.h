@@ -1,0 +1,61 @@
+#pragma once
+#include <QColor>
+#include <QTextCursor>
+#include <vector>
+
+class QTextTable;
+
+namespace qm::rtf {
+
+class ColorTable;
+
+struct CellDef {
+    int rightTwips = 0;
+    int shading = 0; // colour table index, 0 none
+    bool hMergeFirst = false, hMerged = false, vMergeFirst = false, vMerged = false;
+};
+
+// The row definition that \trowd starts and \cellx completes cell by cell.
+struct RowDef {
+    std::vector<CellDef> cells;
+    CellDef pending;
+    int gapTwips = 108;
+    int leftTwips = 0;
+    int align = 0; // 0 left, 1 centre, 2 right
+    bool bordered = false;
+    void reset() { *this = RowDef(); }
+    void addCell(int rightTwips);
+};
+
+// Builds a QTextTable while the reader streams its rows. Rows and cells are
+// opened lazily, when content for them arrives, so that a final \cell or \row
+// leaves no empty cell or row behind. Later rows with more cells widen the
+// table; cell merges are applied when their row ends.
+class TableBuilder {
+public:
+    bool active() const { return table_ != nullptr; }
+    // True when prepare() would start the table, open a row or move to a cell.
+    bool needsPrepare() const { return !table_ || !rowOpen_ || cellEnded_; }
+    // Content is about to be written into the table: starts the table, opens
+    // the row or moves to the next cell as needed, and leaves the cursor there.
+    void prepare(QTextCursor& cursor, const RowDef& def, const ColorTable& colors);
+    void endCell();
+    void endRow(const RowDef& def);
+    // Leaves the table: the cursor goes to the document's end, after it.
+    void finish(QTextCursor& cursor);
+
+private:
+    void begin(QTextCursor& cursor, const RowDef& def, const ColorTable& colors);
+    void enterCell(QTextCursor& cursor, const RowDef& def, const ColorTable& colors);
+    void mergeRow(const RowDef& def);
+
+    QTextTable* table_ = nullptr;
+    int row_ = 0;
+    int col_ = 0;
+    int cellsInRow_ = 0;
+    bool rowOpen_ = false;
+    bool cellEnded_ = false;
+    std::vector<int> vStart_; // per column, the row where a vertical merge began
+};
+
+} // namespace qm::rtf

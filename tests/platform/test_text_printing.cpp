@@ -1,0 +1,110 @@
+#include "platform/TextControl.h"
+#include "platform/TextPrinting.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QtTest>
+
+using namespace qm;
+
+namespace {
+int pdfPages(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray pdf = f.readAll();
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s])"));
+    return int(QString::fromLatin1(pdf).count(page));
+}
+
+void fillGlossary(TextControl& view, int entries)
+{
+    for (int i = 0; i < entries; ++i) {
+        view.setSelection(view.textLength(), 0);
+        view.replaceSelection(QString("Term %1.  A definition long enough to wrap over more than one "
+                                      "line of the printed page, as glossary entries do.\n\r\n\r").arg(i));
+    }
+}
+} // namespace
+
+class TextPrintingTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+    QString printTo(TextControl& view, const QString& name, int from, int to, int copies, bool* ok)
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString path = dir.filePath(name);
+        printer.setOutputFileName(path);
+        *ok = view.printPages(printer, from, to, copies, "Glossary Print Job");
+        return path;
+    }
+
+private slots:
+    void pageCountFollowsThePageSize()
+    {
+        TextControl view;
+        QCOMPARE(view.pageCount(), 1); // an empty document is one page
+        fillGlossary(view, 120);
+        view.setPageWidth(12240);
+        view.setPageHeight(15840);
+        const int letter = view.pageCount();
+        QVERIFY(letter >= 4);
+        view.setPageHeight(7920);
+        QVERIFY(view.pageCount() > letter);
+    }
+
+    void printsOnlyTheChosenPages()
+    {
+        TextControl view;
+        fillGlossary(view, 120);
+        QVERIFY(view.pageCount() >= 4);
+        bool ok = false;
+        const QString path = printTo(view, "range.pdf", 2, 3, 1, &ok);
+        QVERIFY(ok);
+        QCOMPARE(pdfPages(path), 2);
+    }
+
+    void copiesRepeatTheRange()
+    {
+        TextControl view;
+        fillGlossary(view, 120);
+        bool ok = false;
+        const QString path = printTo(view, "copies.pdf", 1, 2, 2, &ok);
+        QVERIFY(ok);
+        QCOMPARE(pdfPages(path), 4);
+    }
+
+    void rangesAreClampedToTheDocument()
+    {
+        TextControl view;
+        fillGlossary(view, 120);
+        const int pages = view.pageCount();
+        bool ok = false;
+        QString path = printTo(view, "clamped.pdf", 0, 999, 1, &ok);
+        QVERIFY(ok);
+        QCOMPARE(pdfPages(path), pages);
+        printTo(view, "empty.pdf", pages + 1, pages + 3, 1, &ok);
+        QVERIFY(!ok);
+        printTo(view, "reversed.pdf", 3, 2, 1, &ok);
+        QVERIFY(!ok);
+    }
+
+    void printedCopyKeepsTheViewsDocument()
+    {
+        TextControl view;
+        fillGlossary(view, 5);
+        const QString before = view.text();
+        bool ok = false;
+        printTo(view, "same.pdf", 1, 1, 1, &ok);
+        QVERIFY(ok);
+        QCOMPARE(view.text(), before);
+    }
+};
+
+QTEST_MAIN(TextPrintingTest)
+#include "test_text_printing.moc"
