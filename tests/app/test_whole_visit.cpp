@@ -2,6 +2,11 @@
 #include "app/Globals.h"
 #include "app/Main.h"
 #include "app/SplashScreen.h"
+#include "assessment/QuestionForm.h"
+#include "assessment/Status.h"
+#include "assessment/StatusWindow.h"
+#include "assessment/TestReview.h"
+#include "assessment/AnswerControls.h"
 #include "content/LinkedList.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TextControl.h"
@@ -15,6 +20,8 @@
 #include "viewer/Form1.h"
 
 #include <QComboBox>
+#include <QProgressBar>
+#include "ui/UiText.h"
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -22,6 +29,7 @@
 #include <QtTest>
 
 using namespace qm;
+using qmtest::LoadedForm;
 using qmtest::WhenFormShown;
 
 namespace {
@@ -113,6 +121,65 @@ private slots:
                  QByteArray("\"SAF101\",\"0004.txm\"\r\n"
                             "\"SAF101\",\"_Spotting hazards__Slips, trips and falls_\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
 
+        // The module's test: the first answer wrong, the others right.
+        main->NextPage();
+        bool tookTest = false;
+        WhenFormShown(QStringLiteral("QuestionForm"), [&](Form& f) {
+            auto& q = static_cast<QuestionForm&>(f);
+            tookTest = true;
+            for (int i = 0; i < Questions.size(); ++i) {
+                const QuestionRecord& question = Questions[i];
+                for (int j = 0; j < question.Answers.size(); ++j) {
+                    const bool right = question.Answers[j].Flag == QLatin1String("1");
+                    const bool tick = i == 0 ? !right : right;
+                    if (question.CorrectCount < 2) {
+                        if (tick) q.Option1[j]->setChecked(true);
+                    } else {
+                        q.Check1[j]->setChecked(tick);
+                    }
+                }
+                q.AnswerClicked(); // grade
+                q.AnswerClicked(); // next question, or the summary
+            }
+            QVERIFY(q.Label7->text().startsWith(GetResString(135) + QString::number(Questions.size() - 1)));
+            QVERIFY(q.Label1.size() >= 1 && q.Label1[0]->isVisible());
+            // Follow the review link of the wrong answer, then go back to the test.
+            WhenFormShown(QStringLiteral("TestReview"), [](Form& r) {
+                auto& review = static_cast<TestReview&>(r);
+                QCOMPARE(PageList().GetCurrentPageName(), QString("0001.txm"));
+                WhenFormShown(QStringLiteral("QuestionForm"), [](Form& back) {
+                    static_cast<QuestionForm&>(back).AnswerClicked(); // Close
+                });
+                review.Command1_Click();
+            });
+            q.Label1_Click(0);
+        });
+        main->NextPage();
+        QVERIFY(tookTest);
+        QTRY_VERIFY_WITH_TIMEOUT(!LoadedForm(QStringLiteral("QuestionForm")), 5000);
+        QVERIFY(!LoadedForm(QStringLiteral("TestReview")));
+        // Closing the test moves on into the next module.
+        QCOMPARE(CurrentModule().Code, QString("SAF102"));
+        const int score = qRound(100.0 * 5 / 6);
+        const QByteArray file = readAll(folder + "/Office Safety");
+        QVERIFY2(file.contains(QStringLiteral("\"1\",\"%1\",\"011111\",\"2026-03-07\",\"%1\",\"011111\",\"2026-03-07\",\"%1\"")
+                                   .arg(score).toUtf8()),
+                 file.constData());
+
+        // The progress window shows the result of the module.
+        bool sawProgress = false;
+        WhenFormShown(QStringLiteral("Status"), [&](Form& f) {
+            auto& st = static_cast<Status&>(f);
+            sawProgress = true;
+            st.ShowModuleScores(0);
+            QCOMPARE(st.Text1->text(), QString::number(score) + "%");
+            QCOMPARE(st.Text2->text(), QString::number(score) + "%");
+            QVERIFY(st.ccrpProgressBar1->value() > 0);
+            st.unload();
+        });
+        ShowStatusForm();
+        QVERIFY(sawProgress);
+
         // Exit with Yes.
         main->Exit_Course();
         QVERIFY(ExitRequested);
@@ -134,9 +201,9 @@ private slots:
         QVERIFY(!Welcome::loaded());
         main = Form1::ifLoaded();
         QVERIFY(main && main->isVisible());
-        QCOMPARE(CurrentModule().Code, QString("SAF101"));
-        QCOMPARE(PageList().GetCurrentPageName(), QString("0004.txm"));
-        QCOMPARE(main->Label1->text(), QString("Workplace Hazards : Slips, trips and falls"));
+        QCOMPARE(CurrentModule().Code, QString("SAF102"));
+        QCOMPARE(PageList().GetCurrentPageName(), QString("0001.txm"));
+        QCOMPARE(main->Label1->text(), QString("Fire Safety : Preventing fires"));
         QVERIFY(main->Prev->isEnabled());
         QVERIFY(main->NextBtn->isEnabled());
         main->unload();
