@@ -46,20 +46,6 @@ void setBold(QWidget* w, bool bold, int growPoints = 0)
     w->setFont(f);
 }
 
-ProgressResults toProgressResults(const ResultItems& r)
-{
-    ProgressResults p;
-    p.Attempts = r.Attempts;
-    p.FirstScore = r.FirstScore;
-    p.FirstAnswers = r.FirstAnswers;
-    p.FirstDate = r.FirstDate;
-    p.BestScore = r.BestScore;
-    p.BestAnswers = r.BestAnswers;
-    p.BestDate = r.BestDate;
-    p.LastScore = r.LastScore;
-    return p;
-}
-
 template <class B>
 void clearAnswer(B* b)
 {
@@ -434,7 +420,7 @@ void QuestionForm::WriteResultRecord()
         BuildResultRecord(Progress, code, attempt_.score(), attempt_.AnswerString, GetDateString());
     QString error;
     const bool saved = SaveProgressRecord(code, PageList().GetCurrentPageTopName(), UserFirstName, UserLastName,
-                                          toProgressResults(r), QString(), &error);
+                                          r, QString(), &error);
     // A signed-in learner hears when the result could not be kept.
     if (!saved && !CurrentUserFolderName().isEmpty()) MsgBox(error, vbExclamation);
 }

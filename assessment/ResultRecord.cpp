@@ -25,10 +25,6 @@ int lastRecordOf(const ProgressArrays& progress, const QString& moduleCode)
 
 } // namespace
 
-QStringList ResultItems::toList() const
-{
-    return {Attempts, FirstScore, FirstAnswers, FirstDate, BestScore, BestAnswers, BestDate, LastScore};
-}
 
 ResultItems BuildResultRecord(const ProgressArrays& progress, const QString& moduleCode, int score,
                               const QString& answerString, const QString& today)

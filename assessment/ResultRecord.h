@@ -1,25 +1,15 @@
 #pragma once
 #include "app/Globals.h"
+#include "users/ProgressRecords.h"
 
 #include <QString>
 #include <QStringList>
 
 namespace qm {
 
-// Items 3 to 10 of a module's progress record after a completed attempt.
-struct ResultItems {
-    QString Attempts;
-    QString FirstScore;
-    QString FirstAnswers;
-    QString FirstDate;
-    QString BestScore;
-    QString BestAnswers;
-    QString BestDate;
-    QString LastScore;
-
-    // The eight items in record order, as the user store writes them.
-    QStringList toList() const;
-};
+// Items 3 to 10 of a module's progress record after a completed attempt:
+// the results the user store writes.
+using ResultItems = ProgressResults;
 
 // The stored record is the last one in progress whose module code equals
 // moduleCode exactly. Attempts are its count + 1; the first result is kept

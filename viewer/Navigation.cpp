@@ -197,23 +197,12 @@ void GreyButtonsAtCourseEnds()
         f->SetPrevButton(false, QStringLiteral("backDis.jpg"));
 }
 
-void OpenModule(int moduleIndex)
-{
-    if (!HasCurrentModule() || moduleIndex < 0 || moduleIndex >= CurrentCourse().Modules.size()) return;
-    PushReturnPosition();
-    const PagePosition before = SavedPosition;
-    enableReturn();
-    CurModule = qint16(moduleIndex);
-    PageList().CleanUp();
-    PageList().InitLinedList();
-    removeMovies();
-    if (!openModuleAt(moduleIndex, false)) restore(before);
-    UpdateHeadingAndProgress();
-    ApplyButtonStateRule();
-    resetObjectMemory();
-}
-
-void OpenTopic(int moduleIndex, int, const QString& topicTitle)
+namespace {
+// A jump to a module of the course: the position left is saved, the module
+// opened by the loader given, and a module that cannot be opened leaves the
+// learner where they were.
+template <class Load>
+void jumpToModule(int moduleIndex, Load load)
 {
     if (!HasCurrentModule() || moduleIndex < 0 || moduleIndex >= CurrentCourse().Modules.size()) return;
     PushReturnPosition();
@@ -225,10 +214,23 @@ void OpenTopic(int moduleIndex, int, const QString& topicTitle)
     removeMovies();
     ModuleRecord& m = CurrentModule();
     QString page = ModuleMapPath(m.Code);
-    if (!LoadModuleMapAtTopic(page, m.Code, m.Title, topicTitle)) restore(before);
+    if (!load(page, m)) restore(before);
     UpdateHeadingAndProgress();
     ApplyButtonStateRule();
     resetObjectMemory();
+}
+} // namespace
+
+void OpenModule(int moduleIndex)
+{
+    jumpToModule(moduleIndex, [](QString& page, ModuleRecord& m) { return LoadModuleMap(page, m.Code, m.Title, false); });
+}
+
+void OpenTopic(int moduleIndex, int, const QString& topicTitle)
+{
+    jumpToModule(moduleIndex, [&topicTitle](QString& page, ModuleRecord& m) {
+        return LoadModuleMapAtTopic(page, m.Code, m.Title, topicTitle);
+    });
 }
 
 void ReturnToSavedPage()

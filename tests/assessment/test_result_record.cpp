@@ -31,7 +31,7 @@ private slots:
         ProgressArrays p;
         addRecord(p, "ABC123", kEmpty);
         const ResultItems r = BuildResultRecord(p, "ABC123", 80, "11101", "2026-03-07");
-        QCOMPARE(r.toList(), (QStringList{"1", "80", "11101", "2026-03-07", "80", "11101", "2026-03-07", "80"}));
+        QCOMPARE(r.items(), (QStringList{"1", "80", "11101", "2026-03-07", "80", "11101", "2026-03-07", "80"}));
     }
 
     void noRecordMakesThisAttemptTheFirst()
@@ -39,7 +39,7 @@ private slots:
         ProgressArrays p;
         addRecord(p, "XYZ000", {"4", "10", "0", "2020-01-01", "90", "1", "2020-01-02", "50"});
         const ResultItems r = BuildResultRecord(p, "ABC123", 60, "10", "2026-03-07");
-        QCOMPARE(r.toList(), (QStringList{"1", "60", "10", "2026-03-07", "60", "10", "2026-03-07", "60"}));
+        QCOMPARE(r.items(), (QStringList{"1", "60", "10", "2026-03-07", "60", "10", "2026-03-07", "60"}));
     }
 
     void equalScoreReplacesBest()
@@ -47,7 +47,7 @@ private slots:
         ProgressArrays p;
         addRecord(p, "ABC123", {"1", "60", "01101", "2026-01-01", "60", "01101", "2026-01-01", "60"});
         const ResultItems r = BuildResultRecord(p, "ABC123", 60, "11100", "2026-03-07");
-        QCOMPARE(r.toList(), (QStringList{"2", "60", "01101", "2026-01-01", "60", "11100", "2026-03-07", "60"}));
+        QCOMPARE(r.items(), (QStringList{"2", "60", "01101", "2026-01-01", "60", "11100", "2026-03-07", "60"}));
     }
 
     void lowerScoreKeepsBest()
@@ -55,7 +55,7 @@ private slots:
         ProgressArrays p;
         addRecord(p, "ABC123", {"1", "60", "01101", "2026-01-01", "80", "11110", "2026-02-01", "80"});
         const ResultItems r = BuildResultRecord(p, "ABC123", 40, "10001", "2026-03-07");
-        QCOMPARE(r.toList(), (QStringList{"2", "60", "01101", "2026-01-01", "80", "11110", "2026-02-01", "40"}));
+        QCOMPARE(r.items(), (QStringList{"2", "60", "01101", "2026-01-01", "80", "11110", "2026-02-01", "40"}));
     }
 
     void higherScoreReplacesBestAndAttemptsCount()
@@ -63,7 +63,7 @@ private slots:
         ProgressArrays p;
         addRecord(p, "ABC123", {"9", "20", "1000", "2026-01-01", "50", "1100", "2026-02-01", "25"});
         const ResultItems r = BuildResultRecord(p, "ABC123", 100, "1111", "2026-03-07");
-        QCOMPARE(r.toList(), (QStringList{"10", "20", "1000", "2026-01-01", "100", "1111", "2026-03-07", "100"}));
+        QCOMPARE(r.items(), (QStringList{"10", "20", "1000", "2026-01-01", "100", "1111", "2026-03-07", "100"}));
     }
 
     void lastMatchingRecordIsTheStoredOne()
@@ -84,7 +84,7 @@ private slots:
         ProgressArrays p;
         addRecord(p, "ABC123", {"many", "60", "01", "2026-01-01", "best", "11", "2026-02-01", "60"});
         ResultItems r = BuildResultRecord(p, "ABC123", 40, "10", "2026-03-07");
-        QCOMPARE(r.toList(), (QStringList{"1", "60", "01", "2026-01-01", "40", "10", "2026-03-07", "40"}));
+        QCOMPARE(r.items(), (QStringList{"1", "60", "01", "2026-01-01", "40", "10", "2026-03-07", "40"}));
 
         p.clear();
         addRecord(p, "ABC123", {"-3", "60", "01", "2026-01-01", "", "", "", ""});
