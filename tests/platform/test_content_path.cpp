@@ -1,3 +1,4 @@
+#include "platform/ContentName.h"
 #include "platform/ContentPath.h"
 
 #include <QTemporaryDir>
@@ -65,6 +66,14 @@ private slots:
         const QString resolved = ResolveContentPath("guiimages/previousoff.jpg");
         QDir::setCurrent(old);
         QCOMPARE(resolved, QString("GUIimages/PreviousOff.jpg"));
+    }
+
+    void contentNamesStayInsideTheirFolder()
+    {
+        for (const char* bad : {"", ".", "..", "../x", "a/b", "a\\b", "tab\there", "del\x7f"})
+            QVERIFY2(ContentPathInside("/f", QString::fromLatin1(bad)).isEmpty(), bad);
+        QCOMPARE(ContentPathInside("/f", "0001.txm"), QString("/f/0001.txm"));
+        QCOMPARE(ContentPathInside("/f/", "...x"), QString("/f/...x"));
     }
 };
 
