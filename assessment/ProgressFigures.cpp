@@ -1,5 +1,6 @@
 #include "assessment/ProgressFigures.h"
 #include "assessment/Percent.h"
+#include "users/VisitedTitle.h"
 
 namespace qm {
 namespace {
@@ -70,7 +71,7 @@ bool IsTopicViewed(const ProgressArrays& progress, const QString& moduleCode, co
     for (int j = 0; j < progress.count(); ++j) {
         if (progress.ProgModuleCodes[j] != moduleCode) continue;
         const QString visited = QLatin1Char('_') + progress.ProgPageTopNames.value(j) + QLatin1Char('_');
-        if (visited.contains(topicTitle)) return true;
+        if (visited.contains(VisitedSetTitle(topicTitle))) return true;
     }
     return false;
 }

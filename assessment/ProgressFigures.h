@@ -29,7 +29,8 @@ bool IsModuleViewed(const ProgressArrays& progress, const QString& moduleCode);
 
 // A topic is viewed when "_" & visited & "_" of a record of its module holds
 // the title anywhere (case counts), so a title inside a longer visited title
-// counts as viewed too.
+// counts as viewed too. The title is compared in the form visited sets keep
+// it (VisitedSetTitle).
 bool IsTopicViewed(const ProgressArrays& progress, const QString& moduleCode, const QString& topicTitle);
 
 // The highest and last test score of a module, each with "%" when present;

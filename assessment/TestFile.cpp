@@ -17,21 +17,27 @@ QString restoreQuotes(QString item)
     return item;
 }
 
-// Takes the part before the first ">>" off the front of rest; all of it when
-// there is none.
-QString takeNext(QString& rest)
-{
-    const qsizetype at = rest.indexOf(kAnswerSeparator);
-    QString part;
-    if (at >= 0) {
-        part = rest.left(at);
-        rest = rest.mid(at + kAnswerSeparator.size());
-    } else {
-        part = rest;
-        rest.clear();
+// Walks one ">>"-separated item from the front without copying what is left,
+// so splitting n answers costs time in proportion to the item's length.
+class AnswerParts {
+public:
+    explicit AnswerParts(const QString& text) : text_(text) {}
+    bool atEnd() const { return pos_ >= text_.size(); }
+    // The part before the next ">>", or all that is left; "" once at the end.
+    QString take()
+    {
+        if (atEnd()) return QString();
+        const qsizetype at = text_.indexOf(kAnswerSeparator, pos_);
+        const qsizetype end = at >= 0 ? at : text_.size();
+        QString part = text_.mid(pos_, end - pos_);
+        pos_ = at >= 0 ? at + kAnswerSeparator.size() : text_.size();
+        return part;
     }
-    return part;
-}
+
+private:
+    const QString& text_;
+    qsizetype pos_ = 0;
+};
 
 void setReason(QString* reason, const QString& text)
 {
@@ -57,12 +63,12 @@ void ParseAnswers(const QString& texts, const QString& flags, QVector<AnswerReco
                   int& correctCount)
 {
     answers.clear();
-    QString t = texts;
-    QString f = flags;
-    while (!t.isEmpty()) {
+    AnswerParts t(texts);
+    AnswerParts f(flags);
+    while (!t.atEnd()) {
         AnswerRecord a;
-        a.Text = takeNext(t);
-        a.Flag = takeNext(f);
+        a.Text = t.take();
+        a.Flag = f.take();
         if (a.Flag == QLatin1String("1")) ++correctCount;
         answers.append(a);
     }

@@ -23,10 +23,21 @@ bool QuotedItemReader::atEnd() const
 bool QuotedItemReader::next(QString& item)
 {
     item.clear();
-    // Blanks and line ends before an item are skipped; a line end is a separator.
-    skipBlanks();
-    if (pos_ >= text_.size()) return false;
     const qsizetype n = text_.size();
+    if (afterComma_) {
+        // A comma promises an item: one that is cut short by a line end (or
+        // the end of the text) is empty, and the line end is its separator.
+        afterComma_ = false;
+        while (pos_ < n && isBlank(text_[pos_])) ++pos_;
+        if (pos_ >= n) return true;
+        if (isLineEnd(text_[pos_])) {
+            skipLineEnd();
+            return true;
+        }
+    }
+    // Otherwise blanks and line ends before an item are skipped.
+    skipBlanks();
+    if (pos_ >= n) return false;
     if (text_[pos_] == '"') {
         ++pos_;
         const qsizetype close = text_.indexOf('"', pos_);
@@ -46,11 +57,19 @@ bool QuotedItemReader::next(QString& item)
     }
     if (pos_ < n && text_[pos_] == ',') {
         ++pos_;
-    } else if (pos_ < n && isLineEnd(text_[pos_])) {
-        if (text_[pos_] == '\r' && pos_ + 1 < n && text_[pos_ + 1] == '\n') ++pos_;
-        ++pos_;
+        afterComma_ = true;
+    } else {
+        skipLineEnd();
     }
     return true;
+}
+
+void QuotedItemReader::skipLineEnd()
+{
+    const qsizetype n = text_.size();
+    if (pos_ >= n || !isLineEnd(text_[pos_])) return;
+    if (text_[pos_] == '\r' && pos_ + 1 < n && text_[pos_ + 1] == '\n') ++pos_;
+    ++pos_;
 }
 
 bool QuotedItemReader::read(int n, QStringList& items)

@@ -7,13 +7,15 @@ namespace qm {
 // The quoted-item text form of the user files, course files and test files:
 // items separated by commas or line ends; a quoted item runs to its closing
 // quote and may hold commas; an unquoted item runs to the next comma or line
-// end with surrounding blanks removed. Line ends only separate items, so a
-// reader that asks for N items takes the next N whatever the line breaks.
+// end with surrounding blanks removed, so a comma followed by a line end ends
+// an empty item. Otherwise line ends only separate items, so a reader that
+// asks for N items takes the next N whatever the line breaks.
 class QuotedItemReader {
 public:
     explicit QuotedItemReader(const QString& text);
 
-    // True when no further item follows (only blanks and line ends remain).
+    // True when only blanks and line ends remain (a comma before them still
+    // promises one empty item to next()).
     bool atEnd() const;
     // Reads the next item; false when the text has run out ("input past end").
     bool next(QString& item);
@@ -22,8 +24,10 @@ public:
 
 private:
     void skipBlanks();
+    void skipLineEnd();
     QString text_;
     qsizetype pos_ = 0;
+    bool afterComma_ = false;
 };
 
 // One line of items: each in double quotes, separated by commas, ended by CR LF.

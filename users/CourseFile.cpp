@@ -12,12 +12,14 @@ bool isBlankLine(const QString& line)
     return true;
 }
 
+// The items of one line. A comma at the end of the line adds no item, so a
+// bookmark line written with a trailing comma still reads as a bookmark.
 QStringList lineItems(const QString& line)
 {
     QStringList items;
     QuotedItemReader reader(line);
     QString item;
-    while (reader.next(item)) items.append(item);
+    while (!reader.atEnd() && reader.next(item)) items.append(item);
     return items;
 }
 

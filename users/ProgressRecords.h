@@ -61,7 +61,8 @@ bool UpdateProgressRecord(const QString& moduleCode, const QString& topicTitle, 
                           qint16 courseIndex, const ProgressResults& results, QString* error = nullptr);
 
 // The visited set with the token "_" & topic & "_" added at the end unless the
-// topic is empty or the token is already there (case counts).
+// topic is empty or the token is already there (case counts). The topic is
+// taken in its VisitedSetTitle form (a double quote kept as «).
 QString AddToVisitedSet(const QString& visitedSet, const QString& topicTitle);
 
 // Refill the arrays (cleared first) from the current learner's course file,

@@ -4,6 +4,7 @@
 #include "users/ProgressRecords.h"
 #include "users/UserFiles.h"
 #include "users/UserPaths.h"
+#include "users/VisitedTitle.h"
 
 #include <QFileInfo>
 
@@ -69,7 +70,7 @@ QStringList ProgressResults::items() const
 QString AddToVisitedSet(const QString& visitedSet, const QString& topicTitle)
 {
     if (topicTitle.isEmpty()) return visitedSet;
-    const QString token = '_' + topicTitle + '_';
+    const QString token = '_' + VisitedSetTitle(topicTitle) + '_';
     if (visitedSet.contains(token)) return visitedSet;
     return visitedSet + token;
 }
@@ -94,7 +95,7 @@ bool SaveProgressRecord(const QString& moduleCode, const QString& topicTitle, co
         return UpdateProgressRecord(moduleCode, topicTitle, folder, courseIndex, results, error);
     }
 
-    QStringList record{moduleCode, '_' + topicTitle + '_'};
+    QStringList record{moduleCode, '_' + VisitedSetTitle(topicTitle) + '_'};
     record += results.items();
     if (!AllModulesMode) return appendRecord(CourseFilePath(folder, CurCourse), record, moduleCode, error);
 

@@ -122,6 +122,9 @@ private slots:
         QVERIFY(!IsTopicViewed(p, "AAA111", "sales")); // case counts
         QVERIFY(!IsTopicViewed(p, "AAA111", "Cuts")); // another module's topic
         QVERIFY(IsTopicViewed(p, "BBB222", "Cuts"));
+        // A double quote is kept as a guillemet in the visited set.
+        addVisit(p, "CCC333", "_Say \u00abno\u00ab, then report_");
+        QVERIFY(IsTopicViewed(p, "CCC333", "Say \"no\", then report"));
     }
 
     void scoreTexts()

@@ -3,6 +3,7 @@
 #include "support/TestDoubles.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -160,6 +161,39 @@ private slots:
             QCOMPARE(qs[1].Answers[1].Flag, QString("1"));
             QCOMPARE(qs[1].ReviewLink, QString("z"));
         }
+    }
+
+    void emptyLastItemBeforeLineEnd()
+    {
+        // The sixth item of the first record is empty, cut short by the line end.
+        QString header;
+        QVector<QuestionRecord> qs;
+        QString reason;
+        QVERIFY2(ParseTestText("\"1\"\r\n\"Q1\",\"A>>B\",\"1>>0\",,,\r\n\"Q2\",\"C\",\"1\",\"\",\"\",\"\"\r\n",
+                               header, qs, &reason),
+                 qPrintable(reason));
+        QCOMPARE(qs.size(), 2);
+        QCOMPARE(qs[0].ReviewLink, QString());
+        QCOMPARE(qs[1].Text, QString("Q2"));
+    }
+
+    void manyAnswersSplitInLinearTime()
+    {
+        const int n = 200000;
+        QString texts, flags;
+        for (int i = 0; i < n; ++i) {
+            texts += i ? ">>a" : "a";
+            flags += i ? ">>0" : "1";
+        }
+        QVector<AnswerRecord> answers;
+        int correct = 0;
+        QElapsedTimer timer;
+        timer.start();
+        ParseAnswers(texts, flags, answers, correct);
+        // Rebuilding the rest of the item per answer took half a minute here.
+        QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(answers.size(), n);
+        QCOMPARE(correct, 1);
     }
 
     void quotedItemsHoldCommas()

@@ -41,12 +41,19 @@ private slots:
         QCOMPARE(items, QStringList({"Smith, John", "12", "plain text", "", "7", "x", "y"}));
     }
 
-    void emptyUnquotedItemBetweenCommas()
+    void emptyUnquotedItems()
     {
         QuotedItemReader r("\"a\",,\"c\"\r\n");
         QStringList items;
         QVERIFY(r.read(3, items));
         QCOMPARE(items, QStringList({"a", "", "c"}));
+        // After a comma, a line end (blanks before it or not) or the end of
+        // the text ends an empty item; the next line starts the next item.
+        QuotedItemReader ends("\"a\",\r\n\"b\",  \n\"c\",");
+        QVERIFY(ends.read(6, items));
+        QCOMPARE(items, QStringList({"a", "", "b", "", "c", ""}));
+        QString item;
+        QVERIFY(!ends.next(item));
     }
 
     void atEndIgnoresTrailingBlankLines()

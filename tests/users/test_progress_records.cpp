@@ -71,6 +71,32 @@ private slots:
         QCOMPARE(AddToVisitedSet("_a_", "A"), QString("_a__A_"));
     }
 
+    void topicTitleWithQuoteSurvivesTheRoundTrip()
+    {
+        qmtest::TestEnvironment env;
+        SetCourses({{"Safety", {"SAF001"}}});
+        SetPages();
+        SignIn("Ann", "Lee");
+        QVERIFY(WriteUserBookmark());
+        const QString title = "Say \"no\", then report";
+        QVERIFY(SaveProgressRecord("SAF001", title, "Ann", "Lee", testResult("1", "80")));
+        for (int i = 0; i < 3; ++i) QVERIFY(SaveProgressRecord("SAF001", title, "Ann", "Lee"));
+        QVERIFY(ReadCourseProgressFile(Progress));
+        QCOMPARE(Progress.ProgPageTopNames, QStringList{"_Say \u00abno\u00ab, then report_"});
+        QCOMPARE(Progress.ProgLastScores, QStringList{"80"});
+        QVERIFY(ReadBytes(CourseFile(0)).endsWith("\"_Say \xc2\xabno\xc2\xab, then report_\",\"1\",\"50\",\"1,2\","
+                                                  "\"2026-03-01\",\"80\",\"2,2\",\"2026-03-07\",\"80\"\r\n"));
+    }
+
+    void trailingCommaAddsNoCourseFileItem()
+    {
+        const CourseFileContent c = ParseCourseFile("\"SAF001\",\"0002.txm\",\r\n\"SAF001\",\"_A_\",\r\n");
+        QVERIFY(c.HasBookmark);
+        QCOMPARE(c.BookmarkPage, QString("0002.txm"));
+        QCOMPARE(c.Records.size(), 1);
+        QCOMPARE(c.Records[0][1], QString("_A_"));
+    }
+
     void visitKeepsResultsAndTestReplacesThem()
     {
         qmtest::TestEnvironment env;
