@@ -1,4 +1,5 @@
 #include "assessment/TestFile.h"
+#include "platform/ContentName.h"
 #include "platform/ContentPath.h"
 #include "platform/QuotedItems.h"
 #include "platform/TextFile.h"
@@ -55,8 +56,10 @@ QString TestFileName(const QString& moduleCode, const QString& pageName)
 QString TestFilePath(const QString& moduleCode, const QString& pageName)
 {
     const QString name = TestFileName(moduleCode, pageName);
-    if (name.isEmpty()) return QString();
-    return ResolveContentPath(JoinPath(JoinPath(AppPath, moduleCode), name));
+    const QString folder = ContentPathInside(AppPath, moduleCode);
+    if (name.isEmpty() || folder.isEmpty()) return QString();
+    const QString path = ContentPathInside(folder, name);
+    return path.isEmpty() ? QString() : ResolveContentPath(path);
 }
 
 void ParseAnswers(const QString& texts, const QString& flags, QVector<AnswerRecord>& answers,
@@ -128,7 +131,10 @@ bool ReadTestFile(const QString& pageName, QString* reason)
     }
     const QString path = TestFilePath(CurrentModule().Code, pageName);
     if (path.isEmpty()) {
-        setReason(reason, QStringLiteral("The page name \"%1\" is too short to name a test file.").arg(pageName));
+        const QString why = TestFileName(CurrentModule().Code, pageName).isEmpty()
+                                ? QStringLiteral("The page name \"%1\" is too short to name a test file.")
+                                : QStringLiteral("The page name \"%1\" cannot name a test file in its module's folder.");
+        setReason(reason, why.arg(pageName));
         return false;
     }
     QString text;

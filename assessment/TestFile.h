@@ -13,7 +13,8 @@ namespace qm {
 QString TestFileName(const QString& moduleCode, const QString& pageName);
 
 // The test file's path in the module's folder under AppPath, resolved without
-// regard to case. Empty when the page name is too short.
+// regard to case. Empty when the page name is too short, or when the code or
+// the file name is not a plain name (ContentPathInside).
 QString TestFilePath(const QString& moduleCode, const QString& pageName);
 
 // Splits the answer-texts item and the answer-flags item (answers separated by

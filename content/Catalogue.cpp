@@ -1,6 +1,7 @@
 #include "content/Catalogue.h"
 #include "app/Globals.h"
 #include "content/LinkedList.h"
+#include "platform/ContentName.h"
 #include "platform/ContentPath.h"
 #include "platform/MessageBox.h"
 #include "platform/Process.h"
@@ -10,13 +11,31 @@
 
 namespace qm {
 namespace {
-// A module code names a folder directly inside the program folder; anything
-// that would lead elsewhere cannot have a page map.
-bool isFolderName(const QString& code)
+// The course key that names a course's files in each learner's folder must be
+// a name those files can have; anything else is left out of the catalogue.
+bool courseKeyUsable(const QString& name)
 {
-    return !code.contains('/') && !code.contains('\\') && code != QLatin1String(".") && code != QLatin1String("..");
+    if (IsUsableCourseName(name)) return true;
+    qWarning("Course catalogue: the course \"%s\" is left out: its name cannot name a learner's course file",
+             qPrintable(name));
+    return false;
+}
+
+// RepNum names the course's folder of reference documents; a value that could
+// lead out of "Repository" is dropped (the course has no documents then).
+QString usableRepNum(const QString& courseName, const QString& repNum)
+{
+    if (repNum.isEmpty() || IsPlainContentName(repNum)) return repNum;
+    qWarning("Course catalogue: the RepNum \"%s\" of the course \"%s\" is ignored: it is not a plain folder name",
+             qPrintable(repNum), qPrintable(courseName));
+    return QString();
 }
 } // namespace
+
+bool IsUsableCourseName(const QString& name)
+{
+    return IsPlainContentName(name) && name.compare(QLatin1String("User"), Qt::CaseInsensitive) != 0;
+}
 
 void GetInstalledCourses()
 {
@@ -31,8 +50,10 @@ void EnumCourseKeys(MachineKey& root, const QString& rootPath, QVector<CourseRec
     if (!OpenMachineKey(rootPath, root)) return;
 
     int index = 0;
+    int found = 0;
     QString name;
-    while (EnumMachineSubKey(root, index, name)) {
+    for (; EnumMachineSubKey(root, index, name); ++index) {
+        if (!courseKeyUsable(name)) continue;
         CourseRecord course;
         course.Name = name;
         course.AllModulesPresent = true;
@@ -43,20 +64,20 @@ void EnumCourseKeys(MachineKey& root, const QString& rootPath, QVector<CourseRec
             const QString modulesPath = coursePath + QStringLiteral("\\Modules");
             const QString moduleString = ReadMachineValue(valueKey, modulesPath, QStringLiteral("ModuleString"));
             ParseModuleString(moduleString, course.Modules, course.Name, course.AllModulesPresent);
-            course.RepNum = ReadMachineValue(valueKey, modulesPath, QStringLiteral("RepNum"));
+            course.RepNum = usableRepNum(name, ReadMachineValue(valueKey, modulesPath, QStringLiteral("RepNum")));
             CloseMachineKey(courseKey);
         }
         courses.append(course);
-        ++index;
+        ++found;
     }
 
-    if (index == 0) {
+    if (found == 0) {
         CloseMachineKey(root);
         MsgBox(GetResString(526), vbOKOnly);
         EndProcess();
         return;
     }
-    if (index > 1) AddAllModulesCourse(courses, courses.size());
+    if (found > 1) AddAllModulesCourse(courses, courses.size());
     CloseMachineKey(root);
 }
 
@@ -69,7 +90,7 @@ void ParseModuleString(const QString& moduleString, QVector<ModuleRecord>& modul
         module.CourseName = courseName;
         // A page map that cannot be read through counts as missing, so the
         // course never offers a module that would fail when opened.
-        if (isFolderName(module.Code) && GetModuleTitle(module.Title, module.Code) && GetModuleTopics(module)) {
+        if (GetModuleTitle(module.Title, module.Code) && GetModuleTopics(module)) {
             modules.append(module);
         } else {
             allModulesPresent = false;

@@ -18,8 +18,15 @@ inline const QString kCatalogueRootKey = QStringLiteral("SOFTWARE\\Tovask\\Veltr
 // ProcessEndRequested()). A missing root key leaves Courses empty silently.
 void GetInstalledCourses();
 
+// A course's name also names its file in every learner's folder, beside the
+// learner's "User" file: it must be a plain file name (IsPlainContentName)
+// other than "User" in any letter case.
+bool IsUsableCourseName(const QString& name);
+
 // Enumerates the course subkeys of rootPath into courses (see above); adds
-// "All modules" when more than one course was found.
+// "All modules" when more than one course was kept. A course whose name is not
+// usable is left out, and a RepNum that is not a plain folder name is dropped,
+// each with a warning naming it; no usable course at all counts as none.
 void EnumCourseKeys(MachineKey& root, const QString& rootPath, QVector<CourseRecord>& courses);
 
 // Builds one course's modules from its module string (6-character codes one
@@ -40,7 +47,5 @@ bool GetModuleTopics(ModuleRecord& module);
 // Appends the "All modules" entry (string 139) gathering every module of the
 // first count courses, in order. Does nothing unless count > 1.
 void AddAllModulesCourse(QVector<CourseRecord>& courses, int count);
-
-
 
 } // namespace qm

@@ -1,4 +1,5 @@
 #include "content/LinkedList.h"
+#include "platform/ContentName.h"
 #include "platform/TextFile.h"
 
 
@@ -108,7 +109,20 @@ bool LinkedList::load(const QString& path, QString& moduleTitle, QString* error,
             ok = false;
             break;
         }
-        if (!skip) (this->*add)(name, type, topic, false);
+        if (skip) continue;
+        // The page name becomes a path in the module's folder.
+        if (!IsPlainContentName(name)) {
+            if (error) {
+                *error = QStringLiteral("Invalid procedure call or argument: %1, line %2: the page name \"%3\" "
+                                        "is not a plain file name")
+                             .arg(path)
+                             .arg(i + 1)
+                             .arg(name);
+            }
+            ok = false;
+            break;
+        }
+        (this->*add)(name, type, topic, false);
     }
     if (add == &LinkedList::Add_Page) current_ = firstPage();
     return ok;

@@ -25,7 +25,9 @@ public:
     void AddToSearchLinkedList(const QString& name, const QString& type, const QString& topicTitle, bool unused = false);
 
     // Read a page map. On failure return false with the reason in error (pages
-    // read before a malformed line stay in the list).
+    // read before a malformed line stay in the list). A line without "*" and a
+    // page name that is not a plain file name (IsPlainContentName) are
+    // malformed.
     bool LoadExistingList(const QString& path, QString& moduleTitle, QString* error = nullptr);
     bool LoadNewSearchList(const QString& path, QString& moduleTitle, QString* error = nullptr);
 

@@ -2,6 +2,7 @@
 #include "app/Globals.h"
 #include "content/LinkedList.h"
 #include "content/PageView.h"
+#include "platform/ContentName.h"
 #include "platform/ContentPath.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
@@ -33,14 +34,18 @@ bool showCurrent(QString& page, const QString& moduleCode)
 
 QString ContentRoot() { return AppPath.isEmpty() ? ProgramFolder() : AppPath; }
 
+QString ModuleFolderPath(const QString& moduleCode) { return ContentPathInside(ContentRoot(), moduleCode); }
+
 QString ModuleMapPath(const QString& moduleCode)
 {
-    return JoinPath(ContentRoot(), moduleCode + QStringLiteral("/Map.txt"));
+    const QString folder = ModuleFolderPath(moduleCode);
+    return folder.isEmpty() ? QString() : JoinPath(folder, QStringLiteral("Map.txt"));
 }
 
 QString PageFilePath(const QString& moduleCode, const QString& pageName)
 {
-    return JoinPath(ContentRoot(), moduleCode + '/' + pageName);
+    const QString folder = ModuleFolderPath(moduleCode);
+    return folder.isEmpty() ? QString() : ContentPathInside(folder, pageName);
 }
 
 bool ShowPageFile(const QString& moduleCode, const QString& pageName)
@@ -50,6 +55,9 @@ bool ShowPageFile(const QString& moduleCode, const QString& pageName)
     QString error;
     if (pageName.isEmpty()) {
         error = QStringLiteral("The module has no pages: %1").arg(ModuleMapPath(moduleCode));
+    } else if (path.isEmpty()) {
+        error = QStringLiteral("The page \"%1\" of the module \"%2\" is not a plain file name")
+                    .arg(pageName, moduleCode);
     } else if (!view) {
         error = QStringLiteral("No page view to show %1").arg(path);
     } else if (view->LoadPage(path, &error)) {

@@ -14,7 +14,10 @@ bool LoadModuleMapAtPage(QString& page, const QString& moduleCode, QString& modu
 // The root of the content: AppPath once a course started, the program
 // folder before.
 QString ContentRoot();
-// Paths of module content below it.
+// Paths of module content below it. Codes and page names come from content:
+// each is used only when it is a plain name (ContentPathInside), else the
+// path is empty and reads as a missing file.
+QString ModuleFolderPath(const QString& moduleCode);
 QString ModuleMapPath(const QString& moduleCode);
 QString PageFilePath(const QString& moduleCode, const QString& pageName);
 

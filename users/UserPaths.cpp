@@ -1,5 +1,7 @@
 #include "users/UserPaths.h"
 #include "app/Globals.h"
+#include "content/Catalogue.h"
+#include "platform/ContentName.h"
 #include "platform/ProgramFolder.h"
 
 #include <QFileInfo>
@@ -41,7 +43,11 @@ QString UserFilePath(const QString& folderName)
 QString CourseFilePath(const QString& folderName, int courseIndex)
 {
     if (folderName.isEmpty() || courseIndex < 0 || courseIndex >= Courses.size()) return QString();
-    return UserFolderPath(folderName) + '/' + Courses[courseIndex].Name;
+    // The course name comes from content: it must not lead out of the folder
+    // nor land on the learner's User file.
+    const QString& name = Courses[courseIndex].Name;
+    if (!IsUsableCourseName(name)) return QString();
+    return ContentPathInside(UserFolderPath(folderName), name);
 }
 
 bool UserFolderExists(const QString& folderName)

@@ -17,7 +17,8 @@ QString CurrentUserFolderName();
 
 QString UserFolderPath(const QString& folderName);
 // The User file and the course file of Courses[courseIndex]; empty when the
-// folder name is empty or the index is out of range.
+// folder name is empty, the index is out of range or the course's name cannot
+// name a course file (IsUsableCourseName).
 QString UserFilePath(const QString& folderName);
 QString CourseFilePath(const QString& folderName, int courseIndex);
 

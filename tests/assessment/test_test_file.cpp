@@ -246,6 +246,8 @@ private slots:
         setUpCourse();
         QVERIFY(!ReadTestFile("ab", &reason));
         QVERIFY(reason.contains("too short"));
+        QVERIFY(!ReadTestFile("../../x.txm", &reason));
+        QVERIFY2(reason.contains("cannot name a test file"), qPrintable(reason));
     }
 
     void eachReadStartsFromTheFilesCurrentContents()

@@ -3,6 +3,7 @@
 #include "content/PlayerVersions.h"
 #include "content/RegistryAccess.h"
 #include "platform/Process.h"
+#include "platform/RegistryFile.h"
 #include "support/TestDoubles.h"
 
 #include <QDir>
@@ -156,6 +157,47 @@ private slots:
         QString title = "unchanged";
         QVERIFY(!GetModuleTitle(title, "NOPE00"));
         QCOMPARE(title, QString("unchanged"));
+    }
+
+    void unusableCourseNamesAndRepNumsAreLeftOut()
+    {
+        TestEnvironment env(dir->path());
+        writeModule("AAA001", "One");
+        // ".." as a key name, "/" inside one, and the learner's own User file.
+        for (const char* bad : {"..", "a/b", "uSeR"})
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QString("course \"%1\" is left out").arg(bad)));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("RepNum \"\\.\\./x\" of the course \"Good\""));
+        writeRegistry(courseSection("..", "AAA001") + courseSection("a/b", "AAA001") + courseSection("uSeR", "AAA001")
+                      + courseSection("Good", "AAA001", "\"RepNum\"=\"../x\""));
+        GetInstalledCourses();
+        QCOMPARE(Courses.size(), 1); // one usable course: no "All modules"
+        QCOMPARE(Courses[0].Name, QString("Good"));
+        QCOMPARE(Courses[0].RepNum, QString());
+        QVERIFY(IsUsableCourseName("Users"));
+        QVERIFY(!IsUsableCourseName("Tab\there"));
+
+        // Only unusable courses: as good as none.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("course \"User\" is left out"));
+        writeRegistry(courseSection("User", "AAA001"));
+        ReloadMachineRegistry();
+        GetInstalledCourses();
+        QVERIFY(Courses.isEmpty());
+        QCOMPARE(env.process.ends, 1);
+    }
+
+    void moduleCodeDotDotIsNoFolder()
+    {
+        // The program folder is a subfolder, and its parent holds a page map.
+        TestEnvironment env(dir->filePath("prog"));
+        writeModule("prog/AAA001", "One");
+        write("Map.txt", "x\r\nOutside\r\ny\r\n0001.txm*Topic*Out\r\n");
+        QVector<ModuleRecord> modules;
+        bool present = true;
+        ParseModuleString("AAA001..", modules, "C", present);
+        QCOMPARE(codes(CourseRecord{"C", modules, {}, true}), QStringList{"AAA001"});
+        QVERIFY(!present);
+        QCOMPARE(ModuleMapPath(".."), QString());
+        QCOMPARE(PageFilePath("AAA001", "../Map.txt"), QString());
     }
 
     void courseWithoutModulesKey()

@@ -141,6 +141,23 @@ private slots:
         QCOMPARE(list.GetPrevPageName(), QString("0001.txm"));
     }
 
+    void pageNamesMustBePlainFileNames()
+    {
+        for (const QByteArray& bad : {QByteArray("../../../../etc/passwd"), QByteArray("a\\b"), QByteArray(".."),
+                                      QByteArray(""), QByteArray("tab\there")}) {
+            LinkedList list;
+            QString title, error;
+            const QString path = writeMap("bad.txt", "x\r\nT\r\ny\r\n0001.txm*Topic*In\r\n" + bad
+                                                         + "*Topic*Outside\r\n0003.txm*Page\r\n");
+            QVERIFY2(!list.LoadExistingList(path, title, &error), bad.constData());
+            QVERIFY2(error.contains("bad.txt, line 5") && error.contains(QString::fromLatin1(bad)), qPrintable(error));
+            // What was read before the line stays, as for a line without "*".
+            QVERIFY(!list.PageExist(QString::fromLatin1(bad)));
+            QCOMPARE(list.GetCurrentPageName(), QString("0001.txm"));
+            QVERIFY(!list.LoadNewSearchList(path, title));
+        }
+    }
+
     void cleanUpEmptiesTheList()
     {
         LinkedList list;

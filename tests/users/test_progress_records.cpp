@@ -97,6 +97,20 @@ private slots:
         QCOMPARE(c.Records[0][1], QString("_A_"));
     }
 
+    void courseNameNeverLeadsOutOfTheCourseFile()
+    {
+        qmtest::TestEnvironment env;
+        for (const QString& name : {QString("../Escaped"), QString("User")}) {
+            SetCourses({{name, {"SAF001"}}});
+            SetPages();
+            SignIn("Ann", "Lee");
+            QCOMPARE(CourseFilePath("Ann Lee", 0), QString());
+            QVERIFY(!SaveProgressRecord("SAF001", "A", "Ann", "Lee"));
+        }
+        QCOMPARE(QDir(UserDataRootPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"Ann Lee"});
+        QVERIFY(QDir(UserFolderPath("Ann Lee")).isEmpty());
+    }
+
     void visitKeepsResultsAndTestReplacesThem()
     {
         qmtest::TestEnvironment env;
