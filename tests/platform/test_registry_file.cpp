@@ -140,6 +140,13 @@ private slots:
         QVERIFY(reg.loadData("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\K]\r\n\"E\"=hex(2):41,ab,00\r\n\"S\"=\"x\"\r\n"));
         QCOMPARE(reg.value("K", "E")->text, QString("A") + QChar(0xAB));
         QCOMPARE(reg.value("K", "S")->text, QString("x"));
+        // The header in any letter case is the same header; a comma after the
+        // last byte is harmless.
+        RegistryFile lower;
+        QVERIFY(lower.loadData("regedit4\r\n[HKEY_LOCAL_MACHINE\\K]\r\n\"E\"=hex(2):41,ab,00\r\n\"B\"=hex:0c,00,\r\n"));
+        QVERIFY2(lower.errors().isEmpty(), qPrintable(lower.errors().value(0).message));
+        QCOMPARE(lower.value("K", "E")->text, QString("A") + QChar(0xAB));
+        QCOMPARE(lower.value("K", "B")->bytes, QByteArray("\x0c\0", 2));
     }
 
     void malformedLinesAreReportedAndSkipped()
