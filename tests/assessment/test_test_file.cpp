@@ -180,11 +180,8 @@ private slots:
     void manyAnswersSplitInLinearTime()
     {
         const int n = 200000;
-        QString texts, flags;
-        for (int i = 0; i < n; ++i) {
-            texts += i ? ">>a" : "a";
-            flags += i ? ">>0" : "1";
-        }
+        const QString texts = QString("a>>").repeated(n);
+        const QString flags = "1" + QString(">>0").repeated(n - 1);
         QVector<AnswerRecord> answers;
         int correct = 0;
         QElapsedTimer timer;
