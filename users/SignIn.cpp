@@ -15,6 +15,7 @@ bool TakeLearnerFromFolder(const QString& folder, QString* problem)
 {
     QString first, last, email;
     if (!ReadUserFile(folder, first, last, email)) {
+        SignOutLearner();
         if (problem) *problem = GetResString(548);
         return false;
     }
@@ -22,6 +23,13 @@ bool TakeLearnerFromFolder(const QString& folder, QString* problem)
     UserLastName = last;
     UserEmail = email;
     return true;
+}
+
+void SignOutLearner()
+{
+    UserFirstName.clear();
+    UserLastName.clear();
+    UserEmail.clear();
 }
 
 bool CourseFileExists() { return HasCourseFile(CurrentUserFolderName()); }

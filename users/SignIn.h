@@ -7,8 +7,12 @@ namespace qm {
 // welcome window and the start of the visit.
 
 // Makes the learner of that folder the current learner from its User file.
-// False (with a reason for the learner) when the file is missing or unreadable.
+// False (with a reason for the learner) when the file is missing or unreadable;
+// nobody is signed in then, so that nothing is recorded for anybody.
 bool TakeLearnerFromFolder(const QString& folder, QString* problem);
+
+// Nobody is signed in afterwards: pages shown are recorded for nobody.
+void SignOutLearner();
 
 // Whether the current learner has a course file for the chosen course.
 bool CourseFileExists();

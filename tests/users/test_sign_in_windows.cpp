@@ -16,6 +16,7 @@
 #include "users/UserLogin.h"
 #include "users/Welcome.h"
 #include "viewer/Form1.h"
+#include "viewer/Navigation.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -236,6 +237,9 @@ private slots:
         QTest::keyClick(w.SignIn_Btn_2, Qt::Key_Tab);
         QVERIFY(w.New_Btn_3->hasFocus());
         QCOMPARE(w.Label2[1]->foreColor(), kBlack);
+        // Switch ID passes the focus to Exit, not round to the background.
+        QTest::keyClick(w.New_Btn_3, Qt::Key_Tab);
+        QVERIFY(w.Exit_btn->hasFocus());
 
         env.box.answer(vbNo);
         w.close();
@@ -245,6 +249,44 @@ private slots:
         w.close();
         QVERIFY(!Welcome::loaded());
         QVERIFY(ExitRequested);
+    }
+
+    // Until somebody signs in, a page shown is recorded for nobody: not for
+    // the welcomed learner after Switch ID, nor after a failed sign-in.
+    void switchIdAndFailedSignInLeaveNobodySignedIn()
+    {
+        CourseBuilder b;
+        buildTwoCourses(b);
+        qmtest::TestEnvironment env(b.path());
+        Form1& main = openCourse(0);
+        writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
+        Welcome& w = Welcome::instance();
+        QString first, last, email;
+        QVERIFY(w.InitWelcomeForm("Ann Bee", first, last, email));
+        const QByteArray annsFile = readAll(root(env) + "Ann Bee/Alpha");
+        QDir().mkpath(root(env) + "No File");
+
+        // Switch ID, then the sign-in closed by its close box.
+        qmtest::WhenFormShown("UserLogin", [](Form& login) { login.close(); });
+        w.SwitchId();
+        QVERIFY(!UserLogin::loaded());
+        QVERIFY(UserFirstName.isEmpty() && UserLastName.isEmpty() && UserEmail.isEmpty());
+        GoToNextPage();
+        QCOMPARE(PageList().GetCurrentPageName(), QString("0002.txm"));
+        QCOMPARE(readAll(root(env) + "Ann Bee/Alpha"), annsFile);
+
+        // A sign-in that cannot read the chosen learner leaves nobody signed in.
+        UserFirstName = "Ann";
+        UserLastName = "Bee";
+        UserLogin& login = UserLogin::instance();
+        login.UserName_Cmb_3->setCurrentIndex(login.UserName_Cmb_3->findText("No File"));
+        login.SignIn();
+        QCOMPARE(env.box.lastText(), GetResString(548));
+        QVERIFY(UserFirstName.isEmpty() && UserLastName.isEmpty());
+        login.unload();
+        GoToNextPage();
+        QCOMPARE(readAll(root(env) + "Ann Bee/Alpha"), annsFile);
+        main.unload();
     }
 
     void changeOfCourseResumesASignedInLearner()
