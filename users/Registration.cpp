@@ -14,8 +14,10 @@ namespace qm {
 RegistrationCheck CheckRegistration(const QString& firstName, const QString& lastName, const QString& email)
 {
     RegistrationCheck check;
-    check.firstName = TrimTrailingBlanks(firstName);
-    check.lastName = lastName;
+    // One form for every name, so that a name typed composed and decomposed
+    // is one learner.
+    check.firstName = TrimTrailingBlanks(StoredNameForm(firstName));
+    check.lastName = StoredNameForm(lastName);
     // A first name of blanks only would leave the learner without a first
     // name, which the program takes for "nobody signed in".
     if (check.firstName.isEmpty()) {
@@ -25,12 +27,17 @@ RegistrationCheck CheckRegistration(const QString& firstName, const QString& las
     check.message = CheckNameText(check.firstName);
     if (!check.ok()) return check;
 
-    check.lastName = TrimTrailingBlanks(lastName);
+    check.lastName = TrimTrailingBlanks(check.lastName);
     check.message = CheckNameText(check.lastName);
     if (!check.ok()) return check;
 
     check.message = CheckEmailText(email);
     if (!check.ok()) return check;
+
+    if (!FitsFolderName(check.firstName, check.lastName)) {
+        check.message = CheckMessage::of(MsgNameTooLong);
+        return check;
+    }
 
     // Registering again would overwrite that learner's User file and course
     // file; a returning learner picks the name from the list instead.

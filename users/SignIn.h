@@ -26,7 +26,9 @@ void EnsureCourseFile();
 // A bookmarked module the course no longer has keeps the current module
 // (sign-in), or starts the course at module 0, page "0001.txm" when
 // restartIfModuleGone is set (the start of a visit after a change of course).
-// False (with a reason) when the course file holds no bookmark.
+// A course file without a readable bookmark resumes at module 0, page
+// "0001.txm", and gets that bookmark in front of the records it holds.
+// False (with a reason) only when the course has no module to show.
 bool ResumeAtBookmark(QString* problem, bool restartIfModuleGone = false);
 
 } // namespace qm

@@ -13,6 +13,8 @@ class RegistrationTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { testing::ClearAtomicWriteFaults(); }
+
     void registrationChecksInOrder()
     {
         qmtest::TestEnvironment env;

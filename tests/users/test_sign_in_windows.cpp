@@ -14,6 +14,7 @@
 #include "users/ProgressRecords.h"
 #include "users/UserFiles.h"
 #include "users/UserLogin.h"
+#include "users/UserPaths.h"
 #include "users/Welcome.h"
 #include "viewer/Form1.h"
 #include "viewer/Navigation.h"
@@ -134,14 +135,46 @@ private slots:
         QCOMPARE(env.box.lastText(), GetResString(548));
         QVERIFY(UserFirstName.isEmpty());
 
-        // A course file without its bookmark line cannot say where to resume.
-        writeFile(root(env) + "No File/User", "\"No\",\"File\",\"n@x.org\"\r\n");
-        writeFile(root(env) + "No File/Alpha", "\r\n");
-        login.SignIn();
-        QVERIFY(UserLogin::loaded());
-        QCOMPARE(env.box.lastText(), GetResString(549));
-        QVERIFY(UserFirstName.isEmpty());
         login.unload();
+    }
+
+    // A course file that cannot say where to resume starts the course over,
+    // keeps its records and gets the bookmark back in front of them.
+    void courseFileWithoutBookmarkResumesAtTheStart_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("kept");
+        const QByteArray record = "\"AAA002\",\"_A2 1_\",\"1\",\"80\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+        QTest::newRow("empty") << QByteArray() << QByteArray();
+        QTest::newRow("blank line") << QByteArray("\r\n") << QByteArray();
+        QTest::newRow("records only") << record << record;
+        QTest::newRow("empty bookmark") << "\"\",\"\"\r\n" + record << record;
+    }
+    void courseFileWithoutBookmarkResumesAtTheStart()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, kept);
+        CourseBuilder b;
+        buildTwoCourses(b);
+        qmtest::TestEnvironment env(b.path());
+        openCourse(0);
+        writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
+        writeFile(root(env) + "Ann Bee/Alpha", file);
+        CurModule = 1;
+        bool progressShown = false;
+        qmtest::WhenFormShown("Status", [&](Form& st) { progressShown = true; st.unload(); });
+        UserLogin& login = UserLogin::instance();
+        login.UserName_Cmb_3->setCurrentIndex(0);
+        login.SignIn();
+        QVERIFY(!UserLogin::loaded());
+        QVERIFY(progressShown);
+        QVERIFY(env.box.calls.isEmpty());
+        QCOMPARE(CurrentUserFolderName(), QString("Ann Bee"));
+        QCOMPARE(CurrentModule().Code, QString("AAA001"));
+        QCOMPARE(PageList().GetCurrentPageName(), QString("0001.txm"));
+        QCOMPARE(readAll(root(env) + "Ann Bee/Alpha"),
+                 "\"AAA001\",\"0001.txm\"\r\n" + kept
+                     + "\"AAA001\",\"_A1 1_\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
     }
 
     void enterFollowsTheBlackCaptionAndTheExitTag()
