@@ -91,18 +91,13 @@ private slots:
         QVERIFY(!error.isEmpty());
         QCOMPARE(readAll(path), old + "x");
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList({"Course A"}));
-        QVERIFY(WriteFileAtomically(path, "after"));
-        QCOMPARE(readAll(path), QByteArray("after"));
     }
 
     void leftoverNames()
     {
         QVERIFY(IsAtomicWriteLeftover("Course A.x1Yz9Q", "Course A"));
-        QVERIFY(IsAtomicWriteLeftover("User.ABCDEF", "User"));
-        QVERIFY(!IsAtomicWriteLeftover("User.ABCDE", "User"));
         QVERIFY(!IsAtomicWriteLeftover("User.ABCD-F", "User"));
         QVERIFY(!IsAtomicWriteLeftover("Users.ABCDE", "User"));
-        QVERIFY(!IsAtomicWriteLeftover("User", "User"));
     }
 
     // A real full disk: a tiny tmpfs filled to the last byte.

@@ -100,23 +100,17 @@ private slots:
         SetCourses({{"Safety", {"SAF001"}}});
         SetPages();
         testing::FailAtomicWrite(testing::AtomicStep::Write, ENOSPC, failingWrite);
-        QString error;
-        QVERIFY(!RegisterLearner("Ann", "Lee", "ann@example.org", &error));
-        testing::ClearAtomicWriteFaults();
-        QVERIFY(!error.isEmpty());
+        QVERIFY(!RegisterLearner("Ann", "Lee", "ann@example.org"));
         QVERIFY(CurrentUserFolderName().isEmpty() && UserEmail.isEmpty());
         QVERIFY(!QFileInfo::exists(ProductFolderPath()));
 
-        // With other learners present only the new folder goes.
+        // Beside another learner only the new folder goes; then a retry works.
         QVERIFY(CreateUserProfile("Bo", "Ng", "bo@example.org"));
         UserFirstName.clear();
         UserLastName.clear();
         testing::FailAtomicWrite(testing::AtomicStep::Write, ENOSPC, failingWrite);
         QVERIFY(!RegisterLearner("Ann", "Lee", "ann@example.org"));
-        testing::ClearAtomicWriteFaults();
         QCOMPARE(GetUserList(), QStringList{"Bo Ng"});
-        QVERIFY(CurrentUserFolderName().isEmpty());
-
         QVERIFY(CheckRegistration("Ann", "Lee", "ann@example.org").ok());
         QVERIFY(RegisterLearner("Ann", "Lee", "ann@example.org"));
         QCOMPARE(CurrentUserFolderName(), QString("Ann Lee"));
