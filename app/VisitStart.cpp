@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "reference/GlossarySeam.h"
 #include "ui/Pointer.h"
+#include "users/ProgressNotice.h"
 #include "users/SignIn.h"
 #include "users/UserLogin.h"
 #include "users/UserFiles.h"
@@ -53,6 +54,7 @@ void openSignIn(Form1& main, const QStringList& folders)
 void StartLearnersVisit()
 {
     if (CourseSelection* chooser = CourseSelection::ifLoaded()) chooser->unload();
+    StartProgressNoticeVisit();
     QStringList folders;
     qint16 count = 0;
     GetUserList(folders, count);

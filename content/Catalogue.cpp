@@ -117,7 +117,7 @@ bool GetModuleTopics(ModuleRecord& module)
         module.Topics.clear();
         return false;
     }
-    qint16 count = 0;
+    int count = 0;
     QStringList titles;
     list.GetTopics(count, titles);
     module.Topics = titles.mid(0, count);

@@ -172,7 +172,7 @@ QString LinkedList::GetCurrentPageName() const { return isPage(current_) ? curre
 
 QString LinkedList::GetCurrentPageTpye() const { return isPage(current_) ? current_->Type : QString(); }
 
-void LinkedList::GetAllPageInfo(qint16& count, QStringList& names, QStringList& types, QStringList& topicTitles) const
+void LinkedList::GetAllPageInfo(int& count, QStringList& names, QStringList& types, QStringList& topicTitles) const
 {
     names = QStringList{QString()};
     types = QStringList{QString()};
@@ -226,14 +226,14 @@ void LinkedList::GoToTopic(const QString& topicTitle)
     }
 }
 
-void LinkedList::GetTopics(qint16& count, QStringList& titles) const
+void LinkedList::GetTopics(int& count, QStringList& titles) const
 {
     count = 0;
     QStringList found;
     Node* head = list1_.head();
     for (Node* n = head ? head->Next : nullptr; n; n = n->Next)
         if (!n->TopicTitle.isEmpty()) found.append(n->TopicTitle);
-    count = qint16(found.size());
+    count = int(found.size());
     if (!found.isEmpty()) titles = found;
 }
 

@@ -36,7 +36,7 @@ public:
     void PreviousPage();
     QString GetPrevPageName() const;
     QString GetCurrentPageName() const;
-    void GetAllPageInfo(qint16& count, QStringList& names, QStringList& types, QStringList& topicTitles) const;
+    void GetAllPageInfo(int& count, QStringList& names, QStringList& types, QStringList& topicTitles) const;
     QString GetCurrentPageTpye() const;
     QString GetCurrentPageTopName() const;
     bool PageExist(const QString& pageName) const;
@@ -44,7 +44,7 @@ public:
     void GoToFirstPage();
     void GoToLastPage();
     void GoToTopic(const QString& topicTitle);
-    void GetTopics(qint16& count, QStringList& titles) const;
+    void GetTopics(int& count, QStringList& titles) const;
 
 private:
     struct Chain {

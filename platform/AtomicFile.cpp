@@ -1,41 +1,176 @@
 #include "platform/AtomicFile.h"
 
-#include <QSaveFile>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace qm {
 namespace {
+using testing::AtomicStep;
+
 qint64 interruptAfter = -1;
+
+struct Fault {
+    AtomicStep step;
+    int errorCode;
+    int skip;
+};
+std::optional<Fault> fault;
+
+// The fault planned for this step of the current write, if any.
+bool injected(AtomicStep step, int& errorCode)
+{
+    if (!fault || fault->skip > 0 || fault->step != step) return false;
+    errorCode = fault->errorCode;
+    fault.reset();
+    return true;
 }
 
-namespace testing {
-void InterruptNextAtomicWriteAfter(qint64 bytes) { interruptAfter = bytes; }
-} // namespace testing
+QString describe(int errorCode) { return QString::fromLocal8Bit(std::strerror(errorCode)); }
 
-bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* error)
+const char kSuffixChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
+// Creates "<path>.XXXXXX" exclusively; the mode follows the old file's, or
+// the umask for a new one.
+int createTemporary(const QString& path, QByteArray& tempName)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
-        return false;
+    struct stat old {};
+    const QByteArray target = QFile::encodeName(path);
+    const bool hadFile = ::stat(target.constData(), &old) == 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempName = target + '.';
+        for (int i = 0; i < 6; ++i)
+            tempName += kSuffixChars[QRandomGenerator::global()->bounded(int(sizeof kSuffixChars) - 1)];
+        const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno == EEXIST) continue;
+        if (fd >= 0 && hadFile) ::fchmod(fd, old.st_mode & 07777);
+        return fd;
     }
+    errno = EEXIST;
+    return -1;
+}
+
+bool writeAll(int fd, const char* data, qint64 size, int& errorCode)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(size));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            errorCode = errno;
+            return false;
+        }
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+// The write proper; on false errorCode says why and the caller cleans up.
+bool writeTemporary(int fd, const QByteArray& data, int& errorCode)
+{
     if (interruptAfter >= 0) {
         const qint64 n = qMin<qint64>(interruptAfter, data.size());
         interruptAfter = -1;
-        file.write(data.constData(), n);
-        file.cancelWriting();
-        if (error) *error = QStringLiteral("Write interrupted");
+        writeAll(fd, data.constData(), n, errorCode);
+        errorCode = EINTR;
         return false;
     }
-    if (file.write(data) != data.size()) {
-        if (error) *error = file.errorString();
-        file.cancelWriting();
+    if (injected(AtomicStep::Write, errorCode)) {
+        writeAll(fd, data.constData(), data.size() / 2, errorCode);
         return false;
     }
-    if (!file.commit()) {
-        if (error) *error = file.errorString();
+    if (!writeAll(fd, data.constData(), data.size(), errorCode)) return false;
+    if (injected(AtomicStep::Sync, errorCode)) return false;
+    if (::fsync(fd) != 0) {
+        errorCode = errno;
+        return false;
+    }
+    // What the file system holds must be all of it before it replaces the
+    // old file.
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        errorCode = errno;
+        return false;
+    }
+    qint64 onDisk = st.st_size;
+    if (injected(AtomicStep::Size, errorCode)) onDisk = data.size() - 1;
+    if (onDisk != data.size()) {
+        if (errorCode == 0) errorCode = EIO;
         return false;
     }
     return true;
+}
+
+void syncFolder(const QString& path)
+{
+    const int dir = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    if (dir < 0) return;
+    ::fsync(dir);
+    ::close(dir);
+}
+} // namespace
+
+namespace testing {
+void InterruptNextAtomicWriteAfter(qint64 bytes) { interruptAfter = bytes; }
+
+void FailAtomicWrite(AtomicStep step, int errorCode, int skip) { fault = Fault{step, errorCode, skip}; }
+
+void ClearAtomicWriteFaults()
+{
+    fault.reset();
+    interruptAfter = -1;
+}
+} // namespace testing
+
+bool IsAtomicWriteLeftover(const QString& fileName, const QString& baseName)
+{
+    if (baseName.isEmpty() || fileName.size() != baseName.size() + 7 || !fileName.startsWith(baseName)
+        || fileName[baseName.size()] != '.')
+        return false;
+    for (int i = baseName.size() + 1; i < fileName.size(); ++i)
+        if (fileName[i].unicode() > 127 || !std::strchr(kSuffixChars, char(fileName[i].unicode()))) return false;
+    return true;
+}
+
+bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* error)
+{
+    int errorCode = 0;
+    QByteArray tempName;
+    int fd = -1;
+    if (!injected(AtomicStep::Open, errorCode)) {
+        fd = createTemporary(path, tempName);
+        if (fd < 0) errorCode = errno;
+    }
+    bool ok = fd >= 0 && writeTemporary(fd, data, errorCode);
+    if (fd >= 0) {
+        // Some file systems report a failed write only when the file closes.
+        int closeError = 0;
+        if (injected(AtomicStep::Close, closeError)) ::close(fd);
+        else if (::close(fd) != 0) closeError = errno;
+        if (ok && closeError != 0) {
+            ok = false;
+            errorCode = closeError;
+        }
+    }
+    if (ok && !injected(AtomicStep::Rename, errorCode)) {
+        if (::rename(tempName.constData(), QFile::encodeName(path).constData()) == 0) {
+            syncFolder(path);
+            if (fault && fault->skip > 0) --fault->skip;
+            return true;
+        }
+        errorCode = errno;
+    }
+    if (!tempName.isEmpty()) ::unlink(tempName.constData());
+    if (fault && fault->skip > 0) --fault->skip;
+    if (error) *error = describe(errorCode ? errorCode : EIO);
+    return false;
 }
 
 } // namespace qm

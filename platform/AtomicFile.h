@@ -5,15 +5,31 @@
 namespace qm {
 
 // Writes a learner's file so that a crash or a full disk never leaves it half
-// written: the data goes to a temporary file in the same folder, which is
-// flushed and renamed over the old file. On failure the old file is untouched,
-// false is returned and error (when given) says why.
+// written: the data goes to a temporary file "<name>.XXXXXX" in the same
+// folder; every step (write, sync, size on disk, close) is checked and only a
+// complete file is renamed over the old one. On failure the temporary file is
+// removed, the old file stays byte for byte as it was, false is returned and
+// error (when given) says why.
 bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* error = nullptr);
+
+// Whether fileName has the form of a temporary file left by a write of
+// baseName that never finished: baseName, ".", six letters or digits.
+bool IsAtomicWriteLeftover(const QString& fileName, const QString& baseName);
 
 namespace testing {
 // Makes the next atomic write stop after this many bytes, as if the process had
 // died mid-write; the write then reports failure. Negative disables it.
 void InterruptNextAtomicWriteAfter(qint64 bytes);
+
+// The steps of an atomic write, in order.
+enum class AtomicStep { Open, Write, Sync, Size, Close, Rename };
+
+// Makes one coming atomic write fail at that step with that errno value, as
+// the file system would (a failing Write writes half the data first; a
+// failing Size finds the file one byte short). skip counts the writes that
+// succeed before it. ClearAtomicWriteFaults removes both kinds of fault.
+void FailAtomicWrite(AtomicStep step, int errorCode, int skip = 0);
+void ClearAtomicWriteFaults();
 } // namespace testing
 
 } // namespace qm

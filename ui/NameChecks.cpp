@@ -45,7 +45,8 @@ CheckMessage CheckMessage::of(int textId)
     case MsgFieldEmpty: m.titleId = 503; break;
     case MsgLeadingBlank:
     case MsgAlreadyRegistered:
-    case MsgNameInUse: m.titleId = 501; break;
+    case MsgNameInUse:
+    case MsgNameTooLong: m.titleId = 501; break;
     case MsgIllegalCharacter: m.titleId = 511; break;
     case MsgBadEmail: m.titleId = 505; break;
     default: m.titleId = 547; break;

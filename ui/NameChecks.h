@@ -37,7 +37,8 @@ enum NameMessageId : int {
     MsgNameInUse = 545,         // title 501
     MsgCannotSave = 546,        // title 547
     MsgCannotReadUser = 548,    // title 547
-    MsgCannotReadBookmark = 549 // title 547
+    MsgCannotReadBookmark = 549, // title 547
+    MsgNameTooLong = 601         // title 501
 };
 
 // Which message a failed check shows: text and title ids, and the texts from

@@ -19,6 +19,10 @@ bool ReadLearnerText(const QString& path, QString& text, QString* error)
         if (error) *error = QStringLiteral("Path/File access error: %1").arg(path);
         return false;
     }
+    if (info.size() > kMaxLearnerFileBytes) {
+        if (error) *error = QStringLiteral("File too large (%1 bytes): %2").arg(info.size()).arg(path);
+        return false;
+    }
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
         if (error) *error = QStringLiteral("Permission denied: %1").arg(path);

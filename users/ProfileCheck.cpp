@@ -14,15 +14,15 @@ CheckMessage checkName(const QString& name)
 ProfileCheck CheckProfile(const QString& firstName, const QString& lastName, const QString& email)
 {
     ProfileCheck check;
-    check.firstName = firstName;
-    check.lastName = lastName;
-    check.message = checkName(firstName);
+    check.firstName = StoredNameForm(firstName);
+    check.lastName = StoredNameForm(lastName);
+    check.message = checkName(check.firstName);
     if (!check.ok()) return check;
-    check.firstName = TrimTrailingBlanks(firstName);
+    check.firstName = TrimTrailingBlanks(check.firstName);
 
-    check.message = checkName(lastName);
+    check.message = checkName(check.lastName);
     if (!check.ok()) return check;
-    check.lastName = TrimTrailingBlanks(lastName);
+    check.lastName = TrimTrailingBlanks(check.lastName);
 
     check.message = email.isEmpty() ? CheckMessage::of(MsgFieldEmpty) : CheckEmailText(email);
     if (!check.ok()) return check;

@@ -22,7 +22,8 @@ RegistrationCheck CheckRegistration(const QString& firstName, const QString& las
 // Creates the learner (folder, User file, current learner), bookmarks the
 // selected course at the page shown and records the visit of its topic.
 // Call it only after CheckRegistration passed. False, with the reason, when
-// something could not be written; show message 546/547 then.
+// something could not be written; show message 546/547 then. A failure
+// leaves the store and the current learner as they were.
 bool RegisterLearner(const QString& firstName, const QString& lastName, const QString& email,
                      QString* error = nullptr);
 

@@ -3,6 +3,7 @@
 #include "content/LinkedList.h"
 #include "content/ModuleLoader.h"
 #include "ui/UiText.h"
+#include "users/ProgressNotice.h"
 #include "users/ProgressRecords.h"
 #include "users/UserFiles.h"
 #include "users/UserPaths.h"
@@ -15,13 +16,22 @@ bool TakeLearnerFromFolder(const QString& folder, QString* problem)
 {
     QString first, last, email;
     if (!ReadUserFile(folder, first, last, email)) {
+        SignOutLearner();
         if (problem) *problem = GetResString(548);
         return false;
     }
     UserFirstName = first;
     UserLastName = last;
     UserEmail = email;
+    RemoveStaleTemporaryFiles(folder);
     return true;
+}
+
+void SignOutLearner()
+{
+    UserFirstName.clear();
+    UserLastName.clear();
+    UserEmail.clear();
 }
 
 bool CourseFileExists() { return HasCourseFile(CurrentUserFolderName()); }
@@ -29,26 +39,30 @@ bool CourseFileExists() { return HasCourseFile(CurrentUserFolderName()); }
 void EnsureCourseFile()
 {
     if (CourseFileExists() || !HasCurrentModule()) return;
-    WriteUserBookmark();
-    SaveProgressRecord(CurrentModule().Code, PageList().GetCurrentPageTopName(), UserFirstName, UserLastName);
+    QString error;
+    if (!WriteUserBookmark(&error)) {
+        ReportProgressNotSaved(error);
+        return;
+    }
+    RecordPageVisit(CurrentModule().Code, PageList().GetCurrentPageTopName());
 }
 
 bool ResumeAtBookmark(QString* problem, bool restartIfModuleGone)
 {
     QString code, page;
-    if (!ReadCourseBookmark(CurrentUserFolderName(), code, page)) {
-        if (problem) *problem = GetResString(549);
-        return false;
-    }
+    // A course file without a readable bookmark (empty, records only,
+    // unreadable) resumes at the start of the course rather than locking the
+    // learner out of it; the bookmark is written in front of the records.
+    const bool hasBookmark = ReadCourseBookmark(CurrentUserFolderName(), code, page);
     const QVector<ModuleRecord>& modules = CurrentCourse().Modules;
     bool found = false;
     for (int i = 0; i < modules.size() && !found; ++i) {
-        if (modules[i].Code == code) {
+        if (hasBookmark && modules[i].Code == code) {
             CurModule = qint16(i);
             found = true;
         }
     }
-    if (!found && restartIfModuleGone) {
+    if (!found && (restartIfModuleGone || !hasBookmark)) {
         CurModule = 0;
         page = QStringLiteral("0001.txm");
     }
@@ -60,6 +74,8 @@ bool ResumeAtBookmark(QString* problem, bool restartIfModuleGone)
     ModuleRecord& m = CurrentModule();
     QString mapPath = ModuleMapPath(m.Code);
     LoadModuleMapAtPage(mapPath, m.Code, m.Title, page);
+    QString error;
+    if (!hasBookmark && !WriteUserBookmark(&error)) ReportProgressNotSaved(error);
     UpdateHeadingAndProgress();
     GreyButtonsAtCourseEnds();
     return true;

@@ -7,8 +7,12 @@ namespace qm {
 // welcome window and the start of the visit.
 
 // Makes the learner of that folder the current learner from its User file.
-// False (with a reason for the learner) when the file is missing or unreadable.
+// False (with a reason for the learner) when the file is missing or unreadable;
+// nobody is signed in then, so that nothing is recorded for anybody.
 bool TakeLearnerFromFolder(const QString& folder, QString* problem);
+
+// Nobody is signed in afterwards: pages shown are recorded for nobody.
+void SignOutLearner();
 
 // Whether the current learner has a course file for the chosen course.
 bool CourseFileExists();
@@ -22,7 +26,9 @@ void EnsureCourseFile();
 // A bookmarked module the course no longer has keeps the current module
 // (sign-in), or starts the course at module 0, page "0001.txm" when
 // restartIfModuleGone is set (the start of a visit after a change of course).
-// False (with a reason) when the course file holds no bookmark.
+// A course file without a readable bookmark resumes at module 0, page
+// "0001.txm", and gets that bookmark in front of the records it holds.
+// False (with a reason) only when the course has no module to show.
 bool ResumeAtBookmark(QString* problem, bool restartIfModuleGone = false);
 
 } // namespace qm

@@ -1,5 +1,6 @@
 #include "users/UserFiles.h"
 #include "app/Globals.h"
+#include "platform/AtomicFile.h"
 #include "platform/QuotedItems.h"
 #include "ui/NameChecks.h"
 #include "users/LearnerText.h"
@@ -79,10 +80,10 @@ void GetUserList(QStringList& names, qint16& count)
 
 bool IsNameRegistered(const QString& firstName, const QString& lastName, const QString& exceptFolder)
 {
-    const QString wanted = UserFolderName(firstName, lastName);
+    const QString wanted = StoredNameForm(UserFolderName(firstName, lastName));
     for (const QString& folder : GetUserList()) {
         if (folder == exceptFolder) continue;
-        if (folder.compare(wanted, Qt::CaseInsensitive) == 0) return true;
+        if (StoredNameForm(folder).compare(wanted, Qt::CaseInsensitive) == 0) return true;
     }
     return false;
 }
@@ -120,6 +121,22 @@ bool UpdateUserProfile(const QString& firstName, const QString& lastName, const 
     UserLastName = lastName;
     UserEmail = email;
     return true;
+}
+
+void RemoveStaleTemporaryFiles(const QString& folderName)
+{
+    if (!UserFolderExists(folderName)) return;
+    const QDir dir(UserFolderPath(folderName));
+    const QStringList files = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    QStringList bases{QStringLiteral("User")};
+    for (const CourseRecord& course : Courses) bases.append(course.Name);
+    for (const QString& name : files) {
+        const int dot = name.lastIndexOf('.');
+        if (dot <= 0 || bases.contains(name)) continue; // a course may have such a name
+        const QString base = name.left(dot);
+        if ((bases.contains(base) || files.contains(base)) && IsAtomicWriteLeftover(name, base))
+            QFile::remove(dir.filePath(name));
+    }
 }
 
 bool ReadUserFile(const QString& folderName, QString& firstName, QString& lastName, QString& email, QString* error)

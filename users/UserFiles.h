@@ -34,6 +34,12 @@ bool IsNameRegistered(const QString& firstName, const QString& lastName,
 bool UpdateUserProfile(const QString& firstName, const QString& lastName, const QString& email,
                        QString* error = nullptr);
 
+// Removes the temporary files that writes killed half-way left in the
+// learner's folder: "<name>.XXXXXX" beside the User file or a course file
+// (of the catalogue or present in the folder). Call it at sign-in, when no
+// write of that learner can be under way.
+void RemoveStaleTemporaryFiles(const QString& folderName);
+
 // Reads the first three items of a learner folder's User file. Returns false
 // with the reason when the file is missing, unreadable, holds fewer than two
 // items, or names a learner other than the folder's (the data would otherwise

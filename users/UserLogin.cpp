@@ -110,9 +110,7 @@ void UserLogin::SignIn()
     EnsureCourseFile();
     if (!ResumeAtBookmark(&problem)) {
         // Nobody is signed in until a bookmark could be read.
-        UserFirstName.clear();
-        UserLastName.clear();
-        UserEmail.clear();
+        SignOutLearner();
         MsgBox(problem, vbExclamation);
         return;
     }

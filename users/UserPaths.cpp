@@ -25,6 +25,13 @@ QString UserFolderName(const QString& firstName, const QString& lastName)
     return firstName + ' ' + lastName;
 }
 
+QString StoredNameForm(const QString& name) { return name.normalized(QString::NormalizationForm_C); }
+
+bool FitsFolderName(const QString& firstName, const QString& lastName)
+{
+    return UserFolderName(firstName, lastName).toUtf8().size() <= 255;
+}
+
 QString CurrentUserFolderName()
 {
     if (UserFirstName.isEmpty() && UserLastName.isEmpty()) return QString();

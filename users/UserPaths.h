@@ -12,6 +12,12 @@ QString UserDataRootPath();    // <root>/Veltrane Quillmark 1.0/UserData
 
 // A learner's folder name: first name, one blank, last name.
 QString UserFolderName(const QString& firstName, const QString& lastName);
+
+// The Unicode form (NFC) in which names are stored and compared.
+QString StoredNameForm(const QString& name);
+
+// Whether the folder name of these names fits the file system's 255 bytes.
+bool FitsFolderName(const QString& firstName, const QString& lastName);
 // The signed-in learner's folder name; empty when nobody is signed in.
 QString CurrentUserFolderName();
 

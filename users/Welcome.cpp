@@ -108,6 +108,9 @@ void Welcome::SignIn()
 
 void Welcome::SwitchId()
 {
+    // The welcomed learner is not the one at the keyboard: record nothing
+    // for them while another learner picks a name or registers.
+    SignOutLearner();
     closingByCode_ = true;
     unload();
     UserLogin::instance().showModal(Form1::ifLoaded());

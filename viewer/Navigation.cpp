@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "ui/FormsCollection.h"
 #include "ui/UiText.h"
+#include "users/ProgressNotice.h"
 #include "users/ProgressRecords.h"
 #include "ui/PictureBox.h"
 #include "ui/TextLabel.h"
@@ -74,7 +75,7 @@ void UpdateHeadingAndProgress()
     ShowHeading();
     const QString topic = PageList().GetCurrentPageTopName();
     // Nothing is written while nobody is signed in.
-    SaveProgressRecord(CurrentModule().Code, topic, UserFirstName, UserLastName);
+    RecordPageVisit(CurrentModule().Code, topic);
 }
 
 void GoToNextPage()

@@ -91,10 +91,10 @@ private slots:
         list.SetPageAsCurrent("nope");
         QCOMPARE(list.GetCurrentPageName(), QString("0002.txm"));
 
-        qint16 count = 0;
+        int count = 0;
         QStringList names, types, topics;
         list.GetAllPageInfo(count, names, types, topics);
-        QCOMPARE(count, qint16(4));
+        QCOMPARE(count, 4);
         QCOMPARE(names.size(), 5);
         QCOMPARE(names[0], QString());
         QCOMPARE(names[4], QString("0004.txm"));
@@ -105,13 +105,13 @@ private slots:
         QVERIFY(list.LoadNewSearchList(writeMap("c.txt", "x\r\nU\r\ny\r\n1*Topic*A\r\n2*Page\r\n3*Topic*B\r\n"), title));
         QStringList titles{"untouched"};
         list.GetTopics(count, titles);
-        QCOMPARE(count, qint16(2));
+        QCOMPARE(count, 2);
         QCOMPARE(titles, (QStringList{"A", "B"}));
         QCOMPARE(list.GetCurrentPageName(), QString("0002.txm"));
         list.InitSearchLinkedList();
         titles = QStringList{"untouched"};
         list.GetTopics(count, titles);
-        QCOMPARE(count, qint16(0));
+        QCOMPARE(count, 0);
         QCOMPARE(titles, QStringList{"untouched"});
     }
 
@@ -155,6 +155,22 @@ private slots:
             QCOMPARE(list.GetCurrentPageName(), QString("0001.txm"));
             QVERIFY(!list.LoadNewSearchList(path, title));
         }
+    }
+
+    // Past 32,767 topics a 16-bit count would wrap.
+    void manyTopicsAreCountedInFull()
+    {
+        LinkedList list;
+        list.InitSearchLinkedList();
+        QByteArray map = "x\r\nMany\r\ny\r\n";
+        for (int i = 0; i < 40000; ++i) map += "p" + QByteArray::number(i) + ".txm*Topic*T" + QByteArray::number(i) + "\r\n";
+        QString title;
+        QVERIFY(list.LoadNewSearchList(writeMap("many.txt", map), title));
+        int count = 0;
+        QStringList titles;
+        list.GetTopics(count, titles);
+        QCOMPARE(count, 40000);
+        QCOMPARE(titles.last(), QString("T39999"));
     }
 
     void cleanUpEmptiesTheList()

@@ -41,7 +41,7 @@ QList<PageInfo> PagesOf(const ModuleRecord& m)
     LinkedList list;
     QString title;
     list.LoadExistingList(Sample(m.Code + "/Map.txt"), title);
-    qint16 count = 0;
+    int count = 0;
     QStringList names, types, topics;
     list.GetAllPageInfo(count, names, types, topics);
     QList<PageInfo> pages;

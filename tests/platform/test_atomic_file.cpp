@@ -1,7 +1,12 @@
 #include "platform/AtomicFile.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cerrno>
+#include <sys/mount.h>
+#include <unistd.h>
 
 using namespace qm;
 
@@ -14,7 +19,7 @@ class AtomicFileTest : public QObject {
     }
 
 private slots:
-    void cleanup() { testing::InterruptNextAtomicWriteAfter(-1); }
+    void cleanup() { testing::ClearAtomicWriteFaults(); }
 
     void writesAndReplaces()
     {
@@ -54,6 +59,75 @@ private slots:
         testing::InterruptNextAtomicWriteAfter(0);
         QVERIFY(!WriteFileAtomically(dir.filePath("New"), "data"));
         QVERIFY(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty());
+    }
+
+    // Whichever step fails, the old file keeps every byte, no temporary file
+    // is left and the caller hears why.
+    void failedStepKeepsTheOldFile_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("errorCode");
+        QTest::newRow("open") << int(testing::AtomicStep::Open) << ENOSPC;
+        QTest::newRow("write") << int(testing::AtomicStep::Write) << ENOSPC;
+        QTest::newRow("sync") << int(testing::AtomicStep::Sync) << EIO;
+        QTest::newRow("size") << int(testing::AtomicStep::Size) << 0;
+        QTest::newRow("close") << int(testing::AtomicStep::Close) << EDQUOT;
+        QTest::newRow("rename") << int(testing::AtomicStep::Rename) << EACCES;
+    }
+    void failedStepKeepsTheOldFile()
+    {
+        QFETCH(int, step);
+        QFETCH(int, errorCode);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Course A");
+        const QByteArray old("\"ABC123\",\"0004.txm\"\r\n");
+        QVERIFY(WriteFileAtomically(path, old));
+
+        // The second write fails: the first one shows skip counts writes.
+        testing::FailAtomicWrite(testing::AtomicStep(step), errorCode, 1);
+        QVERIFY(WriteFileAtomically(path, old + "x"));
+        QString error;
+        QVERIFY(!WriteFileAtomically(path, QByteArray(300, 'y'), &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(readAll(path), old + "x");
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList({"Course A"}));
+    }
+
+    void leftoverNames()
+    {
+        QVERIFY(IsAtomicWriteLeftover("Course A.x1Yz9Q", "Course A"));
+        QVERIFY(!IsAtomicWriteLeftover("User.ABCD-F", "User"));
+        QVERIFY(!IsAtomicWriteLeftover("Users.ABCDE", "User"));
+    }
+
+    // A real full disk: a tiny tmpfs filled to the last byte.
+    void fullDiskKeepsTheOldFile()
+    {
+        if (::geteuid() != 0) QSKIP("Mounting a tmpfs needs root; the full-disk case is covered by the fault double only");
+        QTemporaryDir dir;
+        const QByteArray mountPoint = QFile::encodeName(dir.path());
+        if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0)
+            QSKIP(qPrintable(QStringLiteral("Cannot mount a tmpfs here (%1); the full-disk case is covered by the "
+                                            "fault double only").arg(QString::fromLocal8Bit(strerror(errno)))));
+        const auto unmount = qScopeGuard([&] { ::umount2(mountPoint.constData(), MNT_DETACH); });
+
+        const QString path = dir.filePath("Course A");
+        const QByteArray old("\"ABC123\",\"0001.txm\"\r\n");
+        QVERIFY(WriteFileAtomically(path, old));
+        {
+            QFile filler(dir.filePath("filler"));
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            const QByteArray block(4096, 'f');
+            while (filler.write(block) == block.size()) {}
+            const QByteArray byte(1, 'f');
+            while (filler.write(byte) == 1) {}
+        }
+        QString error;
+        QVERIFY(!WriteFileAtomically(path, old + QByteArray(100, 'r'), &error));
+        QVERIFY2(error.contains("space", Qt::CaseInsensitive), qPrintable(error));
+        QCOMPARE(readAll(path), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList({"Course A", "filler"}));
     }
 
     void missingFolderIsReported()

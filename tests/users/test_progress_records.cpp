@@ -280,6 +280,37 @@ private slots:
         QCOMPARE(Progress.count(), 0);
     }
 
+    // The readers' rules that a careless change would break without a sound
+    // elsewhere: the search is exact as to letter case, "All modules" keeps no
+    // records of its own, and a DOS end-of-file mark is no record.
+    void readersKeepTheirRules()
+    {
+        qmtest::TestEnvironment env;
+        SetCourses({{"Safety", {"SAF001"}}, {"Fire", {"FIR001"}}}, true);
+        SetPages();
+        SignIn("Ann", "Lee");
+        WriteBytes(CourseFile(0), bookmarkLine("SAF001", "0001.txm") + recordLine("saf001", "_A_") + "\x1a");
+        WriteBytes(CourseFile(1), bookmarkLine("FIR001", "0001.txm") + recordLine("FIR001", "_B_") + "\r\n\x1a\r\n");
+        WriteBytes(CourseFile(2), bookmarkLine("FIR001", "0001.txm") + recordLine("ALL001", "_Z_"));
+
+        qint16 index = -1;
+        QVERIFY(!FindRecordInAllCourseFiles("SAF001", "Ann Lee", index));
+        QVERIFY(!FindRecordInAllCourseFiles("fir001", "Ann Lee", index));
+        QCOMPARE(index, qint16(-1));
+        QVERIFY(FindRecordInAllCourseFiles("saf001", "Ann Lee", index));
+        QCOMPARE(index, qint16(0));
+        AllModulesMode = 0;
+        CurCourse = 1;
+        QVERIFY(FindRecordInCourseFile("FIR001", "Ann Lee"));
+        QVERIFY(!FindRecordInCourseFile("Fir001", "Ann Lee"));
+
+        AllModulesMode = 1;
+        CurCourse = 2;
+        QVERIFY(ReadProgressRecords(Progress));
+        QCOMPARE(Progress.ProgModuleCodes, (QStringList{"saf001", "FIR001"}));
+        QCOMPARE(ParseCourseFile(QStringLiteral("\"A\",\"B\"\r\n\x1a")).Records.size(), 0);
+    }
+
     void interruptedRewriteLeavesOldFile()
     {
         qmtest::TestEnvironment env;

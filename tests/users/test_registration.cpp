@@ -1,4 +1,5 @@
 #include "StoreFixture.h"
+#include "platform/AtomicFile.h"
 #include "users/ProfileCheck.h"
 #include "users/Registration.h"
 #include "users/UserFiles.h"
@@ -12,6 +13,8 @@ class RegistrationTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { testing::ClearAtomicWriteFaults(); }
+
     void registrationChecksInOrder()
     {
         qmtest::TestEnvironment env;
@@ -79,6 +82,38 @@ private slots:
         QVERIFY(!RegisterLearner("Bo", "Ng", "bo@example.org", &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(!QFileInfo::exists(UserFolderPath("Bo Ng")));
+    }
+
+    // Whichever write fails, the learner is not signed in, nothing of theirs is
+    // left behind and the same registration then goes through.
+    void failedRegistrationTakesEverythingBack_data()
+    {
+        QTest::addColumn<int>("failingWrite");
+        QTest::newRow("User file") << 0;
+        QTest::newRow("bookmark") << 1;
+        QTest::newRow("first record") << 2;
+    }
+    void failedRegistrationTakesEverythingBack()
+    {
+        QFETCH(int, failingWrite);
+        qmtest::TestEnvironment env;
+        SetCourses({{"Safety", {"SAF001"}}});
+        SetPages();
+        testing::FailAtomicWrite(testing::AtomicStep::Write, ENOSPC, failingWrite);
+        QVERIFY(!RegisterLearner("Ann", "Lee", "ann@example.org"));
+        QVERIFY(CurrentUserFolderName().isEmpty() && UserEmail.isEmpty());
+        QVERIFY(!QFileInfo::exists(ProductFolderPath()));
+
+        // Beside another learner only the new folder goes; then a retry works.
+        QVERIFY(CreateUserProfile("Bo", "Ng", "bo@example.org"));
+        UserFirstName.clear();
+        UserLastName.clear();
+        testing::FailAtomicWrite(testing::AtomicStep::Write, ENOSPC, failingWrite);
+        QVERIFY(!RegisterLearner("Ann", "Lee", "ann@example.org"));
+        QCOMPARE(GetUserList(), QStringList{"Bo Ng"});
+        QVERIFY(CheckRegistration("Ann", "Lee", "ann@example.org").ok());
+        QVERIFY(RegisterLearner("Ann", "Lee", "ann@example.org"));
+        QCOMPARE(CurrentUserFolderName(), QString("Ann Lee"));
     }
 
     void profileChecks()

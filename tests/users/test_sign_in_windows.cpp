@@ -16,6 +16,7 @@
 #include "users/UserLogin.h"
 #include "users/Welcome.h"
 #include "viewer/Form1.h"
+#include "viewer/Navigation.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -133,14 +134,41 @@ private slots:
         QCOMPARE(env.box.lastText(), GetResString(548));
         QVERIFY(UserFirstName.isEmpty());
 
-        // A course file without its bookmark line cannot say where to resume.
-        writeFile(root(env) + "No File/User", "\"No\",\"File\",\"n@x.org\"\r\n");
-        writeFile(root(env) + "No File/Alpha", "\r\n");
-        login.SignIn();
-        QVERIFY(UserLogin::loaded());
-        QCOMPARE(env.box.lastText(), GetResString(549));
-        QVERIFY(UserFirstName.isEmpty());
         login.unload();
+    }
+
+    // A course file that cannot say where to resume starts the course over,
+    // keeps its records and gets the bookmark back in front of them.
+    void courseFileWithoutBookmarkResumesAtTheStart_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("kept");
+        const QByteArray record = "\"AAA002\",\"_A2 1_\",\"1\",\"80\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+        QTest::newRow("empty") << QByteArray() << QByteArray();
+        QTest::newRow("records only") << record << record;
+    }
+    void courseFileWithoutBookmarkResumesAtTheStart()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, kept);
+        CourseBuilder b;
+        buildTwoCourses(b);
+        qmtest::TestEnvironment env(b.path());
+        openCourse(0);
+        writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
+        writeFile(root(env) + "Ann Bee/Alpha", file);
+        CurModule = 1;
+        bool progressShown = false;
+        qmtest::WhenFormShown("Status", [&](Form& st) { progressShown = true; st.unload(); });
+        UserLogin& login = UserLogin::instance();
+        login.UserName_Cmb_3->setCurrentIndex(0);
+        login.SignIn();
+        QVERIFY(progressShown && env.box.calls.isEmpty());
+        QCOMPARE(CurrentModule().Code, QString("AAA001"));
+        QCOMPARE(PageList().GetCurrentPageName(), QString("0001.txm"));
+        QCOMPARE(readAll(root(env) + "Ann Bee/Alpha"),
+                 "\"AAA001\",\"0001.txm\"\r\n" + kept
+                     + "\"AAA001\",\"_A1 1_\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
     }
 
     void enterFollowsTheBlackCaptionAndTheExitTag()
@@ -236,6 +264,9 @@ private slots:
         QTest::keyClick(w.SignIn_Btn_2, Qt::Key_Tab);
         QVERIFY(w.New_Btn_3->hasFocus());
         QCOMPARE(w.Label2[1]->foreColor(), kBlack);
+        // Switch ID passes the focus to Exit, not round to the background.
+        QTest::keyClick(w.New_Btn_3, Qt::Key_Tab);
+        QVERIFY(w.Exit_btn->hasFocus());
 
         env.box.answer(vbNo);
         w.close();
@@ -245,6 +276,44 @@ private slots:
         w.close();
         QVERIFY(!Welcome::loaded());
         QVERIFY(ExitRequested);
+    }
+
+    // Until somebody signs in, a page shown is recorded for nobody: not for
+    // the welcomed learner after Switch ID, nor after a failed sign-in.
+    void switchIdAndFailedSignInLeaveNobodySignedIn()
+    {
+        CourseBuilder b;
+        buildTwoCourses(b);
+        qmtest::TestEnvironment env(b.path());
+        Form1& main = openCourse(0);
+        writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
+        Welcome& w = Welcome::instance();
+        QString first, last, email;
+        QVERIFY(w.InitWelcomeForm("Ann Bee", first, last, email));
+        const QByteArray annsFile = readAll(root(env) + "Ann Bee/Alpha");
+        QDir().mkpath(root(env) + "No File");
+
+        // Switch ID, then the sign-in closed by its close box.
+        qmtest::WhenFormShown("UserLogin", [](Form& login) { login.close(); });
+        w.SwitchId();
+        QVERIFY(!UserLogin::loaded());
+        QVERIFY(UserFirstName.isEmpty() && UserLastName.isEmpty() && UserEmail.isEmpty());
+        GoToNextPage();
+        QCOMPARE(PageList().GetCurrentPageName(), QString("0002.txm"));
+        QCOMPARE(readAll(root(env) + "Ann Bee/Alpha"), annsFile);
+
+        // A sign-in that cannot read the chosen learner leaves nobody signed in.
+        UserFirstName = "Ann";
+        UserLastName = "Bee";
+        UserLogin& login = UserLogin::instance();
+        login.UserName_Cmb_3->setCurrentIndex(login.UserName_Cmb_3->findText("No File"));
+        login.SignIn();
+        QCOMPARE(env.box.lastText(), GetResString(548));
+        QVERIFY(UserFirstName.isEmpty() && UserLastName.isEmpty());
+        login.unload();
+        GoToNextPage();
+        QCOMPARE(readAll(root(env) + "Ann Bee/Alpha"), annsFile);
+        main.unload();
     }
 
     void changeOfCourseResumesASignedInLearner()

@@ -1,0 +1,96 @@
+#include "StoreFixture.h"
+#include "ui/UiText.h"
+#include "users/LearnerText.h"
+#include "users/ProgressNotice.h"
+#include "users/ProgressRecords.h"
+#include "users/Registration.h"
+#include "users/SignIn.h"
+#include "users/UserFiles.h"
+#include "viewer/Navigation.h"
+
+#include <QtTest>
+
+using namespace qm;
+using namespace storetest;
+
+class StoreSafetyTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { StartProgressNoticeVisit(); }
+
+    // Progress that cannot be written is said once a visit, with the file and
+    // the reason; nobody signed in hears nothing.
+    void failedProgressWriteIsSaidOncePerVisit()
+    {
+        qmtest::TestEnvironment env;
+        SetCourses({{"Safety", {"SAF001"}}});
+        SetPages();
+        UpdateHeadingAndProgress();
+        QVERIFY(env.box.calls.isEmpty());
+
+        SignIn("Ann", "Lee");
+        QDir().mkpath(CourseFile(0)); // a folder where the course file belongs
+        UpdateHeadingAndProgress();
+        GoToPage("0003.txm");
+        UpdateHeadingAndProgress();
+        QCOMPARE(env.box.calls.size(), 1);
+        QVERIFY(env.box.lastText().startsWith(GetResString(600)));
+        QVERIFY(env.box.lastText().contains(CourseFile(0)));
+
+        StartProgressNoticeVisit();
+        UpdateHeadingAndProgress();
+        QCOMPARE(env.box.calls.size(), 2);
+    }
+
+    void oversizedLearnerFileIsRefusedNotRewritten()
+    {
+        qmtest::TestEnvironment env;
+        SetCourses({{"Safety", {"SAF001"}}});
+        SetPages();
+        SignIn("Ann", "Lee");
+        WriteBytes(CourseFile(0), "\"SAF001\",\"0001.txm\"\r\n");
+        QVERIFY(QFile::resize(CourseFile(0), kMaxLearnerFileBytes + 1));
+        UpdateHeadingAndProgress();
+        QCOMPARE(QFileInfo(CourseFile(0)).size(), kMaxLearnerFileBytes + 1);
+        QVERIFY(env.box.lastText().contains("too large") && env.box.lastText().contains(CourseFile(0)));
+    }
+
+    void signInRemovesStaleTemporaryFiles()
+    {
+        qmtest::TestEnvironment env;
+        SetCourses({{"Safety", {"SAF001"}}});
+        QVERIFY(CreateUserProfile("Ann", "Lee", "ann@example.org"));
+        const QDir folder(UserFolderPath("Ann Lee"));
+        // "Gone" is a course no longer in the catalogue; "Other" has no file.
+        const QStringList kept{"Safety.notes", "Other.AB12cd", "Safety.ABC", "Gone", "Gone.kept.txt"};
+        const QStringList stale{"User.x1Y2z3", "Safety.AbCdEf", "Gone.qwerty"};
+        for (const QString& name : kept + stale) WriteBytes(folder.filePath(name), "x");
+        QVERIFY(TakeLearnerFromFolder("Ann Lee", nullptr));
+        for (const QString& name : stale) QVERIFY2(!folder.exists(name), qPrintable(name));
+        for (const QString& name : kept) QVERIFY2(folder.exists(name), qPrintable(name));
+    }
+
+    // "José" typed composed or decomposed is one learner, stored composed; a
+    // folder name must fit in 255 bytes.
+    void registeredNamesAreOneFormAndFit()
+    {
+        qmtest::TestEnvironment env;
+        SetCourses({{"Safety", {"SAF001"}}});
+        SetPages();
+        const QString composed("Jos\u00e9"), decomposed("Jose\u0301");
+        const RegistrationCheck c = CheckRegistration(decomposed, decomposed, "j@example.org");
+        QCOMPARE(c.firstName + c.lastName, composed + composed);
+        QVERIFY(RegisterLearner(c.firstName, c.lastName, "j@example.org"));
+        QCOMPARE(GetUserList(), QStringList{composed + ' ' + composed});
+        QCOMPARE(CheckRegistration(decomposed, composed, "j@example.org").message.textId, 544);
+
+        QVERIFY(CheckRegistration(QString(127, 'a'), QString(127, 'b'), "a@example.org").ok());
+        const CheckMessage tooLong = CheckRegistration(QString(100, QChar(0x20AC)), "", "a@example.org").message;
+        QCOMPARE(tooLong.textId, 601);
+        QCOMPARE(tooLong.titleId, 501);
+    }
+};
+
+QTEST_GUILESS_MAIN(StoreSafetyTest)
+#include "test_store_safety.moc"
