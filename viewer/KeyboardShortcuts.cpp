@@ -1,0 +1,69 @@
+#include "viewer/KeyboardShortcuts.h"
+#include "ui/KeyCodes.h"
+#include "ui/PictureBox.h"
+#include "viewer/Form1.h"
+#include "viewer/Navigation.h"
+#include "viewer/ToolCommands.h"
+
+namespace qm {
+
+void KeyboardShortcuts::keyDown(int keyCode, int)
+{
+    if (f_.isActiveWindow() && keyCode != 0) pressed_.insert(keyCode);
+}
+
+void KeyboardShortcuts::keyUp(int keyCode, int shift)
+{
+    if (!pressed_.remove(keyCode) || !f_.isActiveWindow()) return;
+    if (shift & vbAltMask) altKey(keyCode);
+    else if (shift & vbShiftMask) {
+        if (keyCode == vbKeyLeft) returnKey();
+    } else {
+        plainKey(keyCode);
+    }
+}
+
+void KeyboardShortcuts::altKey(int keyCode)
+{
+    switch (keyCode) {
+    case 'G':
+        f_.CloseAllMenus();
+        f_.repaint();
+        GlossaryCommand();
+        break;
+    case 'P': PrintPageCommand(); break;
+    case 'H': CheckProgressCommand(); break;
+    case 'R': RepositoryCommand(); break;
+    case 'E': EditProfileCommand(); break;
+    case 'C': ChangeCourseCommand(); break;
+    case 'A': AboutCommand(); break;
+    case 'M': MinimiseCommand(); break;
+    case vbKeyLeft: returnKey(); break;
+    default: break;
+    }
+}
+
+void KeyboardShortcuts::returnKey()
+{
+    if (!f_.Return_Btn->isEnabled()) return;
+    ReturnToSavedPage();
+    // The keyboard leaves the button in its resting look.
+    if (f_.Return_Btn->isEnabled()) f_.Return_Btn->setSkin(QStringLiteral("ReturnOff.jpg"));
+}
+
+void KeyboardShortcuts::plainKey(int keyCode)
+{
+    if (keyCode == vbKeyEscape) {
+        f_.Exit_Course(); // may unload the window: nothing of it is used after
+    } else if (keyCode == vbKeyRight && f_.NextBtn->isEnabled()) {
+        f_.CloseAllMenus();
+        f_.NextPage();
+        if (f_.NextBtn->isEnabled()) f_.NextBtn->setSkin(QStringLiteral("nextOff.jpg"));
+    } else if (keyCode == vbKeyLeft && f_.Prev->isEnabled()) {
+        f_.CloseAllMenus();
+        f_.PrevPage();
+        if (f_.Prev->isEnabled()) f_.Prev->setSkin(QStringLiteral("previousOff.jpg"));
+    }
+}
+
+} // namespace qm
