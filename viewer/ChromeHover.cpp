@@ -91,6 +91,16 @@ void ChromeHover::ToolTipTimer_Timer()
 
 void ChromeHover::Hovered(QWidget* control)
 {
+    // A quick move from one control to the next can beat the poll: the
+    // control left behind gets its resting look now.
+    if (HoveredControl && HoveredControl != control) {
+        const bool armed = ToolTipTimer->isActive(), shown = ToolTip->isVisible();
+        restoreHovered();
+        f_.setMousePointer(vbCustom);
+        // The new control's tooltip stays as its handler set it.
+        if (armed) ToolTipTimer->start();
+        if (shown) ToolTipTimer_Timer();
+    }
     HoveredControl = control;
     if (!tmrMouseLeave->isActive()) tmrMouseLeave->start();
 }

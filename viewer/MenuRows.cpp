@@ -14,7 +14,12 @@ MenuRow NewMenuRow(Form* form, QWidget* frame, const QString& sliceName, const Q
     MenuRow row;
     row.slice = NewPictureBox(form, sliceName, rect, frame, index);
     row.slice->setFocusPolicy(Qt::NoFocus);
-    row.caption = NewLabel(form, captionName, QRect(10, 2, rect.width() - 20, rect.height() - 4), row.slice, index);
+    frame->setAutoFillBackground(true);
+    QPalette pal = frame->palette();
+    pal.setColor(QPalette::Window, QColor(0x33, 0x33, 0x99)); // seen in the gaps between rows
+    frame->setPalette(pal);
+    // The caption leaves the row image's marks at both ends in sight.
+    row.caption = NewLabel(form, captionName, QRect(18, 3, rect.width() - 40, rect.height() - 6), row.slice, index);
     row.caption->setWordWrap(false);
     return row;
 }

@@ -91,7 +91,10 @@ private slots:
         QVERIFY(!f.Prev->isEnabled() || f.Prev->skin() == "previousOn.jpg");
         f.NextPage();
         h.Prev_MouseMove();
-        QCOMPARE(f.Exit_Pic->skin(), QString("ExitButton_On.jpg")); // Prev does not reset Exit
+        // A move from Exit straight onto Previous, quicker than the poll,
+        // leaves no On look behind; the new tooltip stays armed.
+        QCOMPARE(f.Exit_Pic->skin(), QString("ExitButton_Off.jpg"));
+        QVERIFY(h.ToolTipTimer->isActive());
         const QRect prev = inWindow(f.Prev), above = inWindow(h.ToolTip);
         QCOMPARE(above.bottom() + 1 + 3, prev.top());
         QCOMPARE(above.left(), prev.left());
