@@ -54,7 +54,9 @@ void KeyboardShortcuts::returnKey()
 void KeyboardShortcuts::plainKey(int keyCode)
 {
     if (keyCode == vbKeyEscape) {
-        f_.Exit_Course(); // may unload the window: nothing of it is used after
+        f_.Exit_Course();
+        // Answered No: the window takes the keys again once the box is gone.
+        if (f_.isLoaded()) f_.activateWindow();
     } else if (keyCode == vbKeyRight && f_.NextBtn->isEnabled()) {
         f_.CloseAllMenus();
         f_.NextPage();

@@ -8,13 +8,25 @@
 #include "viewer/Navigation.h"
 
 namespace qm {
+namespace {
+// After a modal window the main window takes the keys again, even where no
+// window manager hands the focus back.
+void backToMainWindow()
+{
+    if (Form1* f = Form1::ifLoaded(); f && f->isVisible()) f->activateWindow();
+}
+} // namespace
 
 void PrintPageCommand()
 {
     // To do: the printer dialog for the current page (InitPrintDlg with mode 2).
 }
 
-void CheckProgressCommand() { ShowStatusForm(); }
+void CheckProgressCommand()
+{
+    ShowStatusForm();
+    backToMainWindow();
+}
 
 void RepositoryCommand()
 {
