@@ -5,6 +5,8 @@
 #include "viewer/Navigation.h"
 #include "viewer/ToolCommands.h"
 
+#include <QPointer>
+
 namespace qm {
 
 void KeyboardShortcuts::keyDown(int keyCode, int)
@@ -46,9 +48,11 @@ void KeyboardShortcuts::altKey(int keyCode)
 void KeyboardShortcuts::returnKey()
 {
     if (!f_.Return_Btn->isEnabled()) return;
+    QPointer<Form1> window(&f_);
     ReturnToSavedPage();
     // The keyboard leaves the button in its resting look.
-    if (f_.Return_Btn->isEnabled()) f_.Return_Btn->setSkin(QStringLiteral("ReturnOff.jpg"));
+    if (window && window->isLoaded() && window->Return_Btn->isEnabled())
+        window->Return_Btn->setSkin(QStringLiteral("ReturnOff.jpg"));
 }
 
 void KeyboardShortcuts::plainKey(int keyCode)
@@ -58,9 +62,13 @@ void KeyboardShortcuts::plainKey(int keyCode)
         // Answered No: the window takes the keys again once the box is gone.
         if (f_.isLoaded()) f_.activateWindow();
     } else if (keyCode == vbKeyRight && f_.NextBtn->isEnabled()) {
+        // A test window opened by the move may end the visit before it
+        // returns: the window is only touched while it lives.
+        QPointer<Form1> window(&f_);
         f_.CloseAllMenus();
         f_.NextPage();
-        if (f_.NextBtn->isEnabled()) f_.NextBtn->setSkin(QStringLiteral("nextOff.jpg"));
+        if (window && window->isLoaded() && window->NextBtn->isEnabled())
+            window->NextBtn->setSkin(QStringLiteral("nextOff.jpg"));
     } else if (keyCode == vbKeyLeft && f_.Prev->isEnabled()) {
         f_.CloseAllMenus();
         f_.PrevPage();
