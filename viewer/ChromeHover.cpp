@@ -120,7 +120,7 @@ bool ChromeHover::eventFilter(QObject* watched, QEvent* event)
 {
     // A pointer that leaves the window between two polls never leaves an On
     // look behind.
-    if (watched == &f_ && event->type() == QEvent::Leave && HoveredControl) {
+    if (watched == &f_ && event->type() == QEvent::Leave && HoveredControl && f_.isLoaded()) {
         tmrMouseLeave->stop();
         restoreHovered();
     }

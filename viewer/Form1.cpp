@@ -34,6 +34,7 @@ Form1::Form1() : SingleForm<Form1>(QStringLiteral("Form1"))
 Form1::~Form1()
 {
     shortcuts_.reset();
+    removeEventFilter(hover);
     if (CurrentPageView() == this) SetPageView(nullptr);
 }
 
