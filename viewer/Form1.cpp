@@ -10,8 +10,15 @@
 #include "ui/TextLabel.h"
 #include "ui/UiText.h"
 #include "ui/VbColor.h"
+#include "viewer/ChromeHover.h"
+#include "viewer/CompanionWindows.h"
+#include "viewer/KeyboardShortcuts.h"
+#include "viewer/ModuleMenu.h"
 #include "viewer/Navigation.h"
-#include "viewer/ViewerSeams.h"
+#include "viewer/ToolbarMenu.h"
+#include "viewer/ToolCommands.h"
+#include "viewer/TopicMenu.h"
+#include "viewer/Trademark.h"
 
 #include <QApplication>
 
@@ -26,6 +33,8 @@ Form1::Form1() : SingleForm<Form1>(QStringLiteral("Form1"))
 
 Form1::~Form1()
 {
+    shortcuts_.reset();
+    removeEventFilter(hover);
     if (CurrentPageView() == this) SetPageView(nullptr);
 }
 
@@ -65,7 +74,7 @@ void Form1::buildControls()
     Modules->setSkin(QStringLiteral("ModuleMenu_ButtonClosedOff.jpg"));
     ModLabel = NewLabel(this, QStringLiteral("ModLabel"), QRect(20, 730, 96, 20), bg);
     toolBar_But = NewPictureBox(this, QStringLiteral("toolBar_But"), QRect(160, 724, 140, 32), bg);
-    toolBar_But->setSkin(QStringLiteral("ToolbarMenu_ClosedOff.jpg"));
+    toolBar_But->setSkin(QStringLiteral("ToolbarMenu_OpenOff.jpg"));
     ToolLabel = NewLabel(this, QStringLiteral("ToolLabel"), QRect(168, 730, 96, 20), bg);
     for (TextLabel* l : {ModLabel, ToolLabel}) {
         l->setAlignment(Qt::AlignCenter);
@@ -100,11 +109,18 @@ void Form1::buildControls()
     Timer1 = addControl(new QTimer(this));
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+
+    // The menus lie over the page; the tooltip over everything.
+    toolbarMenu = new ToolbarMenu(*this);
+    moduleMenu = new ModuleMenu(*this);
+    topicMenu = new TopicMenu(*this);
+    hover = new ChromeHover(*this);
+    shortcuts_ = std::make_unique<KeyboardShortcuts>(*this);
 }
 
 void Form1::Form_Load()
 {
-    InstallKeyboardHook(this);
+    setKeyPreview(true);
     ScaleFormToScreen(*this);
     ScreenScaleMode = Screen().twipsPerPixelX == 15 ? 0 : 3;
     LoadMenuCaptions();
@@ -141,7 +157,6 @@ void Form1::Timer1_Timer()
 
 void Form1::Form_Unload()
 {
-    RemoveKeyboardHook(this);
     UnloadCompanionWindows();
     if (CurrentPageView() == this) SetPageView(nullptr);
 }
@@ -169,7 +184,11 @@ void Form1::Exit_Pic_Click()
 
 void Form1::CourseNameLbl_Click() { CloseAllMenus(); }
 
-void Form1::Min_btn_Click() { showMinimized(); }
+void Form1::Min_btn_Click() { MinimiseCommand(); }
+
+void Form1::Form_KeyDown(int keyCode, int shift) { shortcuts_->keyDown(keyCode, shift); }
+
+void Form1::Form_KeyUp(int keyCode, int shift) { shortcuts_->keyUp(keyCode, shift); }
 
 void Form1::NextPage()
 {
@@ -211,14 +230,23 @@ void Form1::DisableReturnButton()
     ShowToolTip(nullptr, 0, QString());
 }
 
-// The slide-out menus are not built yet: these are their seams.
-void Form1::CloseAllMenus() {}
-void Form1::BuildModuleMenu() {}
-void Form1::BuildToolbarMenu() {}
+void Form1::CloseAllMenus()
+{
+    moduleMenu->Timer4->stop();
+    moduleMenu->CloseModuleMenu();
+    topicMenu->CloseTopicMenu();
+    toolbarMenu->CloseToolbarMenu();
+}
+
+void Form1::BuildModuleMenu() { moduleMenu->BuildModuleMenu(); }
+void Form1::BuildToolbarMenu() { toolbarMenu->BuildToolbarMenu(); }
 // Movies in pages are not built yet: nothing to remove.
 void Form1::RemoveMovieControl() {}
-// Hover tooltips are not built yet.
-void Form1::ShowToolTip(QWidget*, int, const QString&) {}
+
+void Form1::ShowToolTip(QWidget* control, int show, const QString& text)
+{
+    hover->ShowToolTip(Picture2, control, show, text);
+}
 
 bool Form1::LoadPage(const QString& path, QString* error)
 {

@@ -3,15 +3,22 @@
 #include "ui/Form.h"
 
 #include <QTimer>
+#include <memory>
 
 namespace qm {
 
+class ChromeHover;
+class KeyboardShortcuts;
+class ModuleMenu;
 class PictureBox;
 class TextControl;
 class TextLabel;
+class ToolbarMenu;
+class TopicMenu;
 
 // The main window of the learner's visit: the page view, the heading, the
-// course name, Exit and minimise, Next, Previous and Return.
+// course name, Exit and minimise, Next, Previous and Return, the module,
+// topic and toolbar menus, hover looks and keyboard shortcuts.
 class Form1 : public SingleForm<Form1>, public PageView {
     Q_OBJECT
 public:
@@ -30,11 +37,12 @@ public:
     void SetReturnButton(bool enabled, const QString& skin);
     void DisableReturnButton();
 
-    // Seams for the slide-out menus, movies and tooltips, which come later.
+    // Closes the module, topic and toolbar menus.
     void CloseAllMenus();
     void RemoveMovieControl();
     void BuildModuleMenu();
     void BuildToolbarMenu();
+    // The tooltip of a control of the window's chrome; show 0 hides it.
     void ShowToolTip(QWidget* control, int show, const QString& text);
 
     // PageView: pages are shown in TXTextControl1.
@@ -56,12 +64,18 @@ public:
     PictureBox* Return_Btn = nullptr;
     PictureBox* Picture1 = nullptr; // takes the focus away from the chrome
     QTimer* Timer1 = nullptr;       // the exit-flag poll
+    ChromeHover* hover = nullptr;
+    ModuleMenu* moduleMenu = nullptr;
+    TopicMenu* topicMenu = nullptr;
+    ToolbarMenu* toolbarMenu = nullptr;
 
 protected:
     void Form_Load() override;
     void Form_Unload() override;
     bool Form_QueryUnload(int unloadMode) override;
     void Form_Activate() override;
+    void Form_KeyDown(int keyCode, int shift) override;
+    void Form_KeyUp(int keyCode, int shift) override;
 
 private:
     void LoadMenuCaptions();
@@ -69,6 +83,7 @@ private:
     void CourseNameLbl_Click();
     void Min_btn_Click();
     void buildControls();
+    std::unique_ptr<KeyboardShortcuts> shortcuts_;
 };
 
 } // namespace qm

@@ -1,0 +1,57 @@
+#include "viewer/MenuRows.h"
+#include "ui/Controls.h"
+#include "ui/PictureBox.h"
+#include "ui/TextLabel.h"
+#include "ui/VbColor.h"
+
+#include <QThread>
+
+namespace qm {
+
+MenuRow NewMenuRow(Form* form, QWidget* frame, const QString& sliceName, const QString& captionName, int index,
+                   const QRect& rect)
+{
+    MenuRow row;
+    row.slice = NewPictureBox(form, sliceName, rect, frame, index);
+    row.slice->setFocusPolicy(Qt::NoFocus);
+    frame->setAutoFillBackground(true);
+    QPalette pal = frame->palette();
+    pal.setColor(QPalette::Window, QColor(0x33, 0x33, 0x99)); // seen in the gaps between rows
+    frame->setPalette(pal);
+    // The caption leaves the row image's marks at both ends in sight.
+    row.caption = NewLabel(form, captionName, QRect(18, 3, rect.width() - 40, rect.height() - 6), row.slice, index);
+    row.caption->setWordWrap(false);
+    return row;
+}
+
+MenuRow CopyMenuRow(Form* form, const MenuRow& first, int index)
+{
+    MenuRow row = NewMenuRow(form, first.slice->parentWidget(), first.slice->objectName(),
+                             first.caption->objectName(), index, first.slice->geometry());
+    row.caption->setGeometry(first.caption->geometry());
+    row.caption->setFont(first.caption->font());
+    row.caption->setAlignment(first.caption->alignment());
+    return row;
+}
+
+void ShowRowHighlighted(const MenuRow& row, const QString& onSkin)
+{
+    row.caption->setForeColor(kBlack);
+    row.caption->setBackColor(kHighlightBack);
+    row.slice->setSkin(onSkin);
+}
+
+void ShowRowNormal(const MenuRow& row, const QString& offSkin)
+{
+    row.caption->setForeColor(kWhite);
+    row.caption->setBackColor(kNormalBack);
+    row.slice->setSkin(offSkin);
+}
+
+void AnimationPause(QWidget* menuWindow, int milliseconds)
+{
+    menuWindow->repaint();
+    if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+} // namespace qm

@@ -1,0 +1,86 @@
+#include "viewer/ToolCommands.h"
+#include "app/CourseSelection.h"
+#include "app/Globals.h"
+#include "assessment/StatusWindow.h"
+#include "platform/MessageBox.h"
+#include "ui/UiText.h"
+#include "viewer/Form1.h"
+#include "viewer/Navigation.h"
+
+namespace qm {
+namespace {
+// After a modal window the main window takes the keys again, even where no
+// window manager hands the focus back.
+void backToMainWindow()
+{
+    if (Form1* f = Form1::ifLoaded(); f && f->isVisible()) f->activateWindow();
+}
+} // namespace
+
+void PrintPageCommand()
+{
+    // To do: the printer dialog for the current page (InitPrintDlg with mode 2).
+}
+
+void CheckProgressCommand()
+{
+    ShowStatusForm();
+    backToMainWindow();
+}
+
+void RepositoryCommand()
+{
+    if (AllModulesMode == 1) {
+        MsgBox(GetResString(531));
+        return;
+    }
+    // To do: the reference documents window, modal.
+}
+
+void GlossaryCommand()
+{
+    // To do: the glossary window, modal, owned by the main window.
+}
+
+void EditProfileCommand()
+{
+    // To do: the profile editor.
+}
+
+void ChangeCourseCommand()
+{
+    if (Courses.size() <= 1) return;
+    UpdateHeadingAndProgress();
+    if (CourseSelection* chooser = CourseSelection::ifLoaded()) chooser->showModeless();
+    else CourseSelection::instance();
+}
+
+void AboutCommand()
+{
+    // To do: the About window, modal.
+}
+
+void MinimiseCommand()
+{
+    if (Form1* f = Form1::ifLoaded()) f->showMinimized();
+}
+
+void RunToolCommand(int index)
+{
+    Form1* f = Form1::ifLoaded();
+    if (!f) return;
+    f->CloseAllMenus();
+    f->repaint();
+    switch (index) {
+    case 0: PrintPageCommand(); break;
+    case 1: CheckProgressCommand(); break;
+    case 2: RepositoryCommand(); break;
+    case 3: GlossaryCommand(); break;
+    case 4: EditProfileCommand(); break;
+    case 5: ChangeCourseCommand(); break;
+    case 6: AboutCommand(); break;
+    default: break;
+    }
+}
+
+} // namespace qm
