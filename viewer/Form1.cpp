@@ -4,12 +4,14 @@
 #include "platform/MessageBox.h"
 #include "platform/ScreenMetrics.h"
 #include "platform/TextControl.h"
+#include "reference/Glossary.h"
 #include "ui/Controls.h"
 #include "ui/PictureBox.h"
 #include "ui/ScaleForm.h"
 #include "ui/TextLabel.h"
 #include "ui/UiText.h"
 #include "ui/VbColor.h"
+#include "viewer/MovieObjects.h"
 #include "viewer/Navigation.h"
 #include "viewer/ViewerSeams.h"
 
@@ -100,6 +102,11 @@ void Form1::buildControls()
     Timer1 = addControl(new QTimer(this));
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+
+    Movies = new MovieObjects(TXTextControl1, this);
+    connect(TXTextControl1, &TextControl::objectWindowRequest, Movies, &MovieObjects::ObjectWindowRequest,
+            Qt::DirectConnection);
+    connect(TXTextControl1, &TextControl::objectLoad, Movies, &MovieObjects::ObjectLoad, Qt::DirectConnection);
 }
 
 void Form1::Form_Load()
@@ -142,6 +149,9 @@ void Form1::Timer1_Timer()
 void Form1::Form_Unload()
 {
     RemoveKeyboardHook(this);
+    // The glossary stays loaded across a change of course, not past the exit.
+    if (ExitRequested)
+        if (Glossary* glossary = Glossary::ifLoaded()) glossary->unload();
     UnloadCompanionWindows();
     if (CurrentPageView() == this) SetPageView(nullptr);
 }
@@ -215,8 +225,7 @@ void Form1::DisableReturnButton()
 void Form1::CloseAllMenus() {}
 void Form1::BuildModuleMenu() {}
 void Form1::BuildToolbarMenu() {}
-// Movies in pages are not built yet: nothing to remove.
-void Form1::RemoveMovieControl() {}
+void Form1::RemoveMovieControl() { Movies->RemoveMovieControl(); }
 // Hover tooltips are not built yet.
 void Form1::ShowToolTip(QWidget*, int, const QString&) {}
 

@@ -6,6 +6,7 @@
 
 namespace qm {
 
+class MovieObjects;
 class PictureBox;
 class TextControl;
 class TextLabel;
@@ -56,6 +57,7 @@ public:
     PictureBox* Return_Btn = nullptr;
     PictureBox* Picture1 = nullptr; // takes the focus away from the chrome
     QTimer* Timer1 = nullptr;       // the exit-flag poll
+    MovieObjects* Movies = nullptr; // the movie frames and players of the page
 
 protected:
     void Form_Load() override;
