@@ -5,51 +5,62 @@
 #include "reference/Glossary.h"
 #include "reference/GlossaryFile.h"
 #include "ui/UiText.h"
+#include "ui/VbColor.h"
 
 #include <QPrinter>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace qm {
 namespace {
 
 constexpr quint32 kPrintLetterColor = 0xC000C0;
 constexpr qreal kPrintLetterPoints = 12;
-const QString kPartEnd = QStringLiteral("\n\r\n\r"); // an empty line after the part
 
-// Appends text at the end of the document and selects its first
-// `formatted` characters for the caller to format.
-void appendPart(TextControl& doc, const QString& text, int formatted)
-{
-    const int end = doc.textLength();
-    doc.setSelection(end, 0);
-    doc.replaceSelection(text);
-    doc.setSelection(end, formatted);
-}
+// Every heading and every definition ends with an empty line.
+const QString kPartEnd = QString(2, QChar::ParagraphSeparator);
 
 } // namespace
 
 void Glossary::GetPrintableGlosInfo()
 {
-    TextControl& doc = *TXTextControl1;
+    TextControl& view = *TXTextControl1;
     // A change of course builds again: the copy starts from empty.
-    doc.clearDocument();
-    doc.setPageWidth(12240);
-    doc.setPageHeight(15840);
-    ReadGlossary([&doc](const GlossaryPart& part) {
+    view.clearDocument();
+    view.setPageWidth(12240);
+    view.setPageHeight(15840);
+
+    // The copy is written at its end in one edit, in the formats the view's
+    // own selection members would give, without moving the view's cursor
+    // for every part.
+    const QTextCharFormat plain;
+    QTextCharFormat letter;
+    letter.setFontWeight(QFont::Bold);
+    letter.setFontPointSize(kPrintLetterPoints);
+    letter.setForeground(VbColor(kPrintLetterColor));
+    QTextCharFormat term;
+    term.setFontWeight(QFont::Bold);
+
+    QTextCursor c(view.document());
+    c.movePosition(QTextCursor::End);
+    c.beginEditBlock();
+    ReadGlossary([&](const GlossaryPart& part) {
         switch (part.kind) {
         case GlossaryPart::Letter:
-            appendPart(doc, part.text + kPartEnd, int(part.text.size()));
-            doc.setSelectionBold(true);
-            doc.setSelectionFontSize(kPrintLetterPoints);
-            doc.setSelectionColor(kPrintLetterColor);
+            c.insertText(part.text, letter);
+            c.insertText(kPartEnd, plain);
             break;
         case GlossaryPart::Term:
-            appendPart(doc, part.text + QStringLiteral(".  "), int(part.text.size()) + 1);
-            doc.setSelectionBold(true);
+            c.insertText(part.text + QLatin1Char('.'), term);
+            c.insertText(QStringLiteral("  "), plain);
             break;
-        case GlossaryPart::Definition: appendPart(doc, part.text + kPartEnd, 0); break;
+        case GlossaryPart::Definition:
+            c.insertText(part.text + kPartEnd, plain);
+            break;
         }
     });
-    doc.setSelection(0, 0);
+    c.endEditBlock();
+    view.setSelection(0, 0);
 }
 
 void Glossary::PrintGlossary()

@@ -1,13 +1,16 @@
 #include "app/Globals.h"
+#include "content/Catalogue.h"
 #include "platform/TextControl.h"
 #include "reference/Glossary.h"
 #include "reference/GlossaryLines.h"
+#include "support/CourseBuilder.h"
 #include "support/PrintDialogDouble.h"
 #include "support/TestDoubles.h"
 #include "ui/PictureBox.h"
 #include "ui/TextLabel.h"
 #include "ui/UiText.h"
 #include "ui/VbColor.h"
+#include "viewer/Form1.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -163,6 +166,24 @@ private slots:
         QCOMPARE(g.MSFlexGrid1->rowCount(), 0);
         QCOMPARE(g.letterCount(), 0);
         QCOMPARE(g.TXTextControl1->textLength(), 0);
+    }
+
+    void theMainWindowUnloadsItOnlyOnExit()
+    {
+        qmtest::CourseBuilder b;
+        b.module("MOD001", "First", qmtest::CourseBuilder::pages(1, "Intro"));
+        b.course("Safety", {"MOD001"});
+        b.writeRegistry();
+        qmtest::TestEnvironment env(b.path());
+        GetInstalledCourses();
+        Form1::instance();
+        BuildGlossaryViews();
+        Form1::instance().unload(); // a change of course
+        QVERIFY(Glossary::loaded());
+        Form1::instance();
+        ExitRequested = true;
+        Form1::instance().unload();
+        QVERIFY(!Glossary::loaded());
     }
 
     void longDefinitionsBreakAtBlanksOrWhenTooWide()
