@@ -23,6 +23,7 @@ qmbench::Register glossary("glossary of 5,000 terms: both views and the print", 
     f.write(text);
     f.close();
     qm::SetProgramFolder(folder);
+    qm::AppPath = folder;
     qm::Courses = {qm::CourseRecord{"Bench", {}, "1", true}};
     qm::CurCourse = 0;
     return [] { qm::BuildGlossaryViews(); };

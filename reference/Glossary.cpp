@@ -67,6 +67,10 @@ Glossary::Glossary() : SingleForm<Glossary>(QStringLiteral("Glossary"))
     // The printable copy is laid out for paper and never shown.
     TXTextControl1 = Place(this, new TextControl(this), QStringLiteral("TXTextControl1"), QRect(0, 0, 1, 1));
     TXTextControl1->hide();
+    // The hidden view wraps at the printed text's width (8.5 inches less two
+    // one-inch margins), not at its own tiny width: that keeps its layout cheap.
+    TXTextControl1->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    TXTextControl1->setLineWrapColumnOrWidth((12240 - 2 * 1440) / 15);
 
     const auto print = NewSkinButton(this, QStringLiteral("Glos_Print"), QStringLiteral("Label2"), 0,
                                      QRect(596, 596, 100, 28));
