@@ -4,7 +4,7 @@
 #include "assessment/StatusWindow.h"
 #include "content/LinkedList.h"
 #include "platform/MessageBox.h"
-#include "reference/GlossarySeam.h"
+#include "reference/Glossary.h"
 #include "ui/Pointer.h"
 #include "users/ProgressNotice.h"
 #include "users/SignIn.h"

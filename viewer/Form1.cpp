@@ -14,6 +14,7 @@
 #include "viewer/CompanionWindows.h"
 #include "viewer/KeyboardShortcuts.h"
 #include "viewer/ModuleMenu.h"
+#include "viewer/MovieObjects.h"
 #include "viewer/Navigation.h"
 #include "viewer/ToolbarMenu.h"
 #include "viewer/ToolCommands.h"
@@ -116,6 +117,10 @@ void Form1::buildControls()
     topicMenu = new TopicMenu(*this);
     hover = new ChromeHover(*this);
     shortcuts_ = std::make_unique<KeyboardShortcuts>(*this);
+    Movies = new MovieObjects(TXTextControl1, this);
+    connect(TXTextControl1, &TextControl::objectWindowRequest, Movies, &MovieObjects::ObjectWindowRequest,
+            Qt::DirectConnection);
+    connect(TXTextControl1, &TextControl::objectLoad, Movies, &MovieObjects::ObjectLoad, Qt::DirectConnection);
 }
 
 void Form1::Form_Load()
@@ -240,8 +245,7 @@ void Form1::CloseAllMenus()
 
 void Form1::BuildModuleMenu() { moduleMenu->BuildModuleMenu(); }
 void Form1::BuildToolbarMenu() { toolbarMenu->BuildToolbarMenu(); }
-// Movies in pages are not built yet: nothing to remove.
-void Form1::RemoveMovieControl() {}
+void Form1::RemoveMovieControl() { Movies->RemoveMovieControl(); }
 
 void Form1::ShowToolTip(QWidget* control, int show, const QString& text)
 {

@@ -10,6 +10,7 @@ namespace qm {
 class ChromeHover;
 class KeyboardShortcuts;
 class ModuleMenu;
+class MovieObjects;
 class PictureBox;
 class TextControl;
 class TextLabel;
@@ -68,6 +69,7 @@ public:
     ModuleMenu* moduleMenu = nullptr;
     TopicMenu* topicMenu = nullptr;
     ToolbarMenu* toolbarMenu = nullptr;
+    MovieObjects* Movies = nullptr; // the movie frames and players of the page
 
 protected:
     void Form_Load() override;

@@ -3,7 +3,10 @@
 #include "app/Globals.h"
 #include "assessment/StatusWindow.h"
 #include "platform/MessageBox.h"
+#include "reference/About.h"
+#include "reference/Glossary.h"
 #include "ui/UiText.h"
+#include "users/ProfileBox.h"
 #include "viewer/Form1.h"
 #include "viewer/Navigation.h"
 
@@ -39,12 +42,14 @@ void RepositoryCommand()
 
 void GlossaryCommand()
 {
-    // To do: the glossary window, modal, owned by the main window.
+    ShowGlossary();
+    backToMainWindow();
 }
 
 void EditProfileCommand()
 {
-    // To do: the profile editor.
+    ShowProfileBox();
+    backToMainWindow();
 }
 
 void ChangeCourseCommand()
@@ -57,7 +62,8 @@ void ChangeCourseCommand()
 
 void AboutCommand()
 {
-    // To do: the About window, modal.
+    ShowAbout();
+    backToMainWindow();
 }
 
 void MinimiseCommand()

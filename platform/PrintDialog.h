@@ -1,0 +1,35 @@
+#pragma once
+
+class QPrinter;
+class QWidget;
+
+namespace qm {
+
+// What a print dialog offers and what the learner chose in it.
+struct PrintDialogRequest {
+    int copies = 1;
+    int fromPage = 1;
+    int toPage = 1;
+    int minPage = 1;
+    int maxPage = 1;
+    bool allowSelection = false;   // offer "print the selection"
+    bool allowPrintToFile = false; // offer "print to file"
+};
+
+// The printer dialog of a document, with the printer, page range and copies.
+// Tests install a scripted double that chooses without a person.
+class PrintDialogService {
+public:
+    virtual ~PrintDialogService() = default;
+    // Whether any printer is installed.
+    virtual bool hasPrinters() = 0;
+    // Shows the dialog over owner. On OK sets printer to the chosen printer,
+    // fills fromPage, toPage and copies and returns true; false on Cancel.
+    virtual bool exec(QPrinter& printer, PrintDialogRequest& request, QWidget* owner) = 0;
+};
+
+PrintDialogService& printDialogService();
+// Replaces the service; nullptr restores the real one. The caller keeps ownership.
+void setPrintDialogService(PrintDialogService* service);
+
+} // namespace qm

@@ -1,0 +1,91 @@
+#pragma once
+#include "ui/Form.h"
+
+#include <QStringList>
+#include <QVector>
+
+class QTableWidget;
+
+namespace qm {
+
+class PictureBox;
+class SkinnedButtonSet;
+class TextControl;
+class TextLabel;
+
+// The course glossary: terms and definitions under letter headings in a
+// two-column grid (MSFlexGrid1), a letter bar (MSFlexGrid2) that jumps to the
+// headings, and a printable copy (TXTextControl1). The views are built when a
+// visit starts; Close hides the window, which keeps its place for the next
+// opening.
+class Glossary : public SingleForm<Glossary> {
+    Q_OBJECT
+public:
+    Glossary();
+
+    // Builders, run at the start of each visit; each starts from empty.
+    void GetGlosInfo();
+    void GetPrintableGlosInfo();
+    void Clear_Form();
+
+    // Scrolls the heading (0 = the first in the file) to the top of the grid
+    // and selects its letter in the bar.
+    void GoToLetter(int index);
+    // The heading whose letter is that of the key (A to Z, any case); -1 when
+    // the glossary has none.
+    int HeadingForKey(int keyCode) const;
+    void PrintGlossary();
+    void CloseGlossary();
+
+    int letterCount() const { return int(letterRows_.size()); }
+    int letterRow(int index) const { return letterRows_.value(index, -1); }
+    QString letterText(int index) const { return letterTexts_.value(index); }
+    int selectedLetter() const { return selected_; }
+    int hoveredLetter() const { return hovered_; }
+
+    // Twips of the grid columns and the letter bar's cells.
+    static constexpr int kLetterColumnTwips = 400;
+    static constexpr int kTextColumnTwips = 11295;
+    static constexpr int kBarCellTwips = 300;
+
+    QTableWidget* MSFlexGrid1 = nullptr; // terms and definitions
+    QTableWidget* MSFlexGrid2 = nullptr; // the letter bar
+    TextControl* TXTextControl1 = nullptr; // the printable copy, never shown
+    PictureBox* Glos_Print = nullptr;
+    PictureBox* Glos_Close = nullptr;
+    TextLabel* Label2[6] = {}; // 0 Print, 1 Close, 5 the title
+    SkinnedButtonSet* buttons() const { return buttons_; }
+
+    // Mouse handling of the letter bar, at a point of its viewport.
+    void LetterBarClick(int x);
+    void LetterBarHover(int x);
+    void ClearHover();
+
+protected:
+    void Form_Load() override;
+    void Form_KeyUp(int keyCode, int shift) override;
+    bool Form_QueryUnload(int unloadMode) override;
+    void Form_MouseMove() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void layoutGrid();
+    void layoutBar();
+    void BuildLetterBar();
+    int barColumnAt(int x) const;
+    enum class CellLook { Normal, Selected, Hovered };
+    void setBarLook(int column, CellLook look);
+
+    SkinnedButtonSet* buttons_ = nullptr;
+    QVector<int> letterRows_;
+    QStringList letterTexts_;
+    int selected_ = 0;
+    int hovered_ = -1;
+};
+
+// Builds both glossary views for the chosen course (start of a visit).
+void BuildGlossaryViews();
+// Shows the glossary modal over the main window; returns once it is closed.
+void ShowGlossary();
+
+} // namespace qm

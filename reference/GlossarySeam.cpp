@@ -1,5 +1,0 @@
-#include "reference/GlossarySeam.h"
-
-namespace qm {
-void BuildGlossaryViews() {}
-} // namespace qm

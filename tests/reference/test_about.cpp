@@ -1,0 +1,78 @@
+#include "app/Globals.h"
+#include "reference/About.h"
+#include "support/TestDoubles.h"
+#include "ui/PictureBox.h"
+#include "ui/TextLabel.h"
+#include "ui/UiText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using namespace qm;
+
+namespace {
+
+void writeAbout(const QTemporaryDir& dir, const QString& name, const QByteArray& text)
+{
+    QDir(dir.path()).mkpath("About");
+    QFile f(dir.filePath("About/About " + name + ".txt"));
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(text);
+}
+
+// Shows About, reads what it shows and closes it with its button.
+struct Seen {
+    QString text, version;
+    bool versionAfterName = false;
+};
+Seen showAndClose()
+{
+    Seen seen;
+    QTimer::singleShot(0, [&] {
+        About& a = About::instance();
+        seen.text = a.Text1->toPlainText();
+        seen.version = a.Label6->text();
+        seen.versionAfterName = a.Label6->x() == a.Label5->x() + a.Label5->width();
+        QTest::mouseClick(a.Label3, Qt::LeftButton);
+    });
+    ShowAbout();
+    return seen;
+}
+
+} // namespace
+
+class AboutTest : public QObject {
+    Q_OBJECT
+private slots:
+    void readsTheChosenEntrysFileAtEachShowing()
+    {
+        QTemporaryDir dir;
+        qmtest::TestEnvironment env(dir.path());
+        Courses = {CourseRecord{"Safety", {}, "12", true}, CourseRecord{"Privacy", {}, "14", true},
+                   CourseRecord{"All modules", {}, "", true}};
+        CurCourse = 2;
+        AllModulesMode = 1;
+        writeAbout(dir, "Safety", "About safety");
+        writeAbout(dir, "All modules", "Every module\r\nof every course");
+
+        Seen first = showAndClose();
+        QCOMPARE(first.text, QString("Every module\nof every course"));
+        QCOMPARE(first.version, QString("1.0.0"));
+        QVERIFY(first.versionAfterName);
+        QVERIFY(!About::loaded()); // Close unloads it
+
+        writeAbout(dir, "All modules", "Edited while running");
+        QCOMPARE(showAndClose().text, QString("Edited while running"));
+
+        QFile::remove(dir.filePath("About/About All modules.txt"));
+        QCOMPARE(showAndClose().text, QString()); // no file, no message
+        QVERIFY(env.box.calls.isEmpty());
+    }
+};
+
+QTEST_MAIN(AboutTest)
+#include "test_about.moc"
