@@ -10,6 +10,7 @@
 #include "ui/TextLabel.h"
 #include "ui/UiText.h"
 #include "ui/VbColor.h"
+#include "viewer/Hyperlinks.h"
 #include "viewer/Navigation.h"
 #include "viewer/ViewerSeams.h"
 
@@ -60,6 +61,11 @@ void Form1::buildControls()
     connect(Exit_Pic, &PictureBox::clicked, this, [this] { Exit_Pic_Click(); });
 
     TXTextControl1 = Place(this, new TextControl(bg), QStringLiteral("TXTextControl1"), QRect(16, 66, 992, 636));
+    connect(TXTextControl1, &TextControl::hyperlinkClick, this,
+            [this](int item, int kind, QString* target, bool* follow) { HyperlinkClick(*this, item, kind, target, follow); });
+    connect(TXTextControl1, &TextControl::textClick, this, [this] { PageTextClick(*this); });
+    connect(TXTextControl1, &TextControl::objectClick, this, [this](int id) { PageObjectClick(*this, id); });
+    connect(TXTextControl1, &TextControl::itemQuery, this, [](int item, int* answer) { PageItemQuery(item, answer); });
 
     Modules = NewPictureBox(this, QStringLiteral("Modules"), QRect(12, 724, 140, 32), bg);
     Modules->setSkin(QStringLiteral("ModuleMenu_ButtonClosedOff.jpg"));

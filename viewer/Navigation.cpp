@@ -264,4 +264,6 @@ void ReturnToSavedPage()
     resetObjectMemory();
 }
 
+void RestorePosition(const PagePosition& at) { restore(at); }
+
 } // namespace qm
