@@ -18,7 +18,7 @@ std::unique_ptr<QPrinter> PdfPrinters::open(const QString& name)
     if (!known) return nullptr;
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
-    const QString file = dir_.filePath(QStringLiteral("%1-%2.pdf").arg(name).arg(jobs.size() + 1));
+    const QString file = name == failing ? QStringLiteral("/nonexistent-folder/out.pdf") : dir_.filePath(QStringLiteral("%1-%2.pdf").arg(name).arg(jobs.size() + 1));
     printer->setOutputFileName(file);
     jobs.append({name, file});
     return printer;

@@ -29,6 +29,7 @@ class PdfPrinters : public qm::PrinterService {
 public:
     QList<qm::PrinterEntry> list;
     QString defaultName;
+    QString failing; // a printer of this name cannot start a document
     struct Job {
         QString printer;
         QString file;
