@@ -165,7 +165,7 @@ private slots:
     {
         StubPath stubs;
         const QString doc = stubs.file(QStringLiteral("guide.pdf"));
-        qputenv("STUB_SLEEP", "5");
+        qputenv("STUB_SLEEP", "2");
         setShellGracePeriod(300);
         QElapsedTimer t;
         t.start();
