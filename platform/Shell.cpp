@@ -14,6 +14,12 @@ namespace {
 
 int gracePeriodMs = 1000;
 
+std::function<void(int)>& lateFailureHandler()
+{
+    static std::function<void(int)> handler;
+    return handler;
+}
+
 bool isAddress(const QString& target)
 {
     static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
@@ -69,7 +75,11 @@ int run(const QString& program, const QStringList& arguments, int (*mapExit)(int
     if (process->state() != QProcess::NotRunning) {
         // The process object lives until the program ends; it has no parent
         // so that leaving the course does not end the learner's viewer.
-        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+        QObject::connect(process, &QProcess::finished, process, [process, mapExit](int code, QProcess::ExitStatus status) {
+            const int late = status == QProcess::NormalExit ? mapExit(code) : kShellAccepted;
+            process->deleteLater();
+            if (late <= 32 && lateFailureHandler()) lateFailureHandler()(late);
+        });
         return kShellAccepted;
     }
     const int result = process->exitStatus() == QProcess::NormalExit ? mapExit(process->exitCode()) : kShellGeneralError;
@@ -124,5 +134,6 @@ QString ShellOpenTarget(const QString& text)
 ShellService& shellService() { return *current; }
 void setShellService(ShellService* service) { current = service ? service : &realShell; }
 void setShellGracePeriod(int ms) { gracePeriodMs = ms; }
+void setLateShellFailureHandler(std::function<void(int)> handler) { lateFailureHandler() = std::move(handler); }
 
 } // namespace qm

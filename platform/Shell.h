@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -36,6 +37,11 @@ QString ShellOpenTarget(const QString& text);
 ShellService& shellService();
 // Replaces the service; nullptr restores the real one. The caller keeps ownership.
 void setShellService(ShellService* service);
+
+// The real shell counts an opener still running after the grace period as
+// accepted. When it then ends in a failure, this handler hears of it, so the
+// learner is still told.
+void setLateShellFailureHandler(std::function<void(int result)> handler);
 
 // How long the real shell waits for the opener to answer before it counts a
 // process that is still running (a viewer run in the foreground) as accepted.

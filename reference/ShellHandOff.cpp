@@ -5,6 +5,16 @@
 #include "ui/UiText.h"
 
 namespace qm {
+namespace {
+
+// An opener that was still busy when the hand-off was counted as accepted
+// and failed afterwards is told like any other failure.
+const bool lateFailuresTold = [] {
+    setLateShellFailureHandler([](int result) { ShowShellError(result); });
+    return true;
+}();
+
+} // namespace
 
 bool ShellOpenFile(const QString& file, int showMode, const QString&, const QString&, const QString& verb,
                    QWidget* owner)

@@ -161,16 +161,20 @@ private slots:
         QVERIFY(shellService().execute(nullptr, "print", doc, SW_SHOW) <= 32);
     }
 
-    void realShellCountsALingeringViewerAsAccepted()
+    void realShellCountsALingeringOpenerAsAcceptedAndTellsALateFailure()
     {
+        qmtest::TestEnvironment env;
         StubPath stubs;
         const QString doc = stubs.file(QStringLiteral("guide.pdf"));
-        qputenv("STUB_SLEEP", "2");
-        setShellGracePeriod(300);
+        qputenv("STUB_SLEEP", "3");
+        qputenv("STUB_EXIT", "3");
+        setShellGracePeriod(200);
         QElapsedTimer t;
         t.start();
-        QCOMPARE(shellService().execute(nullptr, "open", doc, SW_SHOW), int(kShellAccepted));
-        QVERIFY(t.elapsed() < 3000);
+        QVERIFY(ShellOpenFile(doc, SW_SHOW, {}, {}, "open", nullptr));
+        QVERIFY(t.elapsed() < 2500);
+        QCOMPARE(env.box.calls.size(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(env.box.shown(GetResString(521)), 8000);
         setShellGracePeriod(1000);
     }
 
