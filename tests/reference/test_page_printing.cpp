@@ -83,25 +83,7 @@ private slots:
         QCOMPARE(services.printers.jobs.size(), 2);
     }
 
-    void cancelPrintsNothingAndKeepsThePrinter()
-    {
-        CourseBuilder b;
-        qmtest::TestEnvironment env(b.path());
-        qmtest::LinkServices services;
-        services.printers.list = {{"Front Desk", ""}, {"Office Laser", ""}};
-        services.printers.defaultName = "Office Laser";
-        openCourse(b);
-        qmtest::WhenFormShown("frmPrinterDialog", [](Form& f) {
-            auto& d = static_cast<frmPrinterDialog&>(f);
-            d.cboPrinters->setCurrentIndex(0);
-            QTest::mouseClick(d.cmdCancel, Qt::LeftButton);
-        });
-        ShowPagePrintDialog();
-        QVERIFY(services.printers.jobs.isEmpty());
-        QCOMPARE(CurrentPrinterName(), QString("Office Laser"));
-    }
-
-    void noPrinterIsToldAndNothingOpens()
+    void noPrinterOrAFailingPrinterIsTold()
     {
         CourseBuilder b;
         qmtest::TestEnvironment env(b.path());
@@ -110,16 +92,9 @@ private slots:
         ShowPagePrintDialog();
         QCOMPARE(env.box.lastText(), GetResString(536));
         QVERIFY(!frmPrinterDialog::loaded());
-    }
 
-    void aPrinterThatFailsIsToldAndTheAnimationCloses()
-    {
-        CourseBuilder b;
-        qmtest::TestEnvironment env(b.path());
-        qmtest::LinkServices services;
         services.printers.list = {{"Jammed", ""}};
         services.printers.failing = "Jammed";
-        openCourse(b);
         chooseAndPrint(0);
         ShowPagePrintDialog();
         QCOMPARE(env.box.lastText(), GetResString(641).arg("Jammed"));
