@@ -8,8 +8,10 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${SAMPLE_SOURCE_DIR} ${PROGRAM_DIR}
   COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
           $<TARGET_FILE:skinpaint> ${PROGRAM_DIR}/GUIimages
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+          $<TARGET_FILE:animpaint> ${PROGRAM_DIR}/GUIimages
   COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/samples.stamp
-  DEPENDS ${SAMPLE_FILES} skinpaint
+  DEPENDS ${SAMPLE_FILES} skinpaint animpaint
   COMMENT "Staging the sample courses beside the player"
   VERBATIM)
 add_custom_target(stage_samples ALL DEPENDS ${CMAKE_BINARY_DIR}/samples.stamp)

@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev
-          gstreamer1.0-libav gstreamer1.0-plugins-ugly gstreamer1.0-plugins-good)
+          gstreamer1.0-libav gstreamer1.0-plugins-ugly gstreamer1.0-plugins-good
+          xdg-utils cups-client)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

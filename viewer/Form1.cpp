@@ -15,6 +15,7 @@
 #include "viewer/KeyboardShortcuts.h"
 #include "viewer/ModuleMenu.h"
 #include "viewer/MovieObjects.h"
+#include "viewer/Hyperlinks.h"
 #include "viewer/Navigation.h"
 #include "viewer/ToolbarMenu.h"
 #include "viewer/ToolCommands.h"
@@ -70,6 +71,11 @@ void Form1::buildControls()
     connect(Exit_Pic, &PictureBox::clicked, this, [this] { Exit_Pic_Click(); });
 
     TXTextControl1 = Place(this, new TextControl(bg), QStringLiteral("TXTextControl1"), QRect(16, 66, 992, 636));
+    connect(TXTextControl1, &TextControl::hyperlinkClick, this,
+            [this](int item, int kind, QString* target, bool* follow) { HyperlinkClick(*this, item, kind, target, follow); });
+    connect(TXTextControl1, &TextControl::textClick, this, [this] { PageTextClick(*this); });
+    connect(TXTextControl1, &TextControl::objectClick, this, [this](int id) { PageObjectClick(*this, id); });
+    connect(TXTextControl1, &TextControl::itemQuery, this, [](int item, int* answer) { PageItemQuery(item, answer); });
 
     Modules = NewPictureBox(this, QStringLiteral("Modules"), QRect(12, 724, 140, 32), bg);
     Modules->setSkin(QStringLiteral("ModuleMenu_ButtonClosedOff.jpg"));

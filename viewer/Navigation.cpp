@@ -265,4 +265,6 @@ void ReturnToSavedPage()
     resetObjectMemory();
 }
 
+void RestorePosition(const PagePosition& at) { restore(at); }
+
 } // namespace qm

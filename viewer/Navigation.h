@@ -21,4 +21,9 @@ void ApplyButtonStateRule();
 // page; enables neither (sign-in and the start of the visit use it).
 void GreyButtonsAtCourseEnds();
 
+struct PagePosition;
+// Opens the position's module and page again, quietly: a jump that could not
+// be made puts the learner back where they were.
+void RestorePosition(const PagePosition& at);
+
 } // namespace qm

@@ -5,6 +5,8 @@
 #include "platform/MessageBox.h"
 #include "reference/About.h"
 #include "reference/Glossary.h"
+#include "reference/PrinterDialog.h"
+#include "reference/Repository.h"
 #include "ui/UiText.h"
 #include "users/ProfileBox.h"
 #include "viewer/Form1.h"
@@ -22,7 +24,8 @@ void backToMainWindow()
 
 void PrintPageCommand()
 {
-    // To do: the printer dialog for the current page (InitPrintDlg with mode 2).
+    ShowPagePrintDialog();
+    backToMainWindow();
 }
 
 void CheckProgressCommand()
@@ -37,7 +40,8 @@ void RepositoryCommand()
         MsgBox(GetResString(531));
         return;
     }
-    // To do: the reference documents window, modal.
+    ShowRepositoryWindow();
+    backToMainWindow();
 }
 
 void GlossaryCommand()

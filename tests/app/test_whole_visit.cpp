@@ -107,8 +107,8 @@ private slots:
         const QString folder = learnerFolder(env, "Ada Lovelace");
         QCOMPARE(readAll(folder + "/User"), QByteArray("\"Ada\",\"Lovelace\",\"ada@example.org\"\r\n"));
         QCOMPARE(readAll(folder + "/Office Safety"),
-                 QByteArray("\"SAF101\",\"0001.txm\"\r\n"
-                            "\"SAF101\",\"_Spotting hazards_\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+                 QByteArray("\"saf101\",\"0001.txm\"\r\n"
+                            "\"saf101\",\"_Spotting hazards_\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
         QVERIFY(!main->Prev->isEnabled());
 
         // Reading three pages records them and moves the bookmark.
@@ -118,8 +118,8 @@ private slots:
         QCOMPARE(PageList().GetCurrentPageName(), QString("0004.txm"));
         QCOMPARE(main->Label1->text(), QString("Workplace Hazards : Slips, trips and falls"));
         QCOMPARE(readAll(folder + "/Office Safety"),
-                 QByteArray("\"SAF101\",\"0004.txm\"\r\n"
-                            "\"SAF101\",\"_Spotting hazards__Slips, trips and falls_\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+                 QByteArray("\"saf101\",\"0004.txm\"\r\n"
+                            "\"saf101\",\"_Spotting hazards__Slips, trips and falls_\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
 
         // The module's test: the first answer wrong, the others right.
         main->NextPage();
@@ -159,7 +159,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!LoadedForm(QStringLiteral("QuestionForm")), 5000);
         QVERIFY(!LoadedForm(QStringLiteral("TestReview")));
         // Closing the test moves on into the next module.
-        QCOMPARE(CurrentModule().Code, QString("SAF102"));
+        QCOMPARE(CurrentModule().Code, QString("saf102"));
         const int score = qRound(100.0 * 5 / 6);
         const QByteArray file = readAll(folder + "/Office Safety");
         QVERIFY2(file.contains(QStringLiteral("\"1\",\"%1\",\"011111\",\"2026-03-07\",\"%1\",\"011111\",\"2026-03-07\",\"%1\"")
@@ -201,7 +201,7 @@ private slots:
         QVERIFY(!Welcome::loaded());
         main = Form1::ifLoaded();
         QVERIFY(main && main->isVisible());
-        QCOMPARE(CurrentModule().Code, QString("SAF102"));
+        QCOMPARE(CurrentModule().Code, QString("saf102"));
         QCOMPARE(PageList().GetCurrentPageName(), QString("0001.txm"));
         QCOMPARE(main->Label1->text(), QString("Fire Safety : Preventing fires"));
         QVERIFY(main->Prev->isEnabled());

@@ -1,0 +1,208 @@
+#include "app/Globals.h"
+#include "content/Catalogue.h"
+#include "platform/Printers.h"
+#include "reference/PrinterDialog.h"
+#include "reference/Repository.h"
+#include "support/CourseBuilder.h"
+#include "support/LinkDoubles.h"
+#include "support/ModalDriver.h"
+#include "support/TestDoubles.h"
+#include "ui/PictureBox.h"
+#include "ui/UiText.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace qm;
+using qmtest::CourseBuilder;
+
+namespace {
+
+void buildCourse(CourseBuilder& b)
+{
+    b.module("MOD001", "First", CourseBuilder::pages(1));
+    b.course("Course A", {"MOD001"}, "12");
+    b.course("Course B", {"MOD001"}, "12");
+    b.writeRegistry();
+    b.writeFile("Repository/12/b guide.pdf", "guide");
+    b.writeFile("Repository/12/A notes.txt", "notes");
+    b.writeFile("Repository/12/c.doc", "doc");
+    b.writeFile("Repository/12/.hidden", "h");
+    b.writeFile("Repository/12/Sub/inner.txt", "i");
+    b.writeFile("Repository/12/Hidden/secret.txt", "s");
+}
+
+QStringList listed(const Repository& r)
+{
+    QStringList names;
+    for (int i = 0; i < r.List1->count(); ++i) names << r.List1->item(i)->text();
+    return names;
+}
+
+Repository& openWindow(int course = 0)
+{
+    GetInstalledCourses();
+    CurCourse = qint16(course);
+    return Repository::instance();
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+class RepositoryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void listsTheCoursesFilesOnlySortedWithoutRegardToCase()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        const QStringList expected{"A notes.txt", "b guide.pdf", "c.doc"};
+        QCOMPARE(listed(openWindow(0)), expected);
+        Repository::instance().unload();
+        // Two courses sharing a number share their documents.
+        QCOMPARE(listed(openWindow(1)), expected);
+    }
+
+    void documentButtonsFollowTheSelection()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        Repository& r = openWindow();
+        r.showModeless();
+        r.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&r));
+        QTRY_VERIFY(!r.Detach_Btn->isEnabled());
+        QCOMPARE(r.View_Btn->skin(), QString("Button_Dis.jpg"));
+        r.List1->setCurrentRow(1);
+        QTRY_VERIFY(r.Detach_Btn->isEnabled() && r.View_Btn->isEnabled() && r.Print_Btn->isEnabled());
+        QCOMPARE(r.Print_Btn->skin(), QString("Button_Off.jpg"));
+    }
+
+    void openingHandsTheDocumentToTheShellAndHidesTheWindow()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        qmtest::LinkServices services;
+        Repository& r = openWindow();
+        r.showModeless();
+        r.List1->setCurrentRow(1);
+        r.List1_DblClick();
+        QVERIFY(!r.isVisible());
+        QVERIFY(Repository::loaded());
+        r.View_Btn_MouseUp();
+        QCOMPARE(services.shell.calls.size(), 2);
+        const QString path = QDir(b.path()).filePath("Repository/12/b guide.pdf");
+        QCOMPARE(services.shell.calls[0].file, path);
+        QCOMPARE(services.shell.calls[0].showMode, 5);
+        QVERIFY(services.shell.calls[0].owner == &r);
+        QCOMPARE(services.shell.calls[1].showMode, 3);
+        // Shown again: the same list and selection, the folder not read again.
+        b.writeFile("Repository/12/d new.txt", "new");
+        Repository& again = Repository::instance();
+        QCOMPARE(&again, &r);
+        QCOMPARE(again.List1->count(), 3);
+        QCOMPARE(again.List1->currentRow(), 1);
+    }
+
+    void detachSavesACopyWhereTheLearnerChooses()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        qmtest::LinkServices services;
+        QTemporaryDir out;
+        Repository& r = openWindow();
+        r.List1->setCurrentRow(1);
+        const QString existing = out.filePath("mine.pdf");
+        const auto writeExisting = [&] {
+            QFile f(existing);
+            f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("learner's own");
+            f.close();
+            f.setPermissions(QFileDevice::ReadOwner); // read-only
+        };
+        writeExisting();
+
+        // Cancelled dialog: nothing.
+        services.saveDialog.answers.enqueue(QString());
+        r.Detach_Btn_MouseUp();
+        QCOMPARE(services.saveDialog.calls.size(), 1);
+        QCOMPARE(services.saveDialog.calls[0].title, GetResString(140));
+        QVERIFY(services.saveDialog.calls[0].preset.endsWith("/b guide.pdf"));
+        QCOMPARE(services.saveDialog.calls[0].suffix, QString("pdf"));
+        QCOMPARE(env.box.calls.size(), 0);
+
+        // Onto an existing file, answered No: untouched.
+        services.saveDialog.answers.enqueue(existing);
+        env.box.answer(vbNo);
+        r.Detach_Btn_MouseUp();
+        QCOMPARE(env.box.lastText(), GetResString(508));
+        QCOMPARE(env.box.calls.last().title, GetResString(509));
+        QCOMPARE(contents(existing), QByteArray("learner's own"));
+
+        // Answered Yes: replaced, read-only or not.
+        services.saveDialog.answers.enqueue(existing);
+        env.box.answer(vbYes);
+        r.Detach_Btn_MouseUp();
+        QCOMPARE(contents(existing), QByteArray("guide"));
+
+        // Onto the document itself: nothing to do, and the document stays.
+        services.saveDialog.answers.enqueue(QDir(b.path()).filePath("Repository/12/b guide.pdf"));
+        r.Detach_Btn_MouseUp();
+        QCOMPARE(env.box.calls.size(), 2);
+        QCOMPARE(contents(QDir(b.path()).filePath("Repository/12/b guide.pdf")), QByteArray("guide"));
+
+        // A copy that fails (the document has gone) is told and keeps the old file.
+        writeExisting();
+        QVERIFY(QFile::remove(QDir(b.path()).filePath("Repository/12/b guide.pdf")));
+        services.saveDialog.answers.enqueue(existing);
+        env.box.answer(vbYes);
+        r.Detach_Btn_MouseUp();
+        QVERIFY(env.box.lastText().startsWith(GetResString(642)));
+        QCOMPARE(contents(existing), QByteArray("learner's own"));
+    }
+
+    void printGoesThroughThePrinterDialogToTheShell()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        qmtest::LinkServices services;
+        Repository& r = openWindow();
+        r.List1->setCurrentRow(0);
+
+        // No printer: the message, and no dialog.
+        r.Print_Btn_MouseUp();
+        QCOMPARE(env.box.lastText(), GetResString(536));
+        QVERIFY(!frmPrinterDialog::loaded());
+
+        services.printers.list = {{"Front Desk", "Ground floor"}, {"Office Laser", "Room 2"}};
+        qmtest::WhenFormShown("frmPrinterDialog", [](Form& f) {
+            auto& d = static_cast<frmPrinterDialog&>(f);
+            d.cboPrinters->setCurrentIndex(1);
+            QTest::mouseClick(d.cmdOK, Qt::LeftButton);
+        });
+        r.Print_Btn_MouseUp();
+        QCOMPARE(services.shell.calls.size(), 1);
+        QCOMPARE(services.shell.calls[0].verb, QString("print"));
+        QCOMPARE(services.shell.calls[0].showMode, 1);
+        QCOMPARE(services.shell.calls[0].file, QDir(b.path()).filePath("Repository/12/A notes.txt"));
+        QCOMPARE(CurrentPrinterName(), QString("Office Laser"));
+        QVERIFY(Repository::loaded());
+    }
+};
+
+QTEST_MAIN(RepositoryTest)
+#include "test_repository.moc"

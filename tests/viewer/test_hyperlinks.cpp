@@ -1,0 +1,258 @@
+#include "app/Globals.h"
+#include "content/Catalogue.h"
+#include "content/LinkedList.h"
+#include "platform/TextControl.h"
+#include "support/CourseBuilder.h"
+#include "support/LinkDoubles.h"
+#include "support/TestDoubles.h"
+#include "ui/PictureBox.h"
+#include "ui/UiText.h"
+#include "viewer/Form1.h"
+#include "viewer/ReturnStack.h"
+
+#include <QDir>
+#include <QtTest>
+
+using namespace qm;
+using qmtest::CourseBuilder;
+
+namespace {
+
+struct Link {
+    QString target;
+    QString text;
+};
+
+// A page whose paragraphs are links, item n being links[n - 1].
+QByteArray linkPage(const QList<Link>& links, const QString& mark = QString())
+{
+    QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0 ";
+    if (!mark.isEmpty()) rtf += "{\\*\\bkmkstart " + mark.toUtf8() + "}{\\*\\bkmkend " + mark.toUtf8() + "}";
+    for (const Link& l : links)
+        rtf += "{\\field{\\*\\fldinst HYPERLINK \"" + l.target.toUtf8() + "\"}{\\fldrslt " + l.text.toUtf8() + "}}\\par ";
+    return rtf + "}";
+}
+
+// Two modules: "abc123" (lower case, reachable by typed links) and "MOD002".
+// Page abc123/0001.txm carries the links the tests click.
+enum Item { Web = 1, Survey, Document, HiddenDoc, Escape, PageLink, Upper, Skip, Mark, Short, Missing };
+
+void buildCourse(CourseBuilder& b)
+{
+    b.module("abc123", "First", CourseBuilder::pages(4, "Intro"));
+    QFile::remove(QDir(b.path()).filePath("abc123/0004.txm")); // listed, but its file is gone
+    b.module("MOD002", "Second", CourseBuilder::pages(2, "More"));
+    b.course("Course A", {"abc123", "MOD002"});
+    b.writeRegistry();
+    b.writeFile("abc123/0001.txm", linkPage({{"HTTP://Example.ORG/Path  ", "web"},
+                                             {"www.example.org/survey", GetResString(141)},
+                                             {"Guide.PDF", "guide"},
+                                             {"secret.txt", "hidden"},
+                                             {"../14/other.pdf", "escape"},
+                                             {"abc123x0003.txm", "page link"},
+                                             {"MOD002_0002.txm", "upper-case code"},
+                                             {"anything.txm", GetResString(144)},
+                                             {"0002.txm#Spot", "mark in another page"},
+                                             {"a.txm", "short"},
+                                             {"abc123_0004.txm", "missing page"}}));
+    b.writeFile("abc123/0002.txm", linkPage({{"web.example", "x"}}, "spot"));
+    b.writeFile("Repository/12/guide.pdf", "%PDF");
+    b.writeFile("Repository/12/Hidden/secret.txt", "s");
+    b.writeFile("Repository/14/other.pdf", "o");
+}
+
+Form1& openCourse()
+{
+    GetInstalledCourses();
+    CurCourse = 0;
+    Form1& f = Form1::instance();
+    f.showModeless();
+    return f;
+}
+
+void click(Form1& f, int item)
+{
+    const QRect r = f.TXTextControl1->linkRect(item);
+    QVERIFY2(r.isValid(), "link on screen");
+    QTest::mouseClick(f.TXTextControl1->viewport(), Qt::LeftButton, {}, r.center() + QPoint(2, 0));
+}
+
+QString here() { return CurrentModule().Code + ' ' + PageList().GetCurrentPageName(); }
+
+} // namespace
+
+class HyperlinksTest : public QObject {
+    Q_OBJECT
+private slots:
+    void webLinksGoToTheShellAndMinimise()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        qmtest::LinkServices services;
+        Form1& f = openCourse();
+
+        click(f, Web);
+        QCOMPARE(services.shell.calls.size(), 1);
+        QCOMPARE(services.shell.calls[0].file, QString("http://example.org/path"));
+        QCOMPARE(services.shell.calls[0].verb, QString("open"));
+        QVERIFY(services.shell.calls[0].owner == nullptr);
+        QVERIFY(f.windowState() & Qt::WindowMinimized);
+        f.showNormal();
+
+        // A failed hand-off is told and the window stays.
+        services.shell.results.enqueue(kShellNoAssociation);
+        click(f, Web);
+        QCOMPARE(env.box.lastText(), GetResString(521));
+        QVERIFY(!(f.windowState() & Qt::WindowMinimized));
+    }
+
+    void surveyLinkIsGuarded()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        qmtest::LinkServices services;
+        Form1& f = openCourse();
+
+        AllModulesMode = 1;
+        click(f, Survey);
+        QCOMPARE(env.box.lastText(), GetResString(531));
+        AllModulesMode = 0;
+        CurrentCourse().AllModulesPresent = false;
+        click(f, Survey);
+        QCOMPARE(env.box.lastText(), GetResString(530));
+        QVERIFY(services.shell.calls.isEmpty());
+
+        CurrentCourse().AllModulesPresent = true;
+        click(f, Survey);
+        QCOMPARE(services.shell.calls.size(), 1);
+        QVERIFY(services.shell.calls[0].owner == &f);
+    }
+
+    void documentsOpenFromTheCourseFolderOrItsHiddenFolder()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        qmtest::LinkServices services;
+        Form1& f = openCourse();
+
+        click(f, Document);
+        click(f, HiddenDoc);
+        QCOMPARE(services.shell.calls.size(), 2);
+        QCOMPARE(services.shell.calls[0].file, QDir(b.path()).filePath("Repository/12/guide.pdf"));
+        QCOMPARE(services.shell.calls[0].showMode, 5);
+        QVERIFY(services.shell.calls[0].owner == &f);
+        QCOMPARE(services.shell.calls[1].file, QDir(b.path()).filePath("Repository/12/Hidden/secret.txt"));
+
+        // A name leading out of the course's folder is refused.
+        click(f, Escape);
+        QCOMPARE(services.shell.calls.size(), 2);
+        QCOMPARE(env.box.lastText(), GetResString(524));
+
+        AllModulesMode = 1;
+        click(f, Document);
+        QCOMPARE(env.box.lastText(), GetResString(531));
+        QCOMPARE(services.shell.calls.size(), 2);
+    }
+
+    void pageLinksMoveAcrossTheCourse()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        qmtest::LinkServices services;
+        Form1& f = openCourse();
+
+        click(f, PageLink);
+        QCOMPARE(here(), QString("abc123 0003.txm"));
+        QCOMPARE(f.TXTextControl1->toPlainText().trimmed(), CourseBuilder::pageText("abc123", "0003.txm"));
+        QCOMPARE(SavedPosition.PageName, QString("0001.txm"));
+        QCOMPARE(ReturnStack.size(), 1);
+        QVERIFY(f.Return_Btn->isEnabled());
+        QCOMPARE(f.Return_Btn->skin(), QString("ReturnOff.jpg"));
+        QCOMPARE(f.Prev->skin(), QString("PreviousOff.jpg"));
+        QCOMPARE(f.NextBtn->skin(), QString("nextOff.jpg"));
+    }
+
+    void pageLinksThatLeadNowhereKeepThePlace_data()
+    {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<int>("message");
+        QTest::addRow("upper-case module code") << int(Upper) << 541;
+        QTest::addRow("shorter than a page link") << int(Short) << 541;
+        QTest::addRow("page file missing") << int(Missing) << 0;
+    }
+    void pageLinksThatLeadNowhereKeepThePlace()
+    {
+        QFETCH(int, item);
+        QFETCH(int, message);
+        CourseBuilder b;
+        buildCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        qmtest::LinkServices services;
+        Form1& f = openCourse();
+        click(f, item);
+        QCOMPARE(env.box.calls.size(), 1);
+        if (message) QCOMPARE(env.box.lastText(), GetResString(message));
+        QCOMPARE(here(), QString("abc123 0001.txm"));
+        QCOMPARE(CurModule, qint16(0));
+        QCOMPARE(PageList().GetNextPageName(), QString("0002.txm"));
+        QVERIFY(f.TXTextControl1->toPlainText().contains("missing page"));
+    }
+
+    void skipLinkOpensTheNextModuleButNotPastTheLast()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        b.writeFile("MOD002/0001.txm", linkPage({{"x.txm", GetResString(144)}}));
+        qmtest::TestEnvironment env(b.path());
+        qmtest::LinkServices services;
+        Form1& f = openCourse();
+
+        click(f, Skip);
+        QCOMPARE(here(), QString("MOD002 0001.txm"));
+        click(f, 1);
+        QCOMPARE(env.box.lastText(), GetResString(541));
+        QCOMPARE(here(), QString("MOD002 0001.txm"));
+    }
+
+    void markInAnotherPageIsFoundBesideThePageOnView()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        qmtest::LinkServices services;
+        Form1& f = openCourse();
+        const QString cwd = QDir::currentPath();
+        QDir::setCurrent(QDir::tempPath());
+        click(f, Mark);
+        QDir::setCurrent(cwd);
+        QCOMPARE(env.box.calls.size(), 0);
+        QVERIFY(f.TXTextControl1->documentPath().endsWith("abc123/0002.txm"));
+        QCOMPARE(here(), QString("abc123 0001.txm"));
+        QCOMPARE(ReturnStack.size(), 0);
+    }
+
+    void aLinkToTheOnlyPageOfTheOnlyModuleGreysNext()
+    {
+        CourseBuilder b;
+        b.module("abc123", "Only", CourseBuilder::pages(1, "One"));
+        b.course("Course A", {"abc123"});
+        b.writeRegistry();
+        b.writeFile("abc123/0001.txm", linkPage({{"abc123_0001.txm", "again"}}));
+        qmtest::TestEnvironment env(b.path());
+        qmtest::LinkServices services;
+        Form1& f = openCourse();
+        click(f, 1);
+        QCOMPARE(env.box.calls.size(), 0);
+        QVERIFY(!f.NextBtn->isEnabled());
+        QCOMPARE(f.NextBtn->skin(), QString("nextDis.jpg"));
+        QVERIFY(f.Prev->isEnabled());
+        QCOMPARE(f.Prev->skin(), QString("PreviousOff.jpg"));
+    }
+};
+
+QTEST_MAIN(HyperlinksTest)
+#include "test_hyperlinks.moc"
