@@ -109,7 +109,13 @@ void Form1::Form_Load()
     ScreenScaleMode = Screen().twipsPerPixelX == 15 ? 0 : 3;
     LoadMenuCaptions();
     SetPageView(this);
-    if (!InitCourseData()) {
+    if (InitCourseData()) {
+        CourseNameLbl->setText(CurrentCourse().Name);
+        // The first page is titled before anybody signs in; signing in
+        // records the visit.
+        ShowHeading();
+        GreyButtonsAtCourseEnds();
+    } else {
         // A course without one readable module cannot be taken: say which,
         // and the window goes (the start then offers the chooser again).
         const QString name = CurCourse >= 0 && CurCourse < Courses.size() ? Courses[CurCourse].Name : QString();
@@ -117,11 +123,6 @@ void Form1::Form_Load()
         unload();
         return;
     }
-    CourseNameLbl->setText(CurrentCourse().Name);
-    // The first page is titled before anybody signs in; signing in
-    // records the visit.
-    ShowHeading();
-    GreyButtonsAtCourseEnds();
     BuildModuleMenu();
     BuildToolbarMenu();
 }

@@ -91,6 +91,7 @@ private slots:
         QCOMPARE(r->Label1[0]->foreColor(), kRed);
         QCOMPARE(q->Label1[0]->foreColor(), kPurple);
         QCOMPARE(here(), QString("TST001 0001.txm"));
+        QVERIFY(!f.Prev->isEnabled()); // the course's first page
         QCOMPARE(shown(f), CourseBuilder::pageText("TST001", "0001.txm"));
         QVERIFY(r->VScroll1->isHidden()); // three items fit
 
@@ -99,6 +100,7 @@ private slots:
         QCOMPARE(r->Label1[1]->foreColor(), kRed);
         QCOMPARE(q->Label1[1]->foreColor(), kPurple);
         QCOMPARE(here(), QString("TST001 0003.txm"));
+        QVERIFY(f.Prev->isEnabled());
 
         QTest::mouseClick(r->Label1[2], Qt::LeftButton);
         QCOMPARE(here(), QString("TST002 0001.txm"));
@@ -201,10 +203,7 @@ private slots:
         TestReview* r = TestReview::ifLoaded();
         QVERIFY(r && r->isVisible());
         QCOMPARE(ReviewItems.size(), 3);
-        QCOMPARE(ReviewItems[2].Caption, QString("Counting page"));
         QCOMPARE(QuestionForm::instance().attempt().AnswerString, QString("00011"));
-        QTest::mouseClick(r->Label1[1], Qt::LeftButton);
-        QCOMPARE(here(), QString("TST001 0003.txm"));
     }
 
     void aLinkToAModuleNotInstalledLeavesTheLearnerWhereTheyAre()
