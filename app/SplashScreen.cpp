@@ -17,8 +17,20 @@ SplashScreen::SplashScreen() : SingleForm<SplashScreen>(QStringLiteral("SplashSc
     Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, [this] {
         Timer1->stop();
-        unload();
+        if (held_) due_ = true;
+        else unload();
     });
+}
+
+void SplashScreen::holdClosing(bool hold)
+{
+    held_ = hold;
+    if (!held_ && due_) {
+        due_ = false;
+        // From the event loop, as the timer would have: not inside the
+        // caller that held the window.
+        QTimer::singleShot(0, this, [this] { unload(); });
+    }
 }
 
 void SplashScreen::SizeSplash()

@@ -4,6 +4,7 @@
 #include "assessment/StatusWindow.h"
 #include "content/LinkedList.h"
 #include "platform/MessageBox.h"
+#include "platform/Process.h"
 #include "reference/Glossary.h"
 #include "ui/Pointer.h"
 #include "users/ProgressNotice.h"
@@ -62,7 +63,13 @@ void StartLearnersVisit()
     BuildGlossaryViews();
 
     Form1* main = Form1::ifLoaded();
-    if (!main) return; // the main window could not load its course
+    if (!main) {
+        // The course could not be opened (its load said why): another may
+        // be chosen, and where there was no choice the program ends.
+        if (Courses.size() > 1) CourseSelection::instance();
+        else EndProcess();
+        return;
+    }
     if (!UserFirstName.isEmpty()) resumeSignedInLearner(*main);
     else openSignIn(*main, folders);
 }

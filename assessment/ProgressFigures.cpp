@@ -47,7 +47,7 @@ int GetCoursePercent(const ProgressArrays& progress, const CourseRecord& course)
 {
     const int topics = CountCourseTopics(course);
     if (topics == 0) return 0;
-    return qMin(RoundedPercent(CountVisitedTopics(progress), topics), 100);
+    return qMin(FloatingPercent(CountVisitedTopics(progress), topics), 100);
 }
 
 int GetCoursePercent()

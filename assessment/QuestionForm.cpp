@@ -149,6 +149,15 @@ void QuestionForm::Form_KeyUp(int keyCode, int)
     else if (keyCode == vbKeyEscape) Picture2_Click();
 }
 
+bool QuestionForm::Form_QueryUnload(int unloadMode)
+{
+    if (unloadMode != vbFormControlMenu) return false;
+    // The close box is the exit button: the same question, and Yes leaves
+    // the test for the page after it.
+    Picture2_Click();
+    return true;
+}
+
 // ---- controls loaded as they are needed --------------------------------
 
 AnswerOption* QuestionForm::option(int index)

@@ -74,6 +74,7 @@ protected:
     void Form_Load() override;
     void Form_Unload() override;
     void Form_KeyUp(int keyCode, int shift) override;
+    bool Form_QueryUnload(int unloadMode) override;
 
 private:
     void buildControls();

@@ -252,6 +252,14 @@ void Status::CloseStatus()
     else MsgBox(GetResString(539));
 }
 
+bool Status::Form_QueryUnload(int unloadMode)
+{
+    if (unloadMode != vbFormControlMenu) return false;
+    // The close box closes as Close does: on a test page the test starts.
+    CloseStatus();
+    return true;
+}
+
 void Status::ShowHelp()
 {
     Label2[0]->setForeColor(kWhite);

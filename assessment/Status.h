@@ -57,6 +57,7 @@ protected:
     void Form_Load() override;
     void Form_KeyUp(int keyCode, int shift) override;
     void Form_MouseMove() override;
+    bool Form_QueryUnload(int unloadMode) override;
     bool eventFilter(QObject* obj, QEvent* e) override;
 
 private:

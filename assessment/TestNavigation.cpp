@@ -79,6 +79,7 @@ bool OpenModuleAtPage(int moduleIndex, const QString& pageName)
                                        : LoadModuleMapAtPage(page, m.Code, m.Title, pageName);
     if (!ok) restore(before);
     UpdateHeadingAndProgress();
+    ApplyButtonStateRule();
     return ok;
 }
 

@@ -9,8 +9,9 @@ namespace qm {
 
 bool InitTest()
 {
-    // Moving onto a test page while the review list of an earlier pass is
-    // open would reset that list's items under it: the list closes first.
+    // Starting a test while the review list of an earlier pass is open would
+    // reset that list's items under it: the list closes first. (A move onto a
+    // test page never gets here while the list is open.)
     if (TestReview* review = TestReview::ifLoaded()) review->unload();
     return QuestionForm::instance().InitTest();
 }

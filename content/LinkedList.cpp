@@ -124,7 +124,8 @@ bool LinkedList::load(const QString& path, QString& moduleTitle, QString* error,
         }
         (this->*add)(name, type, topic, false);
     }
-    if (add == &LinkedList::Add_Page) current_ = firstPage();
+    // After a bad line the page appended last stays current.
+    if (ok && add == &LinkedList::Add_Page) current_ = firstPage();
     return ok;
 }
 

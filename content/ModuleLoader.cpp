@@ -14,14 +14,10 @@ bool readMap(const QString& mapPath, QString& moduleTitle)
 {
     PageList().InitLinedList();
     QString error;
-    QString title;
-    const bool ok = PageList().LoadExistingList(mapPath, title, &error);
-    if (!ok) {
-        MsgBox(error);
-        return false;
-    }
-    moduleTitle = title;
-    return true;
+    // The title of line 2 is kept even when a later line stops the read.
+    const bool ok = PageList().LoadExistingList(mapPath, moduleTitle, &error);
+    if (!ok) MsgBox(error);
+    return ok;
 }
 
 bool showCurrent(QString& page, const QString& moduleCode)

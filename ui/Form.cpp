@@ -155,6 +155,11 @@ void Form::bringToFront()
         if (!area.isEmpty() && pos() == QPoint(0, 0) && size() != area.size()) {
             QRect r(QPoint(0, 0), frameGeometry().size());
             r.moveCenter(area.center());
+            // A window that does not fit on the screen opens at its top left,
+            // so that its title band stays reachable and it can be moved.
+            const QRect avail = screen() ? screen()->availableGeometry() : QRect();
+            if (!avail.isEmpty() && (r.width() > avail.width() || r.height() > avail.height()))
+                r.moveTopLeft(avail.topLeft());
             move(r.topLeft());
         }
     }

@@ -42,6 +42,16 @@ void SetFieldLook(QWidget* field, bool focused)
     }
 }
 
+namespace {
+// Text fields and drop-down lists take the field colours; lists and grids of
+// a window keep their own look.
+bool takesFieldLook(const QWidget* w)
+{
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QTextEdit*>(w)
+        || qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QComboBox*>(w);
+}
+} // namespace
+
 SkinnedButtonSet::SkinnedButtonSet(Form* form) : QObject(form), form_(form)
 {
     form_->installEventFilter(this);
@@ -186,7 +196,8 @@ void SkinnedButtonSet::buttonGotFocus(PictureBox* box)
         else if (b.box->isEnabled()) showNormal(b.box);
     }
     showExit(false);
-    for (auto& f : fields_) SetFieldLook(f, false);
+    for (auto& f : fields_)
+        if (takesFieldLook(f)) SetFieldLook(f, false);
     if (afterFocus) afterFocus(box);
 }
 
@@ -195,7 +206,8 @@ void SkinnedButtonSet::exitGotFocus()
     showExit(true);
     for (Button& b : buttons_)
         if (b.box->isEnabled()) showNormal(b.box);
-    for (auto& f : fields_) SetFieldLook(f, false);
+    for (auto& f : fields_)
+        if (takesFieldLook(f)) SetFieldLook(f, false);
     if (afterFocus) afterFocus(exit_.box);
 }
 
@@ -203,9 +215,8 @@ void SkinnedButtonSet::otherGotFocus(QWidget* control)
 {
     showAllNormal();
     for (auto& f : fields_) {
-        const bool isField = qobject_cast<QLineEdit*>(f) || qobject_cast<QTextEdit*>(f)
-                          || qobject_cast<QPlainTextEdit*>(f);
-        if (isField) SetFieldLook(f, f == control);
+        // A drop-down list keeps its normal colours while it has the focus.
+        if (takesFieldLook(f) && !qobject_cast<QComboBox*>(f.data())) SetFieldLook(f, f == control);
     }
     if (afterFocus) afterFocus(control);
 }

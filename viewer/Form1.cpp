@@ -141,6 +141,14 @@ void Form1::Form_Load()
         // The first page is titled before anybody signs in; signing in
         // records the visit.
         ShowHeading();
+        GreyButtonsAtCourseEnds();
+    } else {
+        // A course without one readable module cannot be taken: say which,
+        // and the window goes (the start then offers the chooser again).
+        const QString name = CurCourse >= 0 && CurCourse < Courses.size() ? Courses[CurCourse].Name : QString();
+        MsgBox(GetResString(620) + name, vbExclamation);
+        unload();
+        return;
     }
     BuildModuleMenu();
     BuildToolbarMenu();

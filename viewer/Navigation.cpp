@@ -92,6 +92,8 @@ void GoToNextPage()
     if (next.isEmpty() && isLastModule()) return;
 
     removeMovies();
+    const int depth = int(ReturnStack.size());
+    const PagePosition savedBefore = SavedPosition;
     PushReturnPosition();
     enableReturn();
 
@@ -111,12 +113,27 @@ void GoToNextPage()
         moved = openModuleAt(CurModule, false);
         if (!moved) restore(before);
     }
+    if (!moved) {
+        // The page was never left: no way back to it, and the buttons as
+        // they were before the attempt.
+        if (ReturnStack.size() > depth) ReturnStack.removeLast();
+        SavedPosition = savedBefore;
+        if (ReturnStack.isEmpty()) {
+            if (Form1* f = window()) f->DisableReturnButton();
+        }
+        ApplyButtonStateRule();
+        resetObjectMemory();
+        return;
+    }
     UpdateHeadingAndProgress();
 
-    if (moved && PageList().GetCurrentPageTpye() == QLatin1String("Test")) {
+    // While the review list of a test is open its items stay as they are: a
+    // test page reached then is shown without reading its test.
+    if (PageList().GetCurrentPageTpye() == QLatin1String("Test")
+        && !IsFormLoadedByName(QStringLiteral("TestReview"))) {
         if (!InitTest()) {
             MsgBox(GetResString(539));
-        } else if (!IsFormLoadedByName(QStringLiteral("TestReview"))) {
+        } else {
             TestPageName = PageList().GetCurrentPageName();
             TestModuleCode = CurrentModule().Code;
             NextPageAfterTest = PageList().GetNextPageName();
@@ -194,8 +211,12 @@ void GreyButtonsAtCourseEnds()
     if (!f || !HasCurrentModule()) return;
     if (isLastModule() && PageList().GetNextPageName().isEmpty())
         f->SetNextButton(false, QStringLiteral("nextDis.jpg"));
+    else if (!f->NextBtn->isEnabled())
+        f->SetNextButton(true, QStringLiteral("nextOff.jpg"));
     if (isFirstModule() && PageList().GetPrevPageName().isEmpty())
         f->SetPrevButton(false, QStringLiteral("backDis.jpg"));
+    else if (!f->Prev->isEnabled())
+        f->SetPrevButton(true, QStringLiteral("PreviousOff.jpg"));
 }
 
 namespace {

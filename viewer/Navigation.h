@@ -18,7 +18,8 @@ void ShowHeading();
 // Next and Previous by the position: greyed at the course's two ends.
 void ApplyButtonStateRule();
 // Greys Next or Previous where the position is the course's last or first
-// page; enables neither (sign-in and the start of the visit use it).
+// page and gives a greyed one back elsewhere; on a course of one page both
+// are greyed (the main window's load, sign-in and the start of the visit).
 void GreyButtonsAtCourseEnds();
 
 struct PagePosition;

@@ -1,4 +1,5 @@
 #include "app/CourseSelection.h"
+#include "app/CourseStart.h"
 #include "app/Globals.h"
 #include "app/SplashScreen.h"
 #include "content/Catalogue.h"
@@ -14,6 +15,7 @@
 #include "ui/VbColor.h"
 
 #include <QComboBox>
+#include <QScreen>
 #include <QtTest>
 
 using namespace qm;
@@ -187,6 +189,56 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!SplashScreen::loaded(), 5000);
         QVERIFY(!CourseSelection::loaded());
         QVERIFY(Form1::ifLoaded()->isVisible());
+    }
+
+    void aCourseWithoutOneReadableModuleIsNotOpened()
+    {
+        qmtest::CourseBuilder b;
+        b.module("GOOD01", "Good module", qmtest::CourseBuilder::pages(1));
+        b.course("Broken course", {"GONE01"});
+        b.course("Good course", {"GOOD01"});
+        b.writeRegistry();
+        qmtest::TestEnvironment env(b.path());
+        GetInstalledCourses();
+        CurCourse = Courses[0].Name == "Broken course" ? 0 : 1;
+        StartChosenCourse();
+        QCOMPARE(env.box.lastText(), GetResString(620) + "Broken course");
+        QVERIFY(!Form1::loaded());
+        // Back to the chooser; with no other course the program ends instead.
+        QTRY_VERIFY_WITH_TIMEOUT(CourseSelection::loaded(), 5000);
+        QVERIFY(CourseSelection::ifLoaded()->isVisible() && !env.process.ends);
+        Courses = {Courses[CurCourse]};
+        CourseSelection::ifLoaded()->unload();
+        CourseSelection::instance();
+        QTRY_COMPARE_WITH_TIMEOUT(env.process.ends, 1, 5000);
+    }
+
+    void theVisitStartsOnlyOnceTheMainWindowsLoadIsOver()
+    {
+        qmtest::CourseBuilder b;
+        b.module("ONE001", "Only module", qmtest::CourseBuilder::pages(1));
+        b.course("Only course", {"ONE001"});
+        b.writeRegistry();
+        QFile::remove(b.path() + "/ONE001/0001.txm");
+        qmtest::TestEnvironment env(b.path());
+        GetInstalledCourses();
+        bool boxOpen = false, signInUnderTheBox = true;
+        env.box.onShow = [&](const qmtest::ScriptedMessageBox::Call&) {
+            boxOpen = true;
+            QTest::qWait(1400); // read for longer than the splash's second
+            boxOpen = false;
+        };
+        qmtest::WhenFormShown("UserLogin", [&](Form& f) {
+            signInUnderTheBox = boxOpen;
+            f.unload();
+        });
+        CourseSelection::instance();
+        QTRY_VERIFY_WITH_TIMEOUT(!SplashScreen::loaded(), 5000);
+        QTRY_VERIFY(!signInUnderTheBox);
+
+        // On a screen smaller than the main window it opens at the top left.
+        const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
+        if (avail.width() < 1024) QCOMPARE(Form1::ifLoaded()->frameGeometry().topLeft(), avail.topLeft());
     }
 
     void noCatalogueEndsTheProgram()

@@ -68,6 +68,14 @@ private slots:
         QCOMPARE(GetCoursePercent(p, course), 38); // 37.5
         addVisit(p, "BBB222", "_Cuts__Burns_");
         QCOMPARE(GetCoursePercent(p, course), 62); // 62.5
+
+        // Divided first in floating point: 23 of 40 is just under 57.5.
+        CourseRecord forty;
+        forty.Modules = {ModuleRecord()};
+        for (int i = 0; i < 40; ++i) forty.Modules[0].Topics << QString::number(i);
+        ProgressArrays visits;
+        for (int i = 0; i < 23; ++i) addVisit(visits, "AAA111", "_x_");
+        QCOMPARE(GetCoursePercent(visits, forty), 57);
     }
 
     void moreVisitedThanExistIsCappedAtHundred()

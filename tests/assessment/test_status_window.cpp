@@ -276,7 +276,7 @@ private slots:
         openCourse();
         PageList().SetPageAsCurrent("0003.txm");
         Status& s = openStatus();
-        s.CloseStatus();
+        s.close(); // the close box closes as Close does
         QCOMPARE(env.box.lastText(), GetResString(539));
         QCOMPARE(here(), QString("STA001 0003.txm"));
     }
@@ -320,6 +320,9 @@ private slots:
         QTest::mouseMove(s.Prog_Help, QPoint(10, 10));
         QTRY_COMPARE(s.Prog_Help->skin(), QString("Button_On.jpg"));
         QCOMPARE(s.Label2[1]->foreColor(), kWhite);
+        // The grids keep their own look.
+        QCOMPARE(s.MSFlexGrid1[0]->rowColor(0), kBlack);
+        QCOMPARE(s.MSFlexGrid1[0]->palette().color(QPalette::Base), QColor(Qt::white));
         QTest::mouseMove(&s, QPoint(300, 520));
         QTRY_COMPARE(s.Label2[0]->foreColor(), kWhite);
         QCOMPARE(s.Prog_Help->skin(), QString("Button_Off.jpg"));

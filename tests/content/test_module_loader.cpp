@@ -115,17 +115,20 @@ private slots:
     void malformedPageLineIsReportedWithItsLine()
     {
         Fixture fx;
-        fx.b.writeFile("BAD001/Map.txt", "x\r\nBad\r\ny\r\n0001.txm*Topic*One\r\nno star here\r\n");
+        fx.b.writeFile("BAD001/Map.txt", "x\r\nBad\r\ny\r\n0001.txm*Topic*One\r\n0002.txm*Page\r\nno star here\r\n");
         fx.b.writeFile("BAD001/0001.txm", "{\\rtf1 one}");
         qmtest::TestEnvironment env(fx.b.path());
         SetPageView(&fx.view);
         QString page = ModuleMapPath("BAD001");
-        QString title;
+        QString title = "Old title";
         QVERIFY(!LoadModuleMap(page, "BAD001", title, false));
-        QVERIFY(env.box.lastText().contains("line 5"));
+        QVERIFY(env.box.lastText().contains("line 6"));
         QVERIFY(env.box.lastText().contains("Map.txt"));
-        // The pages read before the bad line stay in the list.
+        // The pages read before the bad line stay in the list, the last of
+        // them current, and the title of line 2 is taken.
         QCOMPARE(PageList().PageExist("0001.txm"), true);
+        QCOMPARE(PageList().GetCurrentPageName(), QString("0002.txm"));
+        QCOMPARE(title, QString("Bad"));
     }
 
     void missingPageFileIsReportedByName()

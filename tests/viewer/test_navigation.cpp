@@ -110,7 +110,13 @@ private slots:
         buildCourse(b);
         qmtest::TestEnvironment env(b.path());
         Form1& f = openCourse();
+        QVERIFY(!f.Prev->isEnabled()); // also before anybody signs in
+        f.NextPage();
+        QVERIFY(f.NextBtn->isEnabled()); // a module's last page is not the course's
         OpenModule(2);
+        f.NextPage();
+        f.PrevPage();
+        QVERIFY(f.Prev->isEnabled()); // nor is a module's first page
         f.NextPage();
         QVERIFY(f.NextBtn->isEnabled());
         f.NextPage();
@@ -198,6 +204,8 @@ private slots:
         QCOMPARE(shown(f), CourseBuilder::pageText("MOD001", "0001.txm"));
         QCOMPARE(env.box.calls.size(), 1);
         QVERIFY(env.box.lastText().contains("0002.txm"));
+        // Nothing to return to, and Previous as it was.
+        QVERIFY(ReturnStack.isEmpty() && !f.Return_Btn->isEnabled() && !f.Prev->isEnabled());
     }
 
     void aModuleWithoutItsPageMapIsNotEntered()
