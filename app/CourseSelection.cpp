@@ -18,7 +18,7 @@
 
 namespace qm {
 
-CourseSelection::CourseSelection() : SingleForm<CourseSelection>(QStringLiteral("CourseSelection"))
+CourseSelection::CourseSelection() : SkinnedDialog<CourseSelection>(QStringLiteral("CourseSelection"))
 {
     SetupDialog(this, QSize(400, 300));
     // The title band names the choice: a first choice or a change of course.
@@ -110,7 +110,5 @@ void CourseSelection::CancelSelection() { unload(); }
 void CourseSelection::ExitSelection() { unload(); }
 
 void CourseSelection::Form_KeyUp(int keyCode, int) { buttons_->keyUp(keyCode); }
-
-void CourseSelection::Form_MouseMove() { setMousePointer(vbDefault); }
 
 } // namespace qm

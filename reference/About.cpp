@@ -28,7 +28,7 @@ QString AboutFilePath()
     return path.isEmpty() ? QString() : ResolveContentPath(path);
 }
 
-About::About() : SingleForm<About>(QStringLiteral("About"))
+About::About() : SkinnedDialog<About>(QStringLiteral("About"))
 {
     SetupDialog(this, QSize(480, 400));
     Label2 = NewHeading(this, QStringLiteral("Label2"), -1, QRect(12, 8, 450, 22));
@@ -79,13 +79,6 @@ void About::CloseAbout()
     buttons_->showNormal(Picture1);
     unload();
 }
-
-void About::Form_KeyUp(int keyCode, int)
-{
-    if (keyCode == vbKeyReturn) buttons_->keyUp(keyCode);
-}
-
-void About::Form_MouseMove() { setMousePointer(vbDefault); }
 
 void ShowAbout() { About::instance().showModal(Form1::ifLoaded()); }
 

@@ -18,7 +18,7 @@
 
 namespace qm {
 
-Help::Help() : SingleForm<Help>(QStringLiteral("Help"))
+Help::Help() : SkinnedDialog<Help>(QStringLiteral("Help"))
 {
     NewBackdrop(this, QStringLiteral("HelpBackground"), QSize(600, 480), true);
     TXTextControl1 = Place(this, new TextControl(this), QStringLiteral("TXTextControl1"), QRect(12, 44, 576, 384));
@@ -50,20 +50,12 @@ void Help::CloseHelp()
     hide();
 }
 
-void Help::Form_KeyUp(int keyCode, int)
-{
-    // Enter closes only while the Close caption is black (the button focused).
-    if (keyCode == vbKeyReturn) buttons_->keyUp(keyCode);
-}
-
 bool Help::Form_QueryUnload(int unloadMode)
 {
     if (unloadMode != vbFormControlMenu) return false;
     CloseHelp(); // the viewer is hidden, never unloaded, when closed
     return true;
 }
-
-void Help::Form_MouseMove() { setMousePointer(vbDefault); }
 
 bool ShowHelpDocument(const QString& fileName, QWidget* owner)
 {

@@ -41,7 +41,7 @@ QStringList ListReferenceDocuments(const QString& folder)
     return QDir(folder).entryList(QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
 }
 
-Repository::Repository() : SingleForm<Repository>(QStringLiteral("Repository"))
+Repository::Repository() : SkinnedDialog<Repository>(QStringLiteral("Repository"))
 {
     SetupDialog(this, QSize(460, 360));
     Label2[5] = NewHeading(this, QStringLiteral("Label2"), 5, QRect(12, 8, 420, 22));
@@ -194,11 +194,6 @@ void Repository::Cancel_Btn_MouseUp()
 {
     buttons_->showNormal(Cancel_Btn);
     unload();
-}
-
-void Repository::Form_KeyUp(int keyCode, int)
-{
-    if (keyCode == vbKeyReturn) buttons_->keyUp(keyCode);
 }
 
 void Repository::Form_MouseMove()

@@ -21,7 +21,7 @@
 
 namespace qm {
 
-NewUserLogin::NewUserLogin() : SingleForm<NewUserLogin>(QStringLiteral("NewUserLogin"))
+NewUserLogin::NewUserLogin() : SkinnedDialog<NewUserLogin>(QStringLiteral("NewUserLogin"))
 {
     SetupDialog(this, QSize(400, 300));
     Label2[5] = NewHeading(this, QStringLiteral("Label2"), 5, QRect(12, 8, 370, 22));
@@ -142,7 +142,5 @@ void NewUserLogin::Form_KeyUp(int keyCode, int)
     if (Label2[1]->foreColor() == kBlack && SignIn_Btn->isEnabled()) SignIn();
     else if (Label2[0]->foreColor() == kBlack) CancelRegistration();
 }
-
-void NewUserLogin::Form_MouseMove() { setMousePointer(vbDefault); }
 
 } // namespace qm

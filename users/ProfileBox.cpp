@@ -18,7 +18,7 @@
 
 namespace qm {
 
-ProfileBox::ProfileBox() : SingleForm<ProfileBox>(QStringLiteral("ProfileBox"))
+ProfileBox::ProfileBox() : SkinnedDialog<ProfileBox>(QStringLiteral("ProfileBox"))
 {
     SetupDialog(this, QSize(400, 260));
     Label1 = NewHeading(this, QStringLiteral("Label1"), -1, QRect(12, 8, 370, 22));
@@ -98,13 +98,6 @@ void ProfileBox::CancelBut_Click()
     buttons_->showNormal(CancelBut);
     unload();
 }
-
-void ProfileBox::Form_KeyUp(int keyCode, int)
-{
-    if (keyCode == vbKeyReturn) buttons_->keyUp(keyCode);
-}
-
-void ProfileBox::Form_MouseMove() { setMousePointer(vbDefault); }
 
 void ShowProfileBox()
 {

@@ -21,7 +21,7 @@
 
 namespace qm {
 
-UserLogin::UserLogin() : SingleForm<UserLogin>(QStringLiteral("UserLogin"))
+UserLogin::UserLogin() : SkinnedDialog<UserLogin>(QStringLiteral("UserLogin"))
 {
     SetupDialog(this, QSize(400, 300));
     Label2[9] = NewHeading(this, QStringLiteral("Label2"), 9, QRect(12, 8, 340, 22));
@@ -133,12 +133,5 @@ void UserLogin::ExitLogin()
     unload();
     ExitRequested = true;
 }
-
-void UserLogin::Form_KeyUp(int keyCode, int)
-{
-    if (keyCode == vbKeyReturn) buttons_->keyUp(keyCode);
-}
-
-void UserLogin::Form_MouseMove() { setMousePointer(vbDefault); }
 
 } // namespace qm

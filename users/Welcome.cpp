@@ -18,7 +18,7 @@
 
 namespace qm {
 
-Welcome::Welcome() : SingleForm<Welcome>(QStringLiteral("Welcome"))
+Welcome::Welcome() : SkinnedDialog<Welcome>(QStringLiteral("Welcome"))
 {
     SetupDialog(this, QSize(400, 300));
     Picture1 = NewPictureBox(this, QStringLiteral("Picture1"), QRect(0, 36, 400, 264));
@@ -135,11 +135,6 @@ bool Welcome::Form_QueryUnload(int unloadMode)
     return false;
 }
 
-void Welcome::Form_KeyUp(int keyCode, int)
-{
-    if (keyCode == vbKeyReturn) buttons_->keyUp(keyCode);
-}
-
 bool Welcome::Form_KeyPress(int keyAscii)
 {
     if (keyAscii != 9) return false;
@@ -150,7 +145,5 @@ bool Welcome::Form_KeyPress(int keyAscii)
     else SignIn_Btn_2->setFocus(Qt::TabFocusReason); // from Exit_btn, Picture1 or nothing
     return true;
 }
-
-void Welcome::Form_MouseMove() { setMousePointer(vbDefault); }
 
 } // namespace qm
