@@ -29,20 +29,14 @@ CourseSelection::CourseSelection() : SkinnedDialog<CourseSelection>(QStringLiter
     CourseList = Place(this, new QComboBox(this), QStringLiteral("CourseList"), QRect(20, 80, 360, 28));
     SetFieldLook(CourseList, false);
 
-    const auto ok = NewSkinButton(this, QStringLiteral("BeginCourse"), QStringLiteral("OKlbl"), -1,
-                                  QRect(180, 256, 100, 28));
-    BeginCourse = ok.box;
-    OKlbl = ok.caption;
-    const auto cancel = NewSkinButton(this, QStringLiteral("Cancel"), QStringLiteral("Cancellbl"), -1,
-                                      QRect(288, 256, 100, 28));
-    Cancel = cancel.box;
-    Cancellbl = cancel.caption;
+    NewSkinButton(this, QStringLiteral("BeginCourse"), QStringLiteral("OKlbl"), -1, QRect(180, 256, 100, 28),
+                  BeginCourse, OKlbl);
+    NewSkinButton(this, QStringLiteral("Cancel"), QStringLiteral("Cancellbl"), -1, QRect(288, 256, 100, 28), Cancel,
+                  Cancellbl);
 
     buttons_ = new SkinnedButtonSet(this);
-    buttons_->addButton(BeginCourse, OKlbl, QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
-                        QStringLiteral("Button_Dis.jpg"), [this] { BeginSelectedCourse(); });
-    buttons_->addButton(Cancel, Cancellbl, QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
-                        QString(), [this] { CancelSelection(); });
+    buttons_->addPlainButton(BeginCourse, OKlbl, [this] { BeginSelectedCourse(); }, true);
+    buttons_->addPlainButton(Cancel, Cancellbl, [this] { CancelSelection(); });
     buttons_->setExitButton(Exit_btn, QStringLiteral("ExitButton_On.jpg"), QStringLiteral("ExitButton_Off.jpg"),
                             [this] { ExitSelection(); });
     buttons_->setEnterOrder({Cancel, BeginCourse});

@@ -41,15 +41,12 @@ About::About() : SkinnedDialog<About>(QStringLiteral("About"))
         l->setForeColor(0x333333);
         l->setWordWrap(false);
     }
-    const auto close = NewSkinButton(this, QStringLiteral("Picture1"), QStringLiteral("Label3"), -1,
-                                     QRect(360, 360, 100, 28));
-    Picture1 = close.box;
-    Label3 = close.caption;
+    NewSkinButton(this, QStringLiteral("Picture1"), QStringLiteral("Label3"), -1, QRect(360, 360, 100, 28), Picture1,
+                  Label3);
     Picture2 = NewPictureBox(this, QStringLiteral("Picture2"), QRect(0, 399, 1, 1));
 
     buttons_ = new SkinnedButtonSet(this);
-    buttons_->addButton(Picture1, Label3, QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
-                        QString(), [this] { CloseAbout(); });
+    buttons_->addPlainButton(Picture1, Label3, [this] { CloseAbout(); });
     buttons_->addOtherControl(Picture2);
     buttons_->setEscapeExits(false);
 }

@@ -22,15 +22,12 @@ Help::Help() : SkinnedDialog<Help>(QStringLiteral("Help"))
 {
     NewBackdrop(this, QStringLiteral("HelpBackground"), QSize(600, 480), true);
     TXTextControl1 = Place(this, new TextControl(this), QStringLiteral("TXTextControl1"), QRect(12, 44, 576, 384));
-    const auto close = NewSkinButton(this, QStringLiteral("Command1"), QStringLiteral("Label2"), 1,
-                                     QRect(488, 440, 100, 28));
-    Command1 = close.box;
-    Label2 = close.caption;
+    NewSkinButton(this, QStringLiteral("Command1"), QStringLiteral("Label2"), 1, QRect(488, 440, 100, 28), Command1,
+                  Label2);
     Picture1 = NewPictureBox(this, QStringLiteral("Picture1"), QRect(0, 479, 1, 1));
 
     buttons_ = new SkinnedButtonSet(this);
-    buttons_->addButton(Command1, Label2, QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
-                        QString(), [this] { CloseHelp(); });
+    buttons_->addPlainButton(Command1, Label2, [this] { CloseHelp(); });
     buttons_->addOtherControl(Picture1);
     setTabOrder(Picture1, TXTextControl1);
     setTabOrder(TXTextControl1, Command1);

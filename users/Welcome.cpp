@@ -40,20 +40,14 @@ Welcome::Welcome() : SkinnedDialog<Welcome>(QStringLiteral("Welcome"))
     Label2[2]->hide(); // the short form of the sentence, kept for small screens
     for (TextLabel* l : {Label2[3], Welcome_lbl_1, Label2[8], New_lbl_3, Label2[4]}) l->setForeColor(0x333333);
 
-    const auto signIn = NewSkinButton(this, QStringLiteral("SignIn_Btn_2"), QStringLiteral("Label2"), 0,
-                                      QRect(180, 256, 100, 28));
-    SignIn_Btn_2 = signIn.box;
-    Label2[0] = signIn.caption;
-    const auto sw = NewSkinButton(this, QStringLiteral("New_Btn_3"), QStringLiteral("Label2"), 1,
-                                  QRect(288, 256, 100, 28));
-    New_Btn_3 = sw.box;
-    Label2[1] = sw.caption;
+    NewSkinButton(this, QStringLiteral("SignIn_Btn_2"), QStringLiteral("Label2"), 0, QRect(180, 256, 100, 28),
+                  SignIn_Btn_2, Label2[0]);
+    NewSkinButton(this, QStringLiteral("New_Btn_3"), QStringLiteral("Label2"), 1, QRect(288, 256, 100, 28), New_Btn_3,
+                  Label2[1]);
 
     buttons_ = new SkinnedButtonSet(this);
-    buttons_->addButton(SignIn_Btn_2, Label2[0], QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
-                        QString(), [this] { SignIn(); });
-    buttons_->addButton(New_Btn_3, Label2[1], QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
-                        QString(), [this] { SwitchId(); });
+    buttons_->addPlainButton(SignIn_Btn_2, Label2[0], [this] { SignIn(); });
+    buttons_->addPlainButton(New_Btn_3, Label2[1], [this] { SwitchId(); });
     buttons_->setExitButton(Exit_btn, QStringLiteral("ExitButton_On.jpg"), QStringLiteral("ExitButton_Off.jpg"),
                             [this] { ExitWelcome(); }, SkinnedButtonSet::ExitOnEnter::WhenTagIsOn);
     buttons_->setEscapeExits(false);
