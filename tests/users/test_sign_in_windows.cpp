@@ -4,6 +4,7 @@
 #include "content/Catalogue.h"
 #include "content/LinkedList.h"
 #include "support/CourseBuilder.h"
+#include "support/MainWindow.h"
 #include "support/ModalDriver.h"
 #include "support/TestDoubles.h"
 #include "ui/PictureBox.h"
@@ -39,14 +40,7 @@ void buildTwoCourses(CourseBuilder& b)
     b.writeRegistry();
 }
 
-Form1& openCourse(int index)
-{
-    GetInstalledCourses();
-    CurCourse = qint16(index);
-    Form1& f = Form1::instance();
-    f.showModeless();
-    return f;
-}
+using qmtest::OpenCourse;
 
 QString root(const qmtest::TestEnvironment& env) { return env.dataHome() + "/Veltrane Quillmark 1.0/UserData/"; }
 
@@ -74,7 +68,7 @@ private slots:
         CourseBuilder b;
         buildTwoCourses(b);
         qmtest::TestEnvironment env(b.path());
-        Form1& main = openCourse(0);
+        Form1& main = OpenCourse(0);
         writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
         writeFile(root(env) + "Cid Dee/User", "\"Cid\",\"Dee\",\"cid@x.org\"\r\n");
         writeFile(root(env) + "Cid Dee/Alpha", "\"AAA002\",\"0004.txm\"\r\n");
@@ -108,7 +102,7 @@ private slots:
         CourseBuilder b;
         buildTwoCourses(b);
         qmtest::TestEnvironment env(b.path());
-        Form1& main = openCourse(0);
+        Form1& main = OpenCourse(0);
         writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
         UserLogin& login = UserLogin::instance();
         login.UserName_Cmb_3->setCurrentIndex(0);
@@ -125,7 +119,7 @@ private slots:
         CourseBuilder b;
         buildTwoCourses(b);
         qmtest::TestEnvironment env(b.path());
-        openCourse(0);
+        OpenCourse(0);
         QDir().mkpath(root(env) + "No File");
         UserLogin& login = UserLogin::instance();
         login.UserName_Cmb_3->setCurrentIndex(0);
@@ -154,7 +148,7 @@ private slots:
         CourseBuilder b;
         buildTwoCourses(b);
         qmtest::TestEnvironment env(b.path());
-        openCourse(0);
+        OpenCourse(0);
         writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
         writeFile(root(env) + "Ann Bee/Alpha", file);
         CurModule = 1;
@@ -176,7 +170,7 @@ private slots:
         CourseBuilder b;
         buildTwoCourses(b);
         qmtest::TestEnvironment env(b.path());
-        Form1& main = openCourse(0);
+        Form1& main = OpenCourse(0);
         UserLogin& login = UserLogin::instance();
         login.showModeless(&main);
         QVERIFY(QTest::qWaitForWindowActive(&login));
@@ -199,7 +193,7 @@ private slots:
         CourseBuilder b;
         buildTwoCourses(b);
         qmtest::TestEnvironment env(b.path());
-        Form1& main = openCourse(0);
+        Form1& main = OpenCourse(0);
         writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
         UserLogin::instance();
         NewUserLogin& reg = NewUserLogin::instance();
@@ -246,7 +240,7 @@ private slots:
         CourseBuilder b;
         buildTwoCourses(b);
         qmtest::TestEnvironment env(b.path());
-        Form1& main = openCourse(0);
+        Form1& main = OpenCourse(0);
         writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
         Welcome& w = Welcome::instance();
         QString first, last, email;
@@ -285,7 +279,7 @@ private slots:
         CourseBuilder b;
         buildTwoCourses(b);
         qmtest::TestEnvironment env(b.path());
-        Form1& main = openCourse(0);
+        Form1& main = OpenCourse(0);
         writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
         Welcome& w = Welcome::instance();
         QString first, last, email;
@@ -321,7 +315,7 @@ private slots:
         CourseBuilder b;
         buildTwoCourses(b);
         qmtest::TestEnvironment env(b.path());
-        openCourse(0);
+        OpenCourse(0);
         writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
         UserFirstName = "Ann";
         UserLastName = "Bee";

@@ -4,6 +4,7 @@
 #include "content/Catalogue.h"
 #include "content/LinkedList.h"
 #include "support/CourseBuilder.h"
+#include "support/MainWindow.h"
 #include "support/ModalDriver.h"
 #include "support/TestDoubles.h"
 #include "ui/Form.h"
@@ -36,15 +37,12 @@ void buildCourse(CourseBuilder& b, int courses = 1)
 
 Form1& openCourse()
 {
-    GetInstalledCourses();
-    CurCourse = 0;
-    Form1& f = Form1::instance();
-    f.showModeless();
+    Form1& f = qmtest::OpenCourse();
     f.activateWindow();
     return f;
 }
 
-QRect inWindow(QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
+using qmtest::InWindow;
 QString here() { return CurrentModule().Code + ' ' + PageList().GetCurrentPageName(); }
 
 void sendKey(QWidget* w, QEvent::Type type, int key, Qt::KeyboardModifiers mods = Qt::NoModifier, bool repeat = false)
@@ -82,7 +80,7 @@ private slots:
         QCOMPARE(h.ToolTipTimer->interval(), 700);
         h.ToolTipTimer_Timer();
         QVERIFY(h.ToolTip->isVisible());
-        const QRect exit = inWindow(f.Exit_Pic), tip = inWindow(h.ToolTip);
+        const QRect exit = InWindow(f.Exit_Pic), tip = InWindow(h.ToolTip);
         QCOMPARE(tip.top(), exit.bottom() + 1 + 3); // 40 twips, 3 pixels
         QCOMPARE(tip.right(), exit.right());
 
@@ -95,7 +93,7 @@ private slots:
         // leaves no On look behind; the new tooltip stays armed.
         QCOMPARE(f.Exit_Pic->skin(), QString("ExitButton_Off.jpg"));
         QVERIFY(h.ToolTipTimer->isActive());
-        const QRect prev = inWindow(f.Prev), above = inWindow(h.ToolTip);
+        const QRect prev = InWindow(f.Prev), above = InWindow(h.ToolTip);
         QCOMPARE(above.bottom() + 1 + 3, prev.top());
         QCOMPARE(above.left(), prev.left());
         QCOMPARE(h.hoveredControl(), f.Prev);

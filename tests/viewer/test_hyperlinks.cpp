@@ -4,6 +4,7 @@
 #include "platform/TextControl.h"
 #include "support/CourseBuilder.h"
 #include "support/LinkDoubles.h"
+#include "support/MainWindow.h"
 #include "support/TestDoubles.h"
 #include "ui/PictureBox.h"
 #include "ui/UiText.h"
@@ -61,14 +62,7 @@ void buildCourse(CourseBuilder& b)
     b.writeFile("Repository/14/other.pdf", "o");
 }
 
-Form1& openCourse()
-{
-    GetInstalledCourses();
-    CurCourse = 0;
-    Form1& f = Form1::instance();
-    f.showModeless();
-    return f;
-}
+using qmtest::OpenCourse;
 
 void click(Form1& f, int item)
 {
@@ -90,7 +84,7 @@ private slots:
         buildCourse(b);
         qmtest::TestEnvironment env(b.path());
         qmtest::LinkServices services;
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
 
         click(f, Web);
         QCOMPARE(services.shell.calls.size(), 1);
@@ -113,7 +107,7 @@ private slots:
         buildCourse(b);
         qmtest::TestEnvironment env(b.path());
         qmtest::LinkServices services;
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
 
         AllModulesMode = 1;
         click(f, Survey);
@@ -136,7 +130,7 @@ private slots:
         buildCourse(b);
         qmtest::TestEnvironment env(b.path());
         qmtest::LinkServices services;
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
 
         click(f, Document);
         click(f, HiddenDoc);
@@ -163,7 +157,7 @@ private slots:
         buildCourse(b);
         qmtest::TestEnvironment env(b.path());
         qmtest::LinkServices services;
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
 
         click(f, PageLink);
         QCOMPARE(here(), QString("abc123 0003.txm"));
@@ -192,7 +186,7 @@ private slots:
         buildCourse(b);
         qmtest::TestEnvironment env(b.path());
         qmtest::LinkServices services;
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
         click(f, item);
         QCOMPARE(env.box.calls.size(), 1);
         if (message) QCOMPARE(env.box.lastText(), GetResString(message));
@@ -209,7 +203,7 @@ private slots:
         b.writeFile("MOD002/0001.txm", linkPage({{"x.txm", GetResString(144)}}));
         qmtest::TestEnvironment env(b.path());
         qmtest::LinkServices services;
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
 
         click(f, Skip);
         QCOMPARE(here(), QString("MOD002 0001.txm"));
@@ -224,7 +218,7 @@ private slots:
         buildCourse(b);
         qmtest::TestEnvironment env(b.path());
         qmtest::LinkServices services;
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
         const QString cwd = QDir::currentPath();
         QDir::setCurrent(QDir::tempPath());
         click(f, Mark);
@@ -244,7 +238,7 @@ private slots:
         b.writeFile("abc123/0001.txm", linkPage({{"abc123_0001.txm", "again"}}));
         qmtest::TestEnvironment env(b.path());
         qmtest::LinkServices services;
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
         click(f, 1);
         QCOMPARE(env.box.calls.size(), 0);
         QVERIFY(!f.NextBtn->isEnabled());

@@ -3,6 +3,7 @@
 #include "content/LinkedList.h"
 #include "platform/TextControl.h"
 #include "support/CourseBuilder.h"
+#include "support/MainWindow.h"
 #include "support/TestDoubles.h"
 #include "ui/PictureBox.h"
 #include "ui/TextLabel.h"
@@ -30,14 +31,7 @@ void buildCourse(CourseBuilder& b)
     b.writeRegistry();
 }
 
-Form1& openCourse()
-{
-    GetInstalledCourses();
-    CurCourse = 0;
-    Form1& f = Form1::instance();
-    f.showModeless();
-    return f;
-}
+using qmtest::OpenCourse;
 
 QString shown(Form1& f) { return f.TXTextControl1->toPlainText().trimmed(); }
 QString here() { return CurrentModule().Code + ' ' + PageList().GetCurrentPageName(); }
@@ -52,7 +46,7 @@ private slots:
         CourseBuilder b;
         buildCourse(b);
         qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
         QCOMPARE(here(), QString("MOD001 0001.txm"));
         QCOMPARE(shown(f), CourseBuilder::pageText("MOD001", "0001.txm"));
         QCOMPARE(f.CourseNameLbl->text(), QString("Course A"));
@@ -77,7 +71,7 @@ private slots:
         CourseBuilder b;
         buildCourse(b);
         qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
         OpenModule(2);
         QCOMPARE(here(), QString("MOD003 0001.txm"));
         f.PrevPage();
@@ -91,7 +85,7 @@ private slots:
         CourseBuilder b;
         buildCourse(b);
         qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
         OpenModule(1);
         PageList().GoToLastPage();
         ClearReturnStack();
@@ -109,7 +103,7 @@ private slots:
         CourseBuilder b;
         buildCourse(b);
         qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
         QVERIFY(!f.Prev->isEnabled()); // also before anybody signs in
         f.NextPage();
         QVERIFY(f.NextBtn->isEnabled()); // a module's last page is not the course's
@@ -143,7 +137,7 @@ private slots:
         CourseBuilder b;
         buildCourse(b);
         qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
         OpenModule(1);
         f.NextPage();
         QCOMPARE(here(), QString("MOD002 0002.txm"));
@@ -155,7 +149,7 @@ private slots:
         CourseBuilder b;
         buildCourse(b);
         qmtest::TestEnvironment env(b.path());
-        openCourse();
+        OpenCourse();
         ClearReturnStack();
         PushReturnPosition();
         QCOMPARE(ReturnStack.size(), 1);
@@ -173,7 +167,7 @@ private slots:
         CourseBuilder b;
         buildCourse(b);
         qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
         f.NextPage();
         OpenModule(2);
         QCOMPARE(here(), QString("MOD003 0001.txm"));
@@ -198,7 +192,7 @@ private slots:
         buildCourse(b);
         QFile::remove(b.path() + "/MOD001/0002.txm");
         qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
         f.NextPage();
         QCOMPARE(here(), QString("MOD001 0001.txm"));
         QCOMPARE(shown(f), CourseBuilder::pageText("MOD001", "0001.txm"));
@@ -213,7 +207,7 @@ private slots:
         CourseBuilder b;
         buildCourse(b);
         qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
         QFile::remove(b.path() + "/MOD002/Map.txt");
         f.NextPage();
         f.NextPage();
@@ -227,7 +221,7 @@ private slots:
         CourseBuilder b;
         buildCourse(b);
         qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
         env.box.answer(vbNo);
         f.Exit_Course();
         QCOMPARE(env.box.lastText(), GetResString(124));
