@@ -71,6 +71,15 @@ void click(Form1& f, int item)
     QTest::mouseClick(f.TXTextControl1->viewport(), Qt::LeftButton, {}, r.center() + QPoint(2, 0));
 }
 
+// The link course open in the main window, its shell, printers and save
+// dialog scripted.
+struct LinkCourse {
+    CourseBuilder b;
+    qmtest::TestEnvironment env{(buildCourse(b), b.path())};
+    qmtest::LinkServices services;
+    Form1& f = OpenCourse();
+};
+
 QString here() { return CurrentModule().Code + ' ' + PageList().GetCurrentPageName(); }
 
 } // namespace
@@ -80,11 +89,8 @@ class HyperlinksTest : public QObject {
 private slots:
     void webLinksGoToTheShellAndMinimise()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        qmtest::LinkServices services;
-        Form1& f = OpenCourse();
+        LinkCourse course;
+        auto& [b, env, services, f] = course;
 
         click(f, Web);
         QCOMPARE(services.shell.calls.size(), 1);
@@ -103,11 +109,8 @@ private slots:
 
     void surveyLinkIsGuarded()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        qmtest::LinkServices services;
-        Form1& f = OpenCourse();
+        LinkCourse course;
+        auto& [b, env, services, f] = course;
 
         AllModulesMode = 1;
         click(f, Survey);
@@ -126,11 +129,8 @@ private slots:
 
     void documentsOpenFromTheCourseFolderOrItsHiddenFolder()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        qmtest::LinkServices services;
-        Form1& f = OpenCourse();
+        LinkCourse course;
+        auto& [b, env, services, f] = course;
 
         click(f, Document);
         click(f, HiddenDoc);
@@ -153,11 +153,8 @@ private slots:
 
     void pageLinksMoveAcrossTheCourse()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        qmtest::LinkServices services;
-        Form1& f = OpenCourse();
+        LinkCourse course;
+        auto& [b, env, services, f] = course;
 
         click(f, PageLink);
         QCOMPARE(here(), QString("abc123 0003.txm"));
@@ -182,11 +179,8 @@ private slots:
     {
         QFETCH(int, item);
         QFETCH(int, message);
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        qmtest::LinkServices services;
-        Form1& f = OpenCourse();
+        LinkCourse course;
+        auto& [b, env, services, f] = course;
         click(f, item);
         QCOMPARE(env.box.calls.size(), 1);
         if (message) QCOMPARE(env.box.lastText(), GetResString(message));
@@ -214,11 +208,8 @@ private slots:
 
     void markInAnotherPageIsFoundBesideThePageOnView()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        qmtest::LinkServices services;
-        Form1& f = OpenCourse();
+        LinkCourse course;
+        auto& [b, env, services, f] = course;
         const QString cwd = QDir::currentPath();
         QDir::setCurrent(QDir::tempPath());
         click(f, Mark);
