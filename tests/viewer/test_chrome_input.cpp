@@ -42,6 +42,13 @@ Form1& openCourse()
     return f;
 }
 
+// The two-module course open in the main window.
+struct ChromeCourse {
+    CourseBuilder b;
+    qmtest::TestEnvironment env{(buildCourse(b), b.path())};
+    Form1& f = openCourse();
+};
+
 using qmtest::InWindow;
 QString here() { return CurrentModule().Code + ' ' + PageList().GetCurrentPageName(); }
 
@@ -65,10 +72,8 @@ class ChromeInputTest : public QObject {
 private slots:
     void tooltipsArePlacedBelowOrAboveAndAligned()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        ChromeCourse course;
+        auto& [b, env, f] = course;
         ChromeHover& h = *f.hover;
 
         // Exit sits in the top right corner: below it, right edges aligned.
@@ -111,10 +116,8 @@ private slots:
 
     void leavingRestoresTheRestingLooks()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        ChromeCourse course;
+        auto& [b, env, f] = course;
         ChromeHover& h = *f.hover;
 
         // Next pressed onto the course's last page: leaving keeps it grey.
@@ -160,10 +163,8 @@ private slots:
 
     void arrowKeysMoveOnReleaseOnly()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        ChromeCourse course;
+        auto& [b, env, f] = course;
         QVERIFY(QTest::qWaitForWindowActive(&f));
         QWidget* focus = f.TXTextControl1;
 
