@@ -18,7 +18,7 @@
 
 namespace qm {
 
-CourseSelection::CourseSelection() : SingleForm<CourseSelection>(QStringLiteral("CourseSelection"))
+CourseSelection::CourseSelection() : SkinnedDialog<CourseSelection>(QStringLiteral("CourseSelection"))
 {
     SetupDialog(this, QSize(400, 300));
     // The title band names the choice: a first choice or a change of course.
@@ -29,20 +29,14 @@ CourseSelection::CourseSelection() : SingleForm<CourseSelection>(QStringLiteral(
     CourseList = Place(this, new QComboBox(this), QStringLiteral("CourseList"), QRect(20, 80, 360, 28));
     SetFieldLook(CourseList, false);
 
-    const auto ok = NewSkinButton(this, QStringLiteral("BeginCourse"), QStringLiteral("OKlbl"), -1,
-                                  QRect(180, 256, 100, 28));
-    BeginCourse = ok.box;
-    OKlbl = ok.caption;
-    const auto cancel = NewSkinButton(this, QStringLiteral("Cancel"), QStringLiteral("Cancellbl"), -1,
-                                      QRect(288, 256, 100, 28));
-    Cancel = cancel.box;
-    Cancellbl = cancel.caption;
+    NewSkinButton(this, QStringLiteral("BeginCourse"), QStringLiteral("OKlbl"), -1, QRect(180, 256, 100, 28),
+                  BeginCourse, OKlbl);
+    NewSkinButton(this, QStringLiteral("Cancel"), QStringLiteral("Cancellbl"), -1, QRect(288, 256, 100, 28), Cancel,
+                  Cancellbl);
 
     buttons_ = new SkinnedButtonSet(this);
-    buttons_->addButton(BeginCourse, OKlbl, QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
-                        QStringLiteral("Button_Dis.jpg"), [this] { BeginSelectedCourse(); });
-    buttons_->addButton(Cancel, Cancellbl, QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
-                        QString(), [this] { CancelSelection(); });
+    buttons_->addPlainButton(BeginCourse, OKlbl, [this] { BeginSelectedCourse(); }, true);
+    buttons_->addPlainButton(Cancel, Cancellbl, [this] { CancelSelection(); });
     buttons_->setExitButton(Exit_btn, QStringLiteral("ExitButton_On.jpg"), QStringLiteral("ExitButton_Off.jpg"),
                             [this] { ExitSelection(); });
     buttons_->setEnterOrder({Cancel, BeginCourse});
@@ -110,7 +104,5 @@ void CourseSelection::CancelSelection() { unload(); }
 void CourseSelection::ExitSelection() { unload(); }
 
 void CourseSelection::Form_KeyUp(int keyCode, int) { buttons_->keyUp(keyCode); }
-
-void CourseSelection::Form_MouseMove() { setMousePointer(vbDefault); }
 
 } // namespace qm

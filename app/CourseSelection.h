@@ -1,17 +1,16 @@
 #pragma once
-#include "ui/Form.h"
+#include "ui/SkinnedDialog.h"
 
 class QComboBox;
 
 namespace qm {
 
 class PictureBox;
-class SkinnedButtonSet;
 class TextLabel;
 
 // The course chooser: one installed course, or "All modules" when several are
 // installed. With a single course it is never shown and that course is taken.
-class CourseSelection : public SingleForm<CourseSelection> {
+class CourseSelection : public SkinnedDialog<CourseSelection> {
     Q_OBJECT
 public:
     CourseSelection();
@@ -29,16 +28,13 @@ public:
     PictureBox* Exit_btn = nullptr;
     TextLabel* Label1 = nullptr;
     TextLabel* Label2 = nullptr;
-    SkinnedButtonSet* buttons() const { return buttons_; }
 
 protected:
     void Form_Load() override;
     void Form_KeyUp(int keyCode, int shift) override;
-    void Form_MouseMove() override;
 
 private:
     void Timer1_Timer();
-    SkinnedButtonSet* buttons_ = nullptr;
 };
 
 } // namespace qm

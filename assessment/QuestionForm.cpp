@@ -95,10 +95,7 @@ void QuestionForm::buildControls()
     setBold(TestLabel, true); // measured as the widest look an answer takes (bold once graded)
     TestLabel->hide();
 
-    const auto main = NewSkinButton(this, QStringLiteral("Q_But"), QStringLiteral("Label2"), -1,
-                                    QRect(524, 480, 100, 28));
-    Q_But = main.box;
-    Label2 = main.caption;
+    NewSkinButton(this, QStringLiteral("Q_But"), QStringLiteral("Label2"), -1, QRect(524, 480, 100, 28), Q_But, Label2);
 
     for (PictureBox* p : {Picture1, Picture2, Picture3, Picture4, Q_But}) p->setFocusPolicy(Qt::NoFocus);
     Picture3->hide();

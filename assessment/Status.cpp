@@ -103,20 +103,14 @@ void Status::buildControls()
         w->installEventFilter(this);
     }
 
-    const auto help = NewSkinButton(this, QStringLiteral("Prog_Help"), QStringLiteral("Label2"), 0,
-                                    QRect(376, 500, 100, 28));
-    Prog_Help = help.box;
-    Label2[0] = help.caption;
-    const auto close = NewSkinButton(this, QStringLiteral("Prog_Cancel"), QStringLiteral("Label2"), 1,
-                                     QRect(484, 500, 100, 28));
-    Prog_Cancel = close.box;
-    Label2[1] = close.caption;
+    NewSkinButton(this, QStringLiteral("Prog_Help"), QStringLiteral("Label2"), 0, QRect(376, 500, 100, 28), Prog_Help,
+                  Label2[0]);
+    NewSkinButton(this, QStringLiteral("Prog_Cancel"), QStringLiteral("Label2"), 1, QRect(484, 500, 100, 28),
+                  Prog_Cancel, Label2[1]);
 
     buttons_ = new SkinnedButtonSet(this);
-    buttons_->addButton(Prog_Help, Label2[0], QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
-                        QString(), [this] { ShowHelp(); });
-    buttons_->addButton(Prog_Cancel, Label2[1], QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
-                        QString(), [this] { CloseStatus(); });
+    buttons_->addPlainButton(Prog_Help, Label2[0], [this] { ShowHelp(); });
+    buttons_->addPlainButton(Prog_Cancel, Label2[1], [this] { CloseStatus(); });
     buttons_->addOtherControl(MSFlexGrid1[0]);
     buttons_->addOtherControl(MSFlexGrid1[1]);
     setTabOrder(MSFlexGrid1[0], MSFlexGrid1[1]);

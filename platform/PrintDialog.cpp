@@ -2,15 +2,12 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 namespace qm {
 namespace {
 
 class RealPrintDialog : public PrintDialogService {
 public:
-    bool hasPrinters() override { return !QPrinterInfo::availablePrinters().isEmpty(); }
-
     bool exec(QPrinter& printer, PrintDialogRequest& request, QWidget* owner) override
     {
         printer.setCopyCount(request.copies);

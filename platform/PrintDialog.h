@@ -17,12 +17,11 @@ struct PrintDialogRequest {
 };
 
 // The printer dialog of a document, with the printer, page range and copies.
-// Tests install a scripted double that chooses without a person.
+// Tests install a scripted double that chooses without a person. Whether any
+// printer is installed is the printer service's to say (platform/Printers.h).
 class PrintDialogService {
 public:
     virtual ~PrintDialogService() = default;
-    // Whether any printer is installed.
-    virtual bool hasPrinters() = 0;
     // Shows the dialog over owner. On OK sets printer to the chosen printer,
     // fills fromPage, toPage and copies and returns true; false on Cancel.
     virtual bool exec(QPrinter& printer, PrintDialogRequest& request, QWidget* owner) = 0;

@@ -28,7 +28,7 @@ QString AboutFilePath()
     return path.isEmpty() ? QString() : ResolveContentPath(path);
 }
 
-About::About() : SingleForm<About>(QStringLiteral("About"))
+About::About() : SkinnedDialog<About>(QStringLiteral("About"))
 {
     SetupDialog(this, QSize(480, 400));
     Label2 = NewHeading(this, QStringLiteral("Label2"), -1, QRect(12, 8, 450, 22));
@@ -41,15 +41,12 @@ About::About() : SingleForm<About>(QStringLiteral("About"))
         l->setForeColor(0x333333);
         l->setWordWrap(false);
     }
-    const auto close = NewSkinButton(this, QStringLiteral("Picture1"), QStringLiteral("Label3"), -1,
-                                     QRect(360, 360, 100, 28));
-    Picture1 = close.box;
-    Label3 = close.caption;
+    NewSkinButton(this, QStringLiteral("Picture1"), QStringLiteral("Label3"), -1, QRect(360, 360, 100, 28), Picture1,
+                  Label3);
     Picture2 = NewPictureBox(this, QStringLiteral("Picture2"), QRect(0, 399, 1, 1));
 
     buttons_ = new SkinnedButtonSet(this);
-    buttons_->addButton(Picture1, Label3, QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
-                        QString(), [this] { CloseAbout(); });
+    buttons_->addPlainButton(Picture1, Label3, [this] { CloseAbout(); });
     buttons_->addOtherControl(Picture2);
     buttons_->setEscapeExits(false);
 }
@@ -79,13 +76,6 @@ void About::CloseAbout()
     buttons_->showNormal(Picture1);
     unload();
 }
-
-void About::Form_KeyUp(int keyCode, int)
-{
-    if (keyCode == vbKeyReturn) buttons_->keyUp(keyCode);
-}
-
-void About::Form_MouseMove() { setMousePointer(vbDefault); }
 
 void ShowAbout() { About::instance().showModal(Form1::ifLoaded()); }
 

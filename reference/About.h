@@ -1,17 +1,16 @@
 #pragma once
-#include "ui/Form.h"
+#include "ui/SkinnedDialog.h"
 
 class QPlainTextEdit;
 
 namespace qm {
 
 class PictureBox;
-class SkinnedButtonSet;
 class TextLabel;
 
 // "About this course": the chosen course's About text, the player's name and
 // version, and Close. Loaded afresh, and its file read again, at each showing.
-class About : public SingleForm<About> {
+class About : public SkinnedDialog<About> {
     Q_OBJECT
 public:
     About();
@@ -28,11 +27,6 @@ public:
 
 protected:
     void Form_Load() override;
-    void Form_KeyUp(int keyCode, int shift) override;
-    void Form_MouseMove() override;
-
-private:
-    SkinnedButtonSet* buttons_ = nullptr;
 };
 
 // The About file of the chosen course: "About/About <course>.txt".

@@ -72,23 +72,17 @@ Glossary::Glossary() : SingleForm<Glossary>(QStringLiteral("Glossary"))
     TXTextControl1->setLineWrapMode(QTextEdit::FixedPixelWidth);
     TXTextControl1->setLineWrapColumnOrWidth((12240 - 2 * 1440) / 15);
 
-    const auto print = NewSkinButton(this, QStringLiteral("Glos_Print"), QStringLiteral("Label2"), 0,
-                                     QRect(596, 596, 100, 28));
-    Glos_Print = print.box;
-    Label2[0] = print.caption;
-    const auto close = NewSkinButton(this, QStringLiteral("Glos_Close"), QStringLiteral("Label2"), 1,
-                                     QRect(704, 596, 100, 28));
-    Glos_Close = close.box;
-    Label2[1] = close.caption;
+    NewSkinButton(this, QStringLiteral("Glos_Print"), QStringLiteral("Label2"), 0, QRect(596, 596, 100, 28), Glos_Print,
+                  Label2[0]);
+    NewSkinButton(this, QStringLiteral("Glos_Close"), QStringLiteral("Label2"), 1, QRect(704, 596, 100, 28), Glos_Close,
+                  Label2[1]);
 
     buttons_ = new SkinnedButtonSet(this);
-    buttons_->addButton(Glos_Print, Label2[0], QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
-                        QString(), [this] {
-                            buttons_->showNormal(Glos_Print);
-                            PrintGlossary();
-                        });
-    buttons_->addButton(Glos_Close, Label2[1], QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
-                        QString(), [this] { CloseGlossary(); });
+    buttons_->addPlainButton(Glos_Print, Label2[0], [this] {
+        buttons_->showNormal(Glos_Print);
+        PrintGlossary();
+    });
+    buttons_->addPlainButton(Glos_Close, Label2[1], [this] { CloseGlossary(); });
     // Enter closes when Close is highlighted, else prints when Print is.
     buttons_->setEnterOrder({Glos_Close, Glos_Print});
     buttons_->setEscapeExits(false);

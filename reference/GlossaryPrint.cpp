@@ -1,6 +1,7 @@
 // The glossary's printable copy and its printing.
 #include "platform/MessageBox.h"
 #include "platform/PrintDialog.h"
+#include "platform/Printers.h"
 #include "platform/TextControl.h"
 #include "reference/Glossary.h"
 #include "reference/GlossaryFile.h"
@@ -65,8 +66,7 @@ void Glossary::GetPrintableGlosInfo()
 
 void Glossary::PrintGlossary()
 {
-    PrintDialogService& dialog = printDialogService();
-    if (!dialog.hasPrinters()) {
+    if (printerService().printers().isEmpty()) {
         MsgBox(GetResString(536), vbExclamation);
         return;
     }
@@ -78,7 +78,7 @@ void Glossary::PrintGlossary()
     request.minPage = 1;
     request.maxPage = pages;
     QPrinter printer;
-    if (!dialog.exec(printer, request, this)) return; // cancelled: nothing is printed
+    if (!printDialogService().exec(printer, request, this)) return; // cancelled: nothing is printed
     if (!TXTextControl1->printPages(printer, request.fromPage, request.toPage, request.copies,
                                     QStringLiteral("Glossary Print Job")))
         MsgBox(GetResString(650), vbExclamation);

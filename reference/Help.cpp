@@ -18,19 +18,16 @@
 
 namespace qm {
 
-Help::Help() : SingleForm<Help>(QStringLiteral("Help"))
+Help::Help() : SkinnedDialog<Help>(QStringLiteral("Help"))
 {
     NewBackdrop(this, QStringLiteral("HelpBackground"), QSize(600, 480), true);
     TXTextControl1 = Place(this, new TextControl(this), QStringLiteral("TXTextControl1"), QRect(12, 44, 576, 384));
-    const auto close = NewSkinButton(this, QStringLiteral("Command1"), QStringLiteral("Label2"), 1,
-                                     QRect(488, 440, 100, 28));
-    Command1 = close.box;
-    Label2 = close.caption;
+    NewSkinButton(this, QStringLiteral("Command1"), QStringLiteral("Label2"), 1, QRect(488, 440, 100, 28), Command1,
+                  Label2);
     Picture1 = NewPictureBox(this, QStringLiteral("Picture1"), QRect(0, 479, 1, 1));
 
     buttons_ = new SkinnedButtonSet(this);
-    buttons_->addButton(Command1, Label2, QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
-                        QString(), [this] { CloseHelp(); });
+    buttons_->addPlainButton(Command1, Label2, [this] { CloseHelp(); });
     buttons_->addOtherControl(Picture1);
     setTabOrder(Picture1, TXTextControl1);
     setTabOrder(TXTextControl1, Command1);
@@ -50,20 +47,12 @@ void Help::CloseHelp()
     hide();
 }
 
-void Help::Form_KeyUp(int keyCode, int)
-{
-    // Enter closes only while the Close caption is black (the button focused).
-    if (keyCode == vbKeyReturn) buttons_->keyUp(keyCode);
-}
-
 bool Help::Form_QueryUnload(int unloadMode)
 {
     if (unloadMode != vbFormControlMenu) return false;
     CloseHelp(); // the viewer is hidden, never unloaded, when closed
     return true;
 }
-
-void Help::Form_MouseMove() { setMousePointer(vbDefault); }
 
 bool ShowHelpDocument(const QString& fileName, QWidget* owner)
 {

@@ -1,10 +1,9 @@
 #pragma once
-#include "ui/Form.h"
+#include "ui/SkinnedDialog.h"
 
 namespace qm {
 
 class PictureBox;
-class SkinnedButtonSet;
 class TextControl;
 class TextLabel;
 
@@ -12,7 +11,7 @@ class TextLabel;
 // The window that offers help loads its document into TXTextControl1 and
 // shows the viewer modal over itself; closing hides the viewer, which stays
 // loaded for the next opener.
-class Help : public SingleForm<Help> {
+class Help : public SkinnedDialog<Help> {
     Q_OBJECT
 public:
     Help();
@@ -23,16 +22,10 @@ public:
     PictureBox* Command1 = nullptr;
     TextLabel* Label2 = nullptr;   // Label2(1), the caption on Command1
     PictureBox* Picture1 = nullptr; // takes the focus away from the button
-    SkinnedButtonSet* buttons() const { return buttons_; }
 
 protected:
     void Form_Load() override;
-    void Form_KeyUp(int keyCode, int shift) override;
     bool Form_QueryUnload(int unloadMode) override;
-    void Form_MouseMove() override;
-
-private:
-    SkinnedButtonSet* buttons_ = nullptr;
 };
 
 // Loads a help document of the program folder (such as "StatusHelp.rtf")

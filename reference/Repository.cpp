@@ -41,7 +41,7 @@ QStringList ListReferenceDocuments(const QString& folder)
     return QDir(folder).entryList(QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
 }
 
-Repository::Repository() : SingleForm<Repository>(QStringLiteral("Repository"))
+Repository::Repository() : SkinnedDialog<Repository>(QStringLiteral("Repository"))
 {
     SetupDialog(this, QSize(460, 360));
     Label2[5] = NewHeading(this, QStringLiteral("Label2"), 5, QRect(12, 8, 420, 22));
@@ -54,21 +54,17 @@ Repository::Repository() : SingleForm<Repository>(QStringLiteral("Repository"))
     } specs[] = {{&View_Btn, "View_Btn", 2, 48},    {&Detach_Btn, "Detach_Btn", 1, 88}, {&Print_Btn, "Print_Btn", 3, 128},
                  {&Help_Btn, "Help_Btn", 0, 168},   {&Cancel_Btn, "Cancel_Btn", 4, 316}};
     for (const auto& s : specs) {
-        const auto parts = NewSkinButton(this, QLatin1String(s.name), QStringLiteral("Label2"), s.index,
-                                         QRect(336, s.top, 108, 28));
-        *s.box = parts.box;
-        Label2[s.index] = parts.caption;
+        NewSkinButton(this, QLatin1String(s.name), QStringLiteral("Label2"), s.index, QRect(336, s.top, 108, 28), *s.box,
+                      Label2[s.index]);
     }
 
     buttons_ = new SkinnedButtonSet(this);
-    const QString on = QStringLiteral("Button_On.jpg"), off = QStringLiteral("Button_Off.jpg"),
-                  dis = QStringLiteral("Button_Dis.jpg");
     // Added in the order Enter tests the captions.
-    buttons_->addButton(Help_Btn, Label2[0], on, off, QString(), [this] { Help_Btn_MouseUp(); });
-    buttons_->addButton(Detach_Btn, Label2[1], on, off, dis, [this] { Detach_Btn_MouseUp(); });
-    buttons_->addButton(View_Btn, Label2[2], on, off, dis, [this] { View_Btn_MouseUp(); });
-    buttons_->addButton(Print_Btn, Label2[3], on, off, dis, [this] { Print_Btn_MouseUp(); });
-    buttons_->addButton(Cancel_Btn, Label2[4], on, off, QString(), [this] { Cancel_Btn_MouseUp(); });
+    buttons_->addPlainButton(Help_Btn, Label2[0], [this] { Help_Btn_MouseUp(); });
+    buttons_->addPlainButton(Detach_Btn, Label2[1], [this] { Detach_Btn_MouseUp(); }, true);
+    buttons_->addPlainButton(View_Btn, Label2[2], [this] { View_Btn_MouseUp(); }, true);
+    buttons_->addPlainButton(Print_Btn, Label2[3], [this] { Print_Btn_MouseUp(); }, true);
+    buttons_->addPlainButton(Cancel_Btn, Label2[4], [this] { Cancel_Btn_MouseUp(); });
     buttons_->setEscapeExits(false);
     buttons_->addOtherControl(List1);
     buttons_->setEnablingTimer([this] { Timer1_Timer(); }, 100);
@@ -194,11 +190,6 @@ void Repository::Cancel_Btn_MouseUp()
 {
     buttons_->showNormal(Cancel_Btn);
     unload();
-}
-
-void Repository::Form_KeyUp(int keyCode, int)
-{
-    if (keyCode == vbKeyReturn) buttons_->keyUp(keyCode);
 }
 
 void Repository::Form_MouseMove()

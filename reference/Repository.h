@@ -1,18 +1,17 @@
 #pragma once
-#include "ui/Form.h"
+#include "ui/SkinnedDialog.h"
 
 class QListWidget;
 
 namespace qm {
 
 class PictureBox;
-class SkinnedButtonSet;
 class TextLabel;
 
 // The course's reference documents: open one (double-click, or Open for a
 // maximised window), save a copy where the learner chooses (Detach), print
 // it on a chosen printer, read the window's help, close.
-class Repository : public SingleForm<Repository> {
+class Repository : public SkinnedDialog<Repository> {
     Q_OBJECT
 public:
     Repository();
@@ -38,18 +37,15 @@ public:
     PictureBox* Print_Btn = nullptr;
     PictureBox* Cancel_Btn = nullptr;
     TextLabel* Label2[6] = {};
-    SkinnedButtonSet* buttons() const { return buttons_; }
 
 protected:
     void Form_Load() override;
-    void Form_KeyUp(int keyCode, int shift) override;
     void Form_MouseMove() override;
 
 private:
     void Timer1_Timer();
     void open(int showMode);
     QString selectedName() const;
-    SkinnedButtonSet* buttons_ = nullptr;
 };
 
 // The documents of a course's reference folder: files only, no hidden ones,

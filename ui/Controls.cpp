@@ -36,6 +36,14 @@ SkinButtonParts NewSkinButton(Form* form, const QString& boxName, const QString&
     return parts;
 }
 
+void NewSkinButton(Form* form, const QString& boxName, const QString& captionName, int captionIndex,
+                   const QRect& rect, PictureBox*& box, TextLabel*& caption, QWidget* parent)
+{
+    const SkinButtonParts parts = NewSkinButton(form, boxName, captionName, captionIndex, rect, parent);
+    box = parts.box;
+    caption = parts.caption;
+}
+
 QString RunCaption() { return GetResString(503); }
 
 } // namespace qm

@@ -23,6 +23,9 @@ struct SkinButtonParts {
 };
 SkinButtonParts NewSkinButton(Form* form, const QString& boxName, const QString& captionName, int captionIndex,
                               const QRect& rect, QWidget* parent = nullptr);
+// The same, handing the two parts to the window's members.
+void NewSkinButton(Form* form, const QString& boxName, const QString& captionName, int captionIndex,
+                   const QRect& rect, PictureBox*& box, TextLabel*& caption, QWidget* parent = nullptr);
 
 // Gives a widget its name (and index) and lists it in the window's controls.
 template <class W>

@@ -69,6 +69,13 @@ SkinnedButtonSet::Button* SkinnedButtonSet::find(PictureBox* box)
     return nullptr;
 }
 
+void SkinnedButtonSet::addPlainButton(PictureBox* box, TextLabel* caption, std::function<void()> action,
+                                      bool greysOut)
+{
+    addButton(box, caption, QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
+              greysOut ? QStringLiteral("Button_Dis.jpg") : QString(), std::move(action));
+}
+
 void SkinnedButtonSet::addButton(PictureBox* box, TextLabel* caption, const QString& on, const QString& off,
                                  const QString& dis, std::function<void()> action)
 {

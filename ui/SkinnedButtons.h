@@ -39,6 +39,9 @@ public:
     // the captions in (change it with setEnterOrder).
     void addButton(PictureBox* box, TextLabel* caption, const QString& on, const QString& off,
                    const QString& dis, std::function<void()> action);
+    // The program's usual dialog button: Button_On and Button_Off images, and
+    // Button_Dis while disabled when it greys out.
+    void addPlainButton(PictureBox* box, TextLabel* caption, std::function<void()> action, bool greysOut = false);
     void setExitButton(PictureBox* box, const QString& on, const QString& off, std::function<void()> action,
                        ExitOnEnter onEnter = ExitOnEnter::WhenActiveControl);
     // Another control (a list, a text field): its focus shows every button in

@@ -21,7 +21,7 @@
 
 namespace qm {
 
-NewUserLogin::NewUserLogin() : SingleForm<NewUserLogin>(QStringLiteral("NewUserLogin"))
+NewUserLogin::NewUserLogin() : SkinnedDialog<NewUserLogin>(QStringLiteral("NewUserLogin"))
 {
     SetupDialog(this, QSize(400, 300));
     Label2[5] = NewHeading(this, QStringLiteral("Label2"), 5, QRect(12, 8, 370, 22));
@@ -38,20 +38,14 @@ NewUserLogin::NewUserLogin() : SingleForm<NewUserLogin>(QStringLiteral("NewUserL
         SetFieldLook(box, false);
     }
 
-    const auto signIn = NewSkinButton(this, QStringLiteral("SignIn_Btn"), QStringLiteral("Label2"), 1,
-                                      QRect(180, 256, 100, 28));
-    SignIn_Btn = signIn.box;
-    Label2[1] = signIn.caption;
-    const auto cancel = NewSkinButton(this, QStringLiteral("Cancel_Btn"), QStringLiteral("Label2"), 0,
-                                      QRect(288, 256, 100, 28));
-    Cancel_Btn = cancel.box;
-    Label2[0] = cancel.caption;
+    NewSkinButton(this, QStringLiteral("SignIn_Btn"), QStringLiteral("Label2"), 1, QRect(180, 256, 100, 28), SignIn_Btn,
+                  Label2[1]);
+    NewSkinButton(this, QStringLiteral("Cancel_Btn"), QStringLiteral("Label2"), 0, QRect(288, 256, 100, 28), Cancel_Btn,
+                  Label2[0]);
 
     buttons_ = new SkinnedButtonSet(this);
-    buttons_->addButton(SignIn_Btn, Label2[1], QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
-                        QStringLiteral("Button_Dis.jpg"), [this] { SignIn(); });
-    buttons_->addButton(Cancel_Btn, Label2[0], QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
-                        QString(), [this] { CancelRegistration(); });
+    buttons_->addPlainButton(SignIn_Btn, Label2[1], [this] { SignIn(); }, true);
+    buttons_->addPlainButton(Cancel_Btn, Label2[0], [this] { CancelRegistration(); });
     for (QLineEdit* box : {LoginBox, LastNameBox, EMailBox}) buttons_->addOtherControl(box);
     buttons_->afterFocus = [this](QWidget* focused) {
         if (focused == SignIn_Btn) highlighted_ = true;
@@ -142,7 +136,5 @@ void NewUserLogin::Form_KeyUp(int keyCode, int)
     if (Label2[1]->foreColor() == kBlack && SignIn_Btn->isEnabled()) SignIn();
     else if (Label2[0]->foreColor() == kBlack) CancelRegistration();
 }
-
-void NewUserLogin::Form_MouseMove() { setMousePointer(vbDefault); }
 
 } // namespace qm

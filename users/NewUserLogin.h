@@ -1,17 +1,16 @@
 #pragma once
-#include "ui/Form.h"
+#include "ui/SkinnedDialog.h"
 
 class QLineEdit;
 
 namespace qm {
 
 class PictureBox;
-class SkinnedButtonSet;
 class TextLabel;
 
 // The "First time user" window: first name, last name and e-mail address;
 // Sign in checks them and creates the learner.
-class NewUserLogin : public SingleForm<NewUserLogin> {
+class NewUserLogin : public SkinnedDialog<NewUserLogin> {
     Q_OBJECT
 public:
     NewUserLogin();
@@ -27,16 +26,13 @@ public:
     PictureBox* Cancel_Btn = nullptr;
     TextLabel* Label2[6] = {};
     bool signInHighlighted() const { return highlighted_; }
-    SkinnedButtonSet* buttons() const { return buttons_; }
 
 protected:
     void Form_Load() override;
     void Form_KeyUp(int keyCode, int shift) override;
-    void Form_MouseMove() override;
 
 private:
     void Timer1_Timer();
-    SkinnedButtonSet* buttons_ = nullptr;
     bool highlighted_ = false;
 };
 

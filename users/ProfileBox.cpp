@@ -18,7 +18,7 @@
 
 namespace qm {
 
-ProfileBox::ProfileBox() : SingleForm<ProfileBox>(QStringLiteral("ProfileBox"))
+ProfileBox::ProfileBox() : SkinnedDialog<ProfileBox>(QStringLiteral("ProfileBox"))
 {
     SetupDialog(this, QSize(400, 260));
     Label1 = NewHeading(this, QStringLiteral("Label1"), -1, QRect(12, 8, 370, 22));
@@ -35,19 +35,14 @@ ProfileBox::ProfileBox() : SingleForm<ProfileBox>(QStringLiteral("ProfileBox"))
         SetFieldLook(field, false);
     }
 
-    const auto ok = NewSkinButton(this, QStringLiteral("OkayBut"), QStringLiteral("Label2"), -1, QRect(180, 216, 100, 28));
-    OkayBut = ok.box;
-    Label2 = ok.caption;
-    const auto cancel = NewSkinButton(this, QStringLiteral("CancelBut"), QStringLiteral("Label3"), -1,
-                                      QRect(288, 216, 100, 28));
-    CancelBut = cancel.box;
-    Label3 = cancel.caption;
+    NewSkinButton(this, QStringLiteral("OkayBut"), QStringLiteral("Label2"), -1, QRect(180, 216, 100, 28), OkayBut,
+                  Label2);
+    NewSkinButton(this, QStringLiteral("CancelBut"), QStringLiteral("Label3"), -1, QRect(288, 216, 100, 28), CancelBut,
+                  Label3);
 
     buttons_ = new SkinnedButtonSet(this);
-    buttons_->addButton(OkayBut, Label2, QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"), QString(),
-                        [this] { OkayBut_Click(); });
-    buttons_->addButton(CancelBut, Label3, QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
-                        QString(), [this] { CancelBut_Click(); });
+    buttons_->addPlainButton(OkayBut, Label2, [this] { OkayBut_Click(); });
+    buttons_->addPlainButton(CancelBut, Label3, [this] { CancelBut_Click(); });
     for (QLineEdit* field : {FirstNameField, LastNameField, EmailField}) buttons_->addOtherControl(field);
     buttons_->setEscapeExits(false);
     setTabOrder(FirstNameField, LastNameField);
@@ -98,13 +93,6 @@ void ProfileBox::CancelBut_Click()
     buttons_->showNormal(CancelBut);
     unload();
 }
-
-void ProfileBox::Form_KeyUp(int keyCode, int)
-{
-    if (keyCode == vbKeyReturn) buttons_->keyUp(keyCode);
-}
-
-void ProfileBox::Form_MouseMove() { setMousePointer(vbDefault); }
 
 void ShowProfileBox()
 {

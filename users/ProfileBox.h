@@ -1,18 +1,17 @@
 #pragma once
-#include "ui/Form.h"
+#include "ui/SkinnedDialog.h"
 
 class QLineEdit;
 
 namespace qm {
 
 class PictureBox;
-class SkinnedButtonSet;
 class TextLabel;
 
 // "Edit profile": the signed-in learner corrects first name, last name and
 // e-mail address. OK checks them, rewrites the learner's User file and
 // renames the learner's folder (all or nothing); Cancel changes nothing.
-class ProfileBox : public SingleForm<ProfileBox> {
+class ProfileBox : public SkinnedDialog<ProfileBox> {
     Q_OBJECT
 public:
     ProfileBox();
@@ -32,15 +31,9 @@ public:
     TextLabel* FirstNameLabel = nullptr;
     TextLabel* LastNameLabel = nullptr;
     TextLabel* EmailLabel = nullptr;
-    SkinnedButtonSet* buttons() const { return buttons_; }
 
 protected:
     void Form_Load() override;
-    void Form_KeyUp(int keyCode, int shift) override;
-    void Form_MouseMove() override;
-
-private:
-    SkinnedButtonSet* buttons_ = nullptr;
 };
 
 // Fills the profile editor with the signed-in learner's details and shows it

@@ -21,7 +21,7 @@
 
 namespace qm {
 
-UserLogin::UserLogin() : SingleForm<UserLogin>(QStringLiteral("UserLogin"))
+UserLogin::UserLogin() : SkinnedDialog<UserLogin>(QStringLiteral("UserLogin"))
 {
     SetupDialog(this, QSize(400, 300));
     Label2[9] = NewHeading(this, QStringLiteral("Label2"), 9, QRect(12, 8, 340, 22));
@@ -31,23 +31,17 @@ UserLogin::UserLogin() : SingleForm<UserLogin>(QStringLiteral("UserLogin"))
     Label2[8] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 76, 360, 22), nullptr, 8);
     UserName_Cmb_3 = Place(this, new QComboBox(this), QStringLiteral("UserName_Cmb_3"), QRect(20, 102, 360, 28));
     SetFieldLook(UserName_Cmb_3, false);
-    const auto signIn = NewSkinButton(this, QStringLiteral("SignIN_Btn_5"), QStringLiteral("Label2"), 2,
-                                      QRect(280, 140, 100, 28));
-    SignIN_Btn_5 = signIn.box;
-    Label2[2] = signIn.caption;
+    NewSkinButton(this, QStringLiteral("SignIN_Btn_5"), QStringLiteral("Label2"), 2, QRect(280, 140, 100, 28),
+                  SignIN_Btn_5, Label2[2]);
 
     Label2[4] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 214, 360, 22), nullptr, 4);
-    const auto reg = NewSkinButton(this, QStringLiteral("Here_Btn_5"), QStringLiteral("Label2"), 1,
-                                   QRect(280, 256, 100, 28));
-    Here_Btn_5 = reg.box;
-    Label2[1] = reg.caption;
+    NewSkinButton(this, QStringLiteral("Here_Btn_5"), QStringLiteral("Label2"), 1, QRect(280, 256, 100, 28), Here_Btn_5,
+                  Label2[1]);
     for (int i : {4, 5, 8}) Label2[i]->setForeColor(0x333333);
 
     buttons_ = new SkinnedButtonSet(this);
-    buttons_->addButton(Here_Btn_5, Label2[1], QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
-                        QString(), [this] { Register(); });
-    buttons_->addButton(SignIN_Btn_5, Label2[2], QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
-                        QStringLiteral("Button_Dis.jpg"), [this] { SignIn(); });
+    buttons_->addPlainButton(Here_Btn_5, Label2[1], [this] { Register(); });
+    buttons_->addPlainButton(SignIN_Btn_5, Label2[2], [this] { SignIn(); }, true);
     buttons_->setExitButton(Exit_btn, QStringLiteral("ExitButton_On.jpg"), QStringLiteral("ExitButton_Off.jpg"),
                             [this] { ExitLogin(); }, SkinnedButtonSet::ExitOnEnter::WhenTagIsOn);
     buttons_->setEscapeExits(false);
@@ -133,12 +127,5 @@ void UserLogin::ExitLogin()
     unload();
     ExitRequested = true;
 }
-
-void UserLogin::Form_KeyUp(int keyCode, int)
-{
-    if (keyCode == vbKeyReturn) buttons_->keyUp(keyCode);
-}
-
-void UserLogin::Form_MouseMove() { setMousePointer(vbDefault); }
 
 } // namespace qm

@@ -1,17 +1,16 @@
 #pragma once
-#include "ui/Form.h"
+#include "ui/SkinnedDialog.h"
 
 class QComboBox;
 
 namespace qm {
 
 class PictureBox;
-class SkinnedButtonSet;
 class TextLabel;
 
 // The returning-user sign-in: pick a name and resume at the bookmark, or
 // register, or leave the course.
-class UserLogin : public SingleForm<UserLogin> {
+class UserLogin : public SkinnedDialog<UserLogin> {
     Q_OBJECT
 public:
     UserLogin();
@@ -25,16 +24,12 @@ public:
     PictureBox* Here_Btn_5 = nullptr;
     PictureBox* Exit_btn = nullptr;
     TextLabel* Label2[10] = {};
-    SkinnedButtonSet* buttons() const { return buttons_; }
 
 protected:
     void Form_Load() override;
-    void Form_KeyUp(int keyCode, int shift) override;
-    void Form_MouseMove() override;
 
 private:
     void Timer1_Timer();
-    SkinnedButtonSet* buttons_ = nullptr;
 };
 
 } // namespace qm

@@ -18,7 +18,7 @@
 
 namespace qm {
 
-Welcome::Welcome() : SingleForm<Welcome>(QStringLiteral("Welcome"))
+Welcome::Welcome() : SkinnedDialog<Welcome>(QStringLiteral("Welcome"))
 {
     SetupDialog(this, QSize(400, 300));
     Picture1 = NewPictureBox(this, QStringLiteral("Picture1"), QRect(0, 36, 400, 264));
@@ -40,20 +40,14 @@ Welcome::Welcome() : SingleForm<Welcome>(QStringLiteral("Welcome"))
     Label2[2]->hide(); // the short form of the sentence, kept for small screens
     for (TextLabel* l : {Label2[3], Welcome_lbl_1, Label2[8], New_lbl_3, Label2[4]}) l->setForeColor(0x333333);
 
-    const auto signIn = NewSkinButton(this, QStringLiteral("SignIn_Btn_2"), QStringLiteral("Label2"), 0,
-                                      QRect(180, 256, 100, 28));
-    SignIn_Btn_2 = signIn.box;
-    Label2[0] = signIn.caption;
-    const auto sw = NewSkinButton(this, QStringLiteral("New_Btn_3"), QStringLiteral("Label2"), 1,
-                                  QRect(288, 256, 100, 28));
-    New_Btn_3 = sw.box;
-    Label2[1] = sw.caption;
+    NewSkinButton(this, QStringLiteral("SignIn_Btn_2"), QStringLiteral("Label2"), 0, QRect(180, 256, 100, 28),
+                  SignIn_Btn_2, Label2[0]);
+    NewSkinButton(this, QStringLiteral("New_Btn_3"), QStringLiteral("Label2"), 1, QRect(288, 256, 100, 28), New_Btn_3,
+                  Label2[1]);
 
     buttons_ = new SkinnedButtonSet(this);
-    buttons_->addButton(SignIn_Btn_2, Label2[0], QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
-                        QString(), [this] { SignIn(); });
-    buttons_->addButton(New_Btn_3, Label2[1], QStringLiteral("Button_On.jpg"), QStringLiteral("Button_Off.jpg"),
-                        QString(), [this] { SwitchId(); });
+    buttons_->addPlainButton(SignIn_Btn_2, Label2[0], [this] { SignIn(); });
+    buttons_->addPlainButton(New_Btn_3, Label2[1], [this] { SwitchId(); });
     buttons_->setExitButton(Exit_btn, QStringLiteral("ExitButton_On.jpg"), QStringLiteral("ExitButton_Off.jpg"),
                             [this] { ExitWelcome(); }, SkinnedButtonSet::ExitOnEnter::WhenTagIsOn);
     buttons_->setEscapeExits(false);
@@ -135,11 +129,6 @@ bool Welcome::Form_QueryUnload(int unloadMode)
     return false;
 }
 
-void Welcome::Form_KeyUp(int keyCode, int)
-{
-    if (keyCode == vbKeyReturn) buttons_->keyUp(keyCode);
-}
-
 bool Welcome::Form_KeyPress(int keyAscii)
 {
     if (keyAscii != 9) return false;
@@ -150,7 +139,5 @@ bool Welcome::Form_KeyPress(int keyAscii)
     else SignIn_Btn_2->setFocus(Qt::TabFocusReason); // from Exit_btn, Picture1 or nothing
     return true;
 }
-
-void Welcome::Form_MouseMove() { setMousePointer(vbDefault); }
 
 } // namespace qm

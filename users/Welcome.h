@@ -1,15 +1,14 @@
 #pragma once
-#include "ui/Form.h"
+#include "ui/SkinnedDialog.h"
 
 namespace qm {
 
 class PictureBox;
-class SkinnedButtonSet;
 class TextLabel;
 
 // Shown at the start of a visit when the machine knows exactly one learner:
 // Sign in (resume at the bookmark), Switch ID or Exit.
-class Welcome : public SingleForm<Welcome> {
+class Welcome : public SkinnedDialog<Welcome> {
     Q_OBJECT
 public:
     Welcome();
@@ -32,17 +31,13 @@ public:
     TextLabel* Label2[10] = {};
     QString BookmarkModule;
     QString BookmarkPage;
-    SkinnedButtonSet* buttons() const { return buttons_; }
 
 protected:
     void Form_Load() override;
-    void Form_KeyUp(int keyCode, int shift) override;
     bool Form_KeyPress(int keyAscii) override;
     bool Form_QueryUnload(int unloadMode) override;
-    void Form_MouseMove() override;
 
 private:
-    SkinnedButtonSet* buttons_ = nullptr;
     bool closingByCode_ = false;
 };
 

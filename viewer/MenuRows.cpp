@@ -5,6 +5,8 @@
 #include "ui/VbColor.h"
 
 #include <QThread>
+#include <QTimer>
+#include <cmath>
 
 namespace qm {
 
@@ -52,6 +54,63 @@ void AnimationPause(QWidget* menuWindow, int milliseconds)
 {
     menuWindow->repaint();
     if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+void AnimateMenuOpening(QWidget* menuWindow, int bottom, int steps, int rowWidth, int pitch, int pauseMs)
+{
+    const QRect full = menuWindow->geometry();
+    QRect g(full.x(), bottom, 0, 0);
+    menuWindow->setGeometry(g);
+    menuWindow->show();
+    menuWindow->raise();
+    if (steps > 0) {
+        const int stepH = int(std::lround(pitch / 2.0));
+        const int stepW = int(std::lround(rowWidth / (2.0 * steps)));
+        for (int round = 0; round < 2 * steps; ++round) {
+            g.setTop(g.top() - stepH);
+            g.setWidth(g.width() + stepW);
+            menuWindow->setGeometry(g);
+            AnimationPause(menuWindow, pauseMs);
+        }
+    }
+    menuWindow->setGeometry(full);
+}
+
+void ScrollMenuRowDown(QWidget* frame, int& scrollPos, int lastRow, int pitch, QWidget* downArrow, QTimer* repeat)
+{
+    if (scrollPos <= lastRow) {
+        ++scrollPos;
+        frame->move(frame->x(), frame->y() - pitch);
+    }
+    if (scrollPos > lastRow) {
+        downArrow->hide();
+        repeat->stop();
+    }
+}
+
+void ScrollMenuRowUp(QWidget* frame, int& scrollPos, int rowsInView, int pitch, QWidget* upArrow, QTimer* repeat)
+{
+    if (scrollPos > rowsInView) {
+        --scrollPos;
+        frame->move(frame->x(), frame->y() + pitch);
+    }
+    if (scrollPos <= rowsInView) {
+        upArrow->hide();
+        repeat->stop();
+    }
+}
+
+void StartArrowRepeat(QWidget* arrow, QTimer* repeat)
+{
+    if (arrow->isVisible()) {
+        repeat->setInterval(500);
+        repeat->start();
+    }
+}
+
+void QuickenArrowRepeat(QTimer* repeat, int intervalMs)
+{
+    if (repeat->isActive()) repeat->setInterval(intervalMs);
 }
 
 } // namespace qm

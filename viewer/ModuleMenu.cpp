@@ -11,7 +11,6 @@
 #include "viewer/TopicMenu.h"
 
 #include <QTimer>
-#include <cmath>
 
 namespace qm {
 namespace {
@@ -124,23 +123,9 @@ void ModuleMenu::OpenModuleMenu()
 void ModuleMenu::AnimateModuleMenu()
 {
     MenuFrame->move(MenuFrame->x(), menuTop_);
-    const QRect full = Main_Menu_frm->geometry();
-    QRect g(full.x(), full.y() + full.height(), 0, 0);
-    Main_Menu_frm->setGeometry(g);
-    Main_Menu_frm->show();
-    Main_Menu_frm->raise();
     const int steps = moduleCount_ < kRowsInView ? moduleCount_ : kRowsInView;
-    if (steps > 0) {
-        const int stepH = int(std::lround(rowPitch() / 2.0));
-        const int stepW = int(std::lround(rows_[0].slice->width() / (2.0 * steps)));
-        for (int round = 0; round < 2 * steps; ++round) {
-            g.setTop(g.top() - stepH);
-            g.setWidth(g.width() + stepW);
-            Main_Menu_frm->setGeometry(g);
-            AnimationPause(Main_Menu_frm, 15);
-        }
-    }
-    Main_Menu_frm->setGeometry(full);
+    AnimateMenuOpening(Main_Menu_frm, Main_Menu_frm->y() + Main_Menu_frm->height(), steps, rows_[0].slice->width(),
+                       rowPitch(), 15);
 }
 
 void ModuleMenu::resetRow(int i)
@@ -154,16 +139,7 @@ void ModuleMenu::ScrollModuleMenuDown()
     MenuScrlUp->raise();
     if (TopicMenuModule >= 0) resetRow(TopicMenuModule);
     f_.topicMenu->CloseTopicMenu();
-    if (ModuleScrollPos <= moduleCount_) {
-        ++ModuleScrollPos;
-        MenuFrame->move(MenuFrame->x(), MenuFrame->y() - rowPitch());
-    }
-    if (ModuleScrollPos > moduleCount_) {
-        // The last row is in view. A hidden arrow never sees its release, so
-        // its repeat stops here.
-        MenuScrlDwn->hide();
-        Timer2->stop();
-    }
+    ScrollMenuRowDown(MenuFrame, ModuleScrollPos, moduleCount_, rowPitch(), MenuScrlDwn, Timer2);
 }
 
 void ModuleMenu::ScrollModuleMenuUp()
@@ -172,14 +148,7 @@ void ModuleMenu::ScrollModuleMenuUp()
     MenuScrlDwn->raise();
     if (TopicMenuModule >= 0) resetRow(TopicMenuModule);
     f_.topicMenu->CloseTopicMenu();
-    if (ModuleScrollPos > kRowsInView) {
-        --ModuleScrollPos;
-        MenuFrame->move(MenuFrame->x(), MenuFrame->y() + rowPitch());
-    }
-    if (ModuleScrollPos <= kRowsInView) {
-        MenuScrlUp->hide();
-        Timer3->stop();
-    }
+    ScrollMenuRowUp(MenuFrame, ModuleScrollPos, kRowsInView, rowPitch(), MenuScrlUp, Timer3);
 }
 
 void ModuleMenu::HighlightModuleSlice(int n)
@@ -273,33 +242,26 @@ void ModuleMenu::MenuScrlUp_MouseMove() { hoverArrow(MenuScrlUp, QStringLiteral(
 void ModuleMenu::MenuScrlDwn_MouseDown()
 {
     ScrollModuleMenuDown();
-    // A step that reached the end hid the arrow: no repeat to arm then.
-    if (MenuScrlDwn->isVisible()) {
-        Timer2->setInterval(500);
-        Timer2->start();
-    }
+    StartArrowRepeat(MenuScrlDwn, Timer2);
     MenuScrlUp->show();
 }
 
 void ModuleMenu::MenuScrlUp_MouseDown()
 {
     ScrollModuleMenuUp();
-    if (MenuScrlUp->isVisible()) {
-        Timer3->setInterval(500);
-        Timer3->start();
-    }
+    StartArrowRepeat(MenuScrlUp, Timer3);
 }
 
 void ModuleMenu::Timer2_Timer()
 {
     ScrollModuleMenuDown();
-    if (Timer2->isActive()) Timer2->setInterval(200);
+    QuickenArrowRepeat(Timer2, 200);
 }
 
 void ModuleMenu::Timer3_Timer()
 {
     ScrollModuleMenuUp();
-    if (Timer3->isActive()) Timer3->setInterval(200);
+    QuickenArrowRepeat(Timer3, 200);
 }
 
 void ModuleMenu::Timer4_Timer()

@@ -10,7 +10,6 @@
 #include "viewer/Navigation.h"
 
 #include <QTimer>
-#include <cmath>
 
 namespace qm {
 namespace {
@@ -116,53 +115,26 @@ void TopicMenu::BuildTopicMenu(int n)
 void TopicMenu::AnimateTopicMenu(int count, int n)
 {
     TopicFrame->move(TopicFrame->x(), 0);
-    const QRect full = Main_Topic_frm->geometry();
-    const int pitch = rowPitch();
-    QRect g(full.x(), f_.moduleMenu->Main_Menu_frm->y() + pitch * (rowInView(n) + 1), 0, 0);
-    Main_Topic_frm->setGeometry(g);
     TopicFrame->show();
-    Main_Topic_frm->show();
-    Main_Topic_frm->raise();
+    const int pitch = rowPitch();
     const int steps = count < kRowsInView ? count : kRowsInView;
-    if (steps > 0) {
-        const int stepH = int(std::lround(pitch / 2.0));
-        const int stepW = int(std::lround(rows_[0].slice->width() / (2.0 * steps)));
-        int d = kRowsInView / steps;
-        if (d < 1) d = 1;
-        if (d >= 10) d = 0;
-        for (int round = 0; round < 2 * steps; ++round) {
-            g.setTop(g.top() - stepH);
-            g.setWidth(g.width() + stepW);
-            Main_Topic_frm->setGeometry(g);
-            AnimationPause(Main_Topic_frm, 10 * d);
-        }
-    }
-    Main_Topic_frm->setGeometry(full);
+    // The pause a step shrinks as rows grow, so menus open at about one pace;
+    // a one-row menu opens at once.
+    int d = steps > 0 ? kRowsInView / steps : 0;
+    if (d < 1) d = 1;
+    if (d >= 10) d = 0;
+    AnimateMenuOpening(Main_Topic_frm, f_.moduleMenu->Main_Menu_frm->y() + pitch * (rowInView(n) + 1), steps,
+                       rows_[0].slice->width(), pitch, 10 * d);
 }
 
 void TopicMenu::ScrollTopicMenuDown()
 {
-    if (TopicScrollPos <= topicCount_) {
-        ++TopicScrollPos;
-        TopicFrame->move(TopicFrame->x(), TopicFrame->y() - rowPitch());
-    }
-    if (TopicScrollPos > topicCount_) {
-        // A hidden arrow never sees its release: its repeat ends here.
-        TopicScrlDwn->hide();
-        Timer5->stop();
-    }
+    ScrollMenuRowDown(TopicFrame, TopicScrollPos, topicCount_, rowPitch(), TopicScrlDwn, Timer5);
 }
 
 void TopicMenu::ScrollTopicMenuUp()
 {
-    if (TopicScrollPos > kRowsInView) {
-        --TopicScrollPos;
-        TopicFrame->move(TopicFrame->x(), TopicFrame->y() + rowPitch());
-    }
-    if (TopicScrollPos <= kRowsInView) {
-        TopicScrlup->hide();
-        Timer6->stop();
-    }
+    ScrollMenuRowUp(TopicFrame, TopicScrollPos, kRowsInView, rowPitch(), TopicScrlup, Timer6);
 }
 
 void TopicMenu::ShowTopicScrollUp()
@@ -237,33 +209,27 @@ void TopicMenu::TopicLabel_MouseMove(int index)
 void TopicMenu::TopicScrlDwn_MouseDown()
 {
     ScrollTopicMenuDown();
-    if (TopicScrlDwn->isVisible()) {
-        Timer5->setInterval(500);
-        Timer5->start();
-    }
+    StartArrowRepeat(TopicScrlDwn, Timer5);
     ShowTopicScrollUp();
 }
 
 void TopicMenu::TopicScrlup_MouseDown()
 {
     ScrollTopicMenuUp();
-    if (TopicScrlup->isVisible()) {
-        Timer6->setInterval(500);
-        Timer6->start();
-    }
+    StartArrowRepeat(TopicScrlup, Timer6);
     TopicScrlDwn->show();
 }
 
 void TopicMenu::Timer5_Timer()
 {
     ScrollTopicMenuDown();
-    if (Timer5->isActive()) Timer5->setInterval(90);
+    QuickenArrowRepeat(Timer5, 90);
 }
 
 void TopicMenu::Timer6_Timer()
 {
     ScrollTopicMenuUp();
-    if (Timer6->isActive()) Timer6->setInterval(90);
+    QuickenArrowRepeat(Timer6, 90);
 }
 
 void TopicMenu::TopicScrlDwn_MouseMove()

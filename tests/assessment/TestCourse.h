@@ -94,6 +94,13 @@ inline qm::Form1& openCourse()
     return f;
 }
 
+// The test course open in the main window, a learner signed in.
+struct OpenTestCourse {
+    qmtest::CourseBuilder b;
+    qmtest::TestEnvironment env{(buildCourse(b), b.path())};
+    qm::Form1& f = openCourse();
+};
+
 // Puts the main window on the page before a module's test page, so that Next
 // moves onto the test.
 inline void standBefore(int module, const QString& page)

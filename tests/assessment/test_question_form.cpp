@@ -128,10 +128,8 @@ private slots:
 
     void fourOfFiveGivesTheSentenceTheScoreAndTheRecord()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        OpenTestCourse course;
+        auto& [b, env, f] = course;
         standBefore(0, "0003.txm");
         bool modal = false;
         QString sentence;
@@ -162,10 +160,8 @@ private slots:
 
     void scoresRoundHalfToEvenAndTheBestIsKeptOrReplaced()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        openCourse();
+        OpenTestCourse course;
+        auto& [b, env, f] = course;
 
         QuestionForm* q = &startTest(1, "0002.txm");
         answerAll(*q, "11100000");
@@ -195,10 +191,7 @@ private slots:
 
     void everyAnswerRightCongratulates()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        openCourse();
+        OpenTestCourse course;
         QuestionForm& q = startTest(0, "0004.txm");
         answerAll(q, "11111");
         QCOMPARE(q.Label7->text(), GetResString(133) + "5" + GetResString(134) + "5" + GetResString(136)
@@ -210,10 +203,8 @@ private slots:
 
     void aTestWithoutSummaryClosesAfterItsLastQuestionAndWritesNothing()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        OpenTestCourse course;
+        auto& [b, env, f] = course;
         QuestionForm& q = startTest(2, "0002.txm");
         answer(q, {0});
         QCOMPARE(q.Label2->text(), GetResString(131));
@@ -232,10 +223,8 @@ private slots:
 
     void exitOnTheThirdQuestionWritesNothingAndShowsThePageAfterTheTest()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        OpenTestCourse course;
+        auto& [b, env, f] = course;
         standBefore(0, "0003.txm");
         QString counter;
         bool stayedOnNo = false;

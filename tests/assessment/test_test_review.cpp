@@ -36,6 +36,13 @@ void buildReviewCourse(CourseBuilder& b)
     writeTest(b, "TST001", "0004.txm", "1", qs);
 }
 
+// That course open in the main window, a learner signed in.
+struct ReviewCourse {
+    CourseBuilder b;
+    qmtest::TestEnvironment env{(buildReviewCourse(b), b.path())};
+    Form1& f = openCourse();
+};
+
 void answerAll(QuestionForm& q, const QString& rightOrWrong)
 {
     for (QChar c : rightOrWrong) {
@@ -71,10 +78,8 @@ class TestReviewTest : public QObject {
 private slots:
     void itemsTurnRedWhenShownAndPurpleOnceVisited()
     {
-        CourseBuilder b;
-        buildReviewCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        ReviewCourse course;
+        auto& [b, env, f] = course;
         QStringList summary;
         reviewFirstItem(f, &summary);
         QCOMPARE(summary, (QStringList{GetResString(137), "Hazards page", "Spills page", "Counting page"}));
@@ -110,10 +115,8 @@ private slots:
 
     void exitReviewReturnsToTheSummaryAndCloseEndsTheTest()
     {
-        CourseBuilder b;
-        buildReviewCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        ReviewCourse course;
+        auto& [b, env, f] = course;
         reviewFirstItem(f);
         TestReview* r = TestReview::ifLoaded();
         QVERIFY(r);
@@ -142,10 +145,8 @@ private slots:
 
     void escAndTheCloseBoxAlsoLeadBackToTheTest()
     {
-        CourseBuilder b;
-        buildReviewCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        ReviewCourse course;
+        auto& [b, env, f] = course;
         reviewFirstItem(f);
         TestReview* r = TestReview::ifLoaded();
 
@@ -181,10 +182,8 @@ private slots:
 
     void movingOntoATestPageWhileTheListIsOpenStartsNoTest()
     {
-        CourseBuilder b;
-        buildReviewCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        ReviewCourse course;
+        auto& [b, env, f] = course;
         reviewFirstItem(f);
         QVERIFY(TestReview::loaded());
         OpenModule(1);
@@ -256,10 +255,8 @@ private slots:
 
     void theWindowDocksAboveTheNextButton()
     {
-        CourseBuilder b;
-        buildReviewCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        ReviewCourse course;
+        auto& [b, env, f] = course;
         reviewFirstItem(f);
         TestReview* r = TestReview::ifLoaded();
         r->move(0, 0); // left of and above its place, wherever the platform put it

@@ -1,12 +1,14 @@
 #pragma once
 #include "platform/PrintDialog.h"
+#include "platform/Printers.h"
 
 #include <QList>
 #include <QString>
 
 namespace qmtest {
 
-// Answers the print dialog from a script and prints to a PDF file.
+// Answers the print dialog from a script and prints to a PDF file. While it
+// lives the machine has one printer, or none when printers is false.
 class ScriptedPrintDialog : public qm::PrintDialogService {
 public:
     ScriptedPrintDialog();
@@ -20,8 +22,20 @@ public:
     QString pdfPath;      // where the "printer" writes
     QList<qm::PrintDialogRequest> offered; // what each opening offered
 
-    bool hasPrinters() override { return printers; }
     bool exec(QPrinter& printer, qm::PrintDialogRequest& request, QWidget* owner) override;
+
+private:
+    class Installed : public qm::PrinterService {
+    public:
+        explicit Installed(const ScriptedPrintDialog& dialog) : dialog_(dialog) {}
+        QList<qm::PrinterEntry> printers() override;
+        QString defaultPrinter() override;
+        std::unique_ptr<QPrinter> open(const QString& name) override;
+
+    private:
+        const ScriptedPrintDialog& dialog_;
+    };
+    Installed installed_{*this};
 };
 
 } // namespace qmtest

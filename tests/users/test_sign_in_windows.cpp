@@ -4,6 +4,7 @@
 #include "content/Catalogue.h"
 #include "content/LinkedList.h"
 #include "support/CourseBuilder.h"
+#include "support/MainWindow.h"
 #include "support/ModalDriver.h"
 #include "support/TestDoubles.h"
 #include "ui/PictureBox.h"
@@ -39,14 +40,7 @@ void buildTwoCourses(CourseBuilder& b)
     b.writeRegistry();
 }
 
-Form1& openCourse(int index)
-{
-    GetInstalledCourses();
-    CurCourse = qint16(index);
-    Form1& f = Form1::instance();
-    f.showModeless();
-    return f;
-}
+using qmtest::OpenCourse;
 
 QString root(const qmtest::TestEnvironment& env) { return env.dataHome() + "/Veltrane Quillmark 1.0/UserData/"; }
 
@@ -64,6 +58,18 @@ QByteArray readAll(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Two courses installed, the first open in the main window.
+struct TwoCourses {
+    CourseBuilder b;
+    qmtest::TestEnvironment env{(buildTwoCourses(b), b.path())};
+    Form1& main = OpenCourse(0);
+};
+
+const QByteArray kAnnsDetails = "\"Ann\",\"Bee\",\"ann@x.org\"\r\n";
+
+// Ann Bee, a learner already on file.
+void addAnn(const qmtest::TestEnvironment& env) { writeFile(root(env) + "Ann Bee/User", kAnnsDetails); }
+
 } // namespace
 
 class SignInWindowsTest : public QObject {
@@ -71,11 +77,9 @@ class SignInWindowsTest : public QObject {
 private slots:
     void signInGreyUntilANameIsChosenAndResumesAtTheBookmark()
     {
-        CourseBuilder b;
-        buildTwoCourses(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& main = openCourse(0);
-        writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
+        TwoCourses course;
+        auto& [b, env, main] = course;
+        addAnn(env);
         writeFile(root(env) + "Cid Dee/User", "\"Cid\",\"Dee\",\"cid@x.org\"\r\n");
         writeFile(root(env) + "Cid Dee/Alpha", "\"AAA002\",\"0004.txm\"\r\n");
         UserLogin& login = UserLogin::instance();
@@ -105,11 +109,9 @@ private slots:
 
     void firstSignInToACourseCreatesItsFile()
     {
-        CourseBuilder b;
-        buildTwoCourses(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& main = openCourse(0);
-        writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
+        TwoCourses course;
+        auto& [b, env, main] = course;
+        addAnn(env);
         UserLogin& login = UserLogin::instance();
         login.UserName_Cmb_3->setCurrentIndex(0);
         qmtest::WhenFormShown("Status", [](Form& st) { st.unload(); });
@@ -122,10 +124,8 @@ private slots:
 
     void unreadableLearnerFilesAreReportedAndTheWindowStays()
     {
-        CourseBuilder b;
-        buildTwoCourses(b);
-        qmtest::TestEnvironment env(b.path());
-        openCourse(0);
+        TwoCourses course;
+        qmtest::TestEnvironment& env = course.env;
         QDir().mkpath(root(env) + "No File");
         UserLogin& login = UserLogin::instance();
         login.UserName_Cmb_3->setCurrentIndex(0);
@@ -151,11 +151,9 @@ private slots:
     {
         QFETCH(QByteArray, file);
         QFETCH(QByteArray, kept);
-        CourseBuilder b;
-        buildTwoCourses(b);
-        qmtest::TestEnvironment env(b.path());
-        openCourse(0);
-        writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
+        TwoCourses course;
+        qmtest::TestEnvironment& env = course.env;
+        addAnn(env);
         writeFile(root(env) + "Ann Bee/Alpha", file);
         CurModule = 1;
         bool progressShown = false;
@@ -173,10 +171,8 @@ private slots:
 
     void enterFollowsTheBlackCaptionAndTheExitTag()
     {
-        CourseBuilder b;
-        buildTwoCourses(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& main = openCourse(0);
+        TwoCourses course;
+        auto& [b, env, main] = course;
         UserLogin& login = UserLogin::instance();
         login.showModeless(&main);
         QVERIFY(QTest::qWaitForWindowActive(&login));
@@ -196,11 +192,9 @@ private slots:
 
     void registrationTrimsAndRefusesWithMessages()
     {
-        CourseBuilder b;
-        buildTwoCourses(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& main = openCourse(0);
-        writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
+        TwoCourses course;
+        auto& [b, env, main] = course;
+        addAnn(env);
         UserLogin::instance();
         NewUserLogin& reg = NewUserLogin::instance();
         reg.InitNewUserForm();
@@ -217,7 +211,7 @@ private slots:
         reg.SignIn();
         QCOMPARE(reg.LoginBox->text(), QString("Ann")); // the box shows the trimmed name
         QCOMPARE(env.box.lastText(), GetResString(544)); // already registered: nothing written
-        QCOMPARE(readAll(root(env) + "Ann Bee/User"), QByteArray("\"Ann\",\"Bee\",\"ann@x.org\"\r\n"));
+        QCOMPARE(readAll(root(env) + "Ann Bee/User"), kAnnsDetails);
 
         reg.LoginBox->setText("Eve");
         reg.EMailBox->setText("eve\"@x.org");
@@ -243,11 +237,9 @@ private slots:
 
     void welcomeTabCycleAndCloseQuestion()
     {
-        CourseBuilder b;
-        buildTwoCourses(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& main = openCourse(0);
-        writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
+        TwoCourses course;
+        auto& [b, env, main] = course;
+        addAnn(env);
         Welcome& w = Welcome::instance();
         QString first, last, email;
         QVERIFY(w.InitWelcomeForm("Ann Bee", first, last, email));
@@ -282,11 +274,9 @@ private slots:
     // the welcomed learner after Switch ID, nor after a failed sign-in.
     void switchIdAndFailedSignInLeaveNobodySignedIn()
     {
-        CourseBuilder b;
-        buildTwoCourses(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& main = openCourse(0);
-        writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
+        TwoCourses course;
+        auto& [b, env, main] = course;
+        addAnn(env);
         Welcome& w = Welcome::instance();
         QString first, last, email;
         QVERIFY(w.InitWelcomeForm("Ann Bee", first, last, email));
@@ -318,11 +308,9 @@ private slots:
 
     void changeOfCourseResumesASignedInLearner()
     {
-        CourseBuilder b;
-        buildTwoCourses(b);
-        qmtest::TestEnvironment env(b.path());
-        openCourse(0);
-        writeFile(root(env) + "Ann Bee/User", "\"Ann\",\"Bee\",\"ann@x.org\"\r\n");
+        TwoCourses course;
+        qmtest::TestEnvironment& env = course.env;
+        addAnn(env);
         UserFirstName = "Ann";
         UserLastName = "Bee";
         writeFile(root(env) + "Ann Bee/Alpha", "\"AAA002\",\"0002.txm\"\r\n");

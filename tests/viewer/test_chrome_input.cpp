@@ -4,6 +4,7 @@
 #include "content/Catalogue.h"
 #include "content/LinkedList.h"
 #include "support/CourseBuilder.h"
+#include "support/MainWindow.h"
 #include "support/ModalDriver.h"
 #include "support/TestDoubles.h"
 #include "ui/Form.h"
@@ -36,15 +37,19 @@ void buildCourse(CourseBuilder& b, int courses = 1)
 
 Form1& openCourse()
 {
-    GetInstalledCourses();
-    CurCourse = 0;
-    Form1& f = Form1::instance();
-    f.showModeless();
+    Form1& f = qmtest::OpenCourse();
     f.activateWindow();
     return f;
 }
 
-QRect inWindow(QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
+// The two-module course open in the main window.
+struct ChromeCourse {
+    CourseBuilder b;
+    qmtest::TestEnvironment env{(buildCourse(b), b.path())};
+    Form1& f = openCourse();
+};
+
+using qmtest::InWindow;
 QString here() { return CurrentModule().Code + ' ' + PageList().GetCurrentPageName(); }
 
 void sendKey(QWidget* w, QEvent::Type type, int key, Qt::KeyboardModifiers mods = Qt::NoModifier, bool repeat = false)
@@ -67,10 +72,8 @@ class ChromeInputTest : public QObject {
 private slots:
     void tooltipsArePlacedBelowOrAboveAndAligned()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        ChromeCourse course;
+        auto& [b, env, f] = course;
         ChromeHover& h = *f.hover;
 
         // Exit sits in the top right corner: below it, right edges aligned.
@@ -82,7 +85,7 @@ private slots:
         QCOMPARE(h.ToolTipTimer->interval(), 700);
         h.ToolTipTimer_Timer();
         QVERIFY(h.ToolTip->isVisible());
-        const QRect exit = inWindow(f.Exit_Pic), tip = inWindow(h.ToolTip);
+        const QRect exit = InWindow(f.Exit_Pic), tip = InWindow(h.ToolTip);
         QCOMPARE(tip.top(), exit.bottom() + 1 + 3); // 40 twips, 3 pixels
         QCOMPARE(tip.right(), exit.right());
 
@@ -95,7 +98,7 @@ private slots:
         // leaves no On look behind; the new tooltip stays armed.
         QCOMPARE(f.Exit_Pic->skin(), QString("ExitButton_Off.jpg"));
         QVERIFY(h.ToolTipTimer->isActive());
-        const QRect prev = inWindow(f.Prev), above = inWindow(h.ToolTip);
+        const QRect prev = InWindow(f.Prev), above = InWindow(h.ToolTip);
         QCOMPARE(above.bottom() + 1 + 3, prev.top());
         QCOMPARE(above.left(), prev.left());
         QCOMPARE(h.hoveredControl(), f.Prev);
@@ -113,10 +116,8 @@ private slots:
 
     void leavingRestoresTheRestingLooks()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        ChromeCourse course;
+        auto& [b, env, f] = course;
         ChromeHover& h = *f.hover;
 
         // Next pressed onto the course's last page: leaving keeps it grey.
@@ -162,10 +163,8 @@ private slots:
 
     void arrowKeysMoveOnReleaseOnly()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        ChromeCourse course;
+        auto& [b, env, f] = course;
         QVERIFY(QTest::qWaitForWindowActive(&f));
         QWidget* focus = f.TXTextControl1;
 

@@ -4,6 +4,7 @@
 #include "platform/TextControl.h"
 #include "support/CourseBuilder.h"
 #include "support/LinkDoubles.h"
+#include "support/MainWindow.h"
 #include "support/TestDoubles.h"
 #include "ui/PictureBox.h"
 #include "ui/UiText.h"
@@ -61,14 +62,7 @@ void buildCourse(CourseBuilder& b)
     b.writeFile("Repository/14/other.pdf", "o");
 }
 
-Form1& openCourse()
-{
-    GetInstalledCourses();
-    CurCourse = 0;
-    Form1& f = Form1::instance();
-    f.showModeless();
-    return f;
-}
+using qmtest::OpenCourse;
 
 void click(Form1& f, int item)
 {
@@ -76,6 +70,15 @@ void click(Form1& f, int item)
     QVERIFY2(r.isValid(), "link on screen");
     QTest::mouseClick(f.TXTextControl1->viewport(), Qt::LeftButton, {}, r.center() + QPoint(2, 0));
 }
+
+// The link course open in the main window, its shell, printers and save
+// dialog scripted.
+struct LinkCourse {
+    CourseBuilder b;
+    qmtest::TestEnvironment env{(buildCourse(b), b.path())};
+    qmtest::LinkServices services;
+    Form1& f = OpenCourse();
+};
 
 QString here() { return CurrentModule().Code + ' ' + PageList().GetCurrentPageName(); }
 
@@ -86,11 +89,8 @@ class HyperlinksTest : public QObject {
 private slots:
     void webLinksGoToTheShellAndMinimise()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        qmtest::LinkServices services;
-        Form1& f = openCourse();
+        LinkCourse course;
+        auto& [b, env, services, f] = course;
 
         click(f, Web);
         QCOMPARE(services.shell.calls.size(), 1);
@@ -109,11 +109,8 @@ private slots:
 
     void surveyLinkIsGuarded()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        qmtest::LinkServices services;
-        Form1& f = openCourse();
+        LinkCourse course;
+        auto& [b, env, services, f] = course;
 
         AllModulesMode = 1;
         click(f, Survey);
@@ -132,11 +129,8 @@ private slots:
 
     void documentsOpenFromTheCourseFolderOrItsHiddenFolder()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        qmtest::LinkServices services;
-        Form1& f = openCourse();
+        LinkCourse course;
+        auto& [b, env, services, f] = course;
 
         click(f, Document);
         click(f, HiddenDoc);
@@ -159,11 +153,8 @@ private slots:
 
     void pageLinksMoveAcrossTheCourse()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        qmtest::LinkServices services;
-        Form1& f = openCourse();
+        LinkCourse course;
+        auto& [b, env, services, f] = course;
 
         click(f, PageLink);
         QCOMPARE(here(), QString("abc123 0003.txm"));
@@ -188,11 +179,8 @@ private slots:
     {
         QFETCH(int, item);
         QFETCH(int, message);
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        qmtest::LinkServices services;
-        Form1& f = openCourse();
+        LinkCourse course;
+        auto& [b, env, services, f] = course;
         click(f, item);
         QCOMPARE(env.box.calls.size(), 1);
         if (message) QCOMPARE(env.box.lastText(), GetResString(message));
@@ -209,7 +197,7 @@ private slots:
         b.writeFile("MOD002/0001.txm", linkPage({{"x.txm", GetResString(144)}}));
         qmtest::TestEnvironment env(b.path());
         qmtest::LinkServices services;
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
 
         click(f, Skip);
         QCOMPARE(here(), QString("MOD002 0001.txm"));
@@ -220,11 +208,8 @@ private slots:
 
     void markInAnotherPageIsFoundBesideThePageOnView()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        qmtest::LinkServices services;
-        Form1& f = openCourse();
+        LinkCourse course;
+        auto& [b, env, services, f] = course;
         const QString cwd = QDir::currentPath();
         QDir::setCurrent(QDir::tempPath());
         click(f, Mark);
@@ -244,7 +229,7 @@ private slots:
         b.writeFile("abc123/0001.txm", linkPage({{"abc123_0001.txm", "again"}}));
         qmtest::TestEnvironment env(b.path());
         qmtest::LinkServices services;
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
         click(f, 1);
         QCOMPARE(env.box.calls.size(), 0);
         QVERIFY(!f.NextBtn->isEnabled());

@@ -4,6 +4,7 @@
 #include "content/Catalogue.h"
 #include "content/LinkedList.h"
 #include "support/CourseBuilder.h"
+#include "support/MainWindow.h"
 #include "support/TestDoubles.h"
 #include "ui/PictureBox.h"
 #include "ui/TextLabel.h"
@@ -40,17 +41,8 @@ void buildCourse(CourseBuilder& b, int modules, int topicModule = -1, int topics
     b.writeRegistry();
 }
 
-Form1& openCourse()
-{
-    GetInstalledCourses();
-    CurCourse = 0;
-    Form1& f = Form1::instance();
-    f.showModeless();
-    return f;
-}
-
-// The row's rectangle in the main window.
-QRect inWindow(QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
+using qmtest::InWindow;
+using qmtest::OpenCourse;
 
 } // namespace
 
@@ -73,7 +65,7 @@ private slots:
         CourseBuilder b;
         buildCourse(b, modules);
         qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
         ModuleMenu& m = *f.moduleMenu;
         QTest::mouseClick(f.ModLabel, Qt::LeftButton);
         QVERIFY(m.isOpen());
@@ -82,7 +74,7 @@ private slots:
         const int inView = qMin(modules, 10);
         QCOMPARE(m.Main_Menu_frm->height(), modules > 10 ? inView * m.rowPitch() - kMenuGap : inView * m.rowPitch());
         // The menu ends above its button with room for the down arrow.
-        QVERIFY(inWindow(m.Main_Menu_frm).bottom() < inWindow(m.MenuScrlDwn).top());
+        QVERIFY(InWindow(m.Main_Menu_frm).bottom() < InWindow(m.MenuScrlDwn).top());
         QCOMPARE(m.MenuScrlDwn->isVisible(), modules > 10);
         QVERIFY(!m.MenuScrlUp->isVisible());
 
@@ -98,10 +90,10 @@ private slots:
             // although the hidden arrow never sees the release.
             QVERIFY(!m.MenuScrlDwn->isVisible());
             QVERIFY(!m.Timer2->isActive());
-            const QRect last = inWindow(m.row(modules - 1).slice);
-            QCOMPARE(last.bottom(), inWindow(m.Main_Menu_frm).bottom());
+            const QRect last = InWindow(m.row(modules - 1).slice);
+            QCOMPARE(last.bottom(), InWindow(m.Main_Menu_frm).bottom());
             m.Timer2_Timer(); // a stray tick changes nothing
-            QCOMPARE(inWindow(m.row(modules - 1).slice), last);
+            QCOMPARE(InWindow(m.row(modules - 1).slice), last);
 
             QTest::mousePress(m.MenuScrlUp, Qt::LeftButton);
             QTest::mouseRelease(m.MenuScrlUp, Qt::LeftButton);
@@ -121,7 +113,7 @@ private slots:
         CourseBuilder b;
         buildCourse(b, 15, 3, 12);
         qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
         ModuleMenu& m = *f.moduleMenu;
         TopicMenu& t = *f.topicMenu;
         f.CloseAllMenus();
@@ -146,19 +138,19 @@ private slots:
         QVERIFY(!m.Timer4->isActive());
 
         // The topic menu's lower edge is level with the hovered row's slot.
-        QCOMPARE(inWindow(t.Main_Topic_frm).bottom() + 1, inWindow(m.row(3).slice).bottom() + 1 + kMenuGap);
+        QCOMPARE(InWindow(t.Main_Topic_frm).bottom() + 1, InWindow(m.row(3).slice).bottom() + 1 + kMenuGap);
         // Twelve topics: ten in view, the down arrow 4 pixels below.
         QCOMPARE(t.Main_Topic_frm->height(), 10 * t.rowPitch() - kMenuGap);
         QVERIFY(t.TopicScrlDwn->isVisible());
-        QCOMPARE(inWindow(t.TopicScrlDwn).top(), inWindow(t.Main_Topic_frm).bottom() + 1 + kMenuGap);
+        QCOMPARE(InWindow(t.TopicScrlDwn).top(), InWindow(t.Main_Topic_frm).bottom() + 1 + kMenuGap);
         QTest::mousePress(t.TopicScrlDwn, Qt::LeftButton);
         QVERIFY(t.TopicScrlup->isVisible());
-        QCOMPARE(inWindow(t.TopicScrlup).bottom() + 1 + kMenuGap, inWindow(t.Main_Topic_frm).top());
+        QCOMPARE(InWindow(t.TopicScrlup).bottom() + 1 + kMenuGap, InWindow(t.Main_Topic_frm).top());
         QCOMPARE(t.Timer5->interval(), 500);
         t.Timer5_Timer();
         QVERIFY(!t.TopicScrlDwn->isVisible());
         QVERIFY(!t.Timer5->isActive());
-        QCOMPARE(inWindow(t.row(11).slice).bottom(), inWindow(t.Main_Topic_frm).bottom());
+        QCOMPARE(InWindow(t.row(11).slice).bottom(), InWindow(t.Main_Topic_frm).bottom());
 
         // Back from another module row onto the menu keeps it and its row.
         t.TopicSlice_MouseMove(2);
@@ -180,7 +172,7 @@ private slots:
         CourseBuilder b;
         buildCourse(b, 2, 1, 3);
         qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
         QDir().mkpath(UserFolderPath(UserFolderName("Ann", "Lee")));
         UserFirstName = "Ann";
         UserLastName = "Lee";
@@ -209,7 +201,7 @@ private slots:
         buildCourse(b, 2);
         b.module(code(1), "Bare", CourseBuilder::pages(2)); // pages without topics
         qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
         QTest::mouseClick(f.ModLabel, Qt::LeftButton);
         f.moduleMenu->MenuSlice_MouseMove(1);
         f.moduleMenu->Timer4_Timer();
@@ -223,7 +215,7 @@ private slots:
             CourseBuilder b;
             buildCourse(b, 1, -1, 0, courses);
             qmtest::TestEnvironment env(b.path());
-            Form1& f = openCourse();
+            Form1& f = OpenCourse();
             ToolbarMenu& tb = *f.toolbarMenu;
             const MenuRow change = tb.row(5);
             QCOMPARE(change.caption->text(), GetResString(201));

@@ -2,6 +2,7 @@
 #include "content/Catalogue.h"
 #include "platform/TextControl.h"
 #include "support/CourseBuilder.h"
+#include "support/MainWindow.h"
 #include "support/TestDoubles.h"
 #include "ui/UiText.h"
 #include "viewer/Form1.h"
@@ -46,14 +47,7 @@ void buildCourse(CourseBuilder& b, bool mediaPlayerRegistered = true)
     }
 }
 
-Form1& openCourse()
-{
-    GetInstalledCourses();
-    CurCourse = 0;
-    Form1& f = Form1::instance();
-    f.showModeless();
-    return f;
-}
+using qmtest::OpenCourse;
 
 } // namespace
 
@@ -86,7 +80,7 @@ private slots:
         CourseBuilder b;
         buildCourse(b);
         qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
         const QList<MediaPlayerControl*> videos = f.Movies->videos();
         QCOMPARE(videos.size(), 2);
         QCOMPARE(f.Movies->frames().size(), 2);
@@ -132,7 +126,7 @@ private slots:
         CourseBuilder b;
         buildCourse(b, false);
         qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
         QVERIFY(f.Movies->videos().isEmpty());
         QCOMPARE(f.Movies->frames().size(), 2);
         QVERIFY(env.box.calls.isEmpty());

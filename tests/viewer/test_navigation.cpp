@@ -3,6 +3,7 @@
 #include "content/LinkedList.h"
 #include "platform/TextControl.h"
 #include "support/CourseBuilder.h"
+#include "support/MainWindow.h"
 #include "support/TestDoubles.h"
 #include "ui/PictureBox.h"
 #include "ui/TextLabel.h"
@@ -30,14 +31,14 @@ void buildCourse(CourseBuilder& b)
     b.writeRegistry();
 }
 
-Form1& openCourse()
-{
-    GetInstalledCourses();
-    CurCourse = 0;
-    Form1& f = Form1::instance();
-    f.showModeless();
-    return f;
-}
+using qmtest::OpenCourse;
+
+// That course open in the main window.
+struct NavigationCourse {
+    CourseBuilder b;
+    qmtest::TestEnvironment env{(buildCourse(b), b.path())};
+    Form1& f = OpenCourse();
+};
 
 QString shown(Form1& f) { return f.TXTextControl1->toPlainText().trimmed(); }
 QString here() { return CurrentModule().Code + ' ' + PageList().GetCurrentPageName(); }
@@ -49,10 +50,8 @@ class NavigationTest : public QObject {
 private slots:
     void nextCrossesIntoTheNextModule()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        NavigationCourse course;
+        auto& [b, env, f] = course;
         QCOMPARE(here(), QString("MOD001 0001.txm"));
         QCOMPARE(shown(f), CourseBuilder::pageText("MOD001", "0001.txm"));
         QCOMPARE(f.CourseNameLbl->text(), QString("Course A"));
@@ -74,10 +73,8 @@ private slots:
 
     void previousCrossesIntoThePreviousModuleAtItsLastPage()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        NavigationCourse course;
+        auto& [b, env, f] = course;
         OpenModule(2);
         QCOMPARE(here(), QString("MOD003 0001.txm"));
         f.PrevPage();
@@ -88,10 +85,8 @@ private slots:
 
     void stepsBackOverARunOfTestPages()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        NavigationCourse course;
+        auto& [b, env, f] = course;
         OpenModule(1);
         PageList().GoToLastPage();
         ClearReturnStack();
@@ -106,10 +101,8 @@ private slots:
 
     void buttonsGreyAtTheCourseEnds()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        NavigationCourse course;
+        auto& [b, env, f] = course;
         QVERIFY(!f.Prev->isEnabled()); // also before anybody signs in
         f.NextPage();
         QVERIFY(f.NextBtn->isEnabled()); // a module's last page is not the course's
@@ -140,10 +133,8 @@ private slots:
 
     void nextOntoATestPageWithoutItsTestFileSaysSo()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        NavigationCourse course;
+        auto& [b, env, f] = course;
         OpenModule(1);
         f.NextPage();
         QCOMPARE(here(), QString("MOD002 0002.txm"));
@@ -152,10 +143,7 @@ private slots:
 
     void returnStackHoldsAHundredAndOneEntries()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        openCourse();
+        NavigationCourse course;
         ClearReturnStack();
         PushReturnPosition();
         QCOMPARE(ReturnStack.size(), 1);
@@ -170,10 +158,8 @@ private slots:
 
     void returnAfterAModuleJumpReopensThePageLeft()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        NavigationCourse course;
+        auto& [b, env, f] = course;
         f.NextPage();
         OpenModule(2);
         QCOMPARE(here(), QString("MOD003 0001.txm"));
@@ -198,7 +184,7 @@ private slots:
         buildCourse(b);
         QFile::remove(b.path() + "/MOD001/0002.txm");
         qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        Form1& f = OpenCourse();
         f.NextPage();
         QCOMPARE(here(), QString("MOD001 0001.txm"));
         QCOMPARE(shown(f), CourseBuilder::pageText("MOD001", "0001.txm"));
@@ -210,10 +196,8 @@ private slots:
 
     void aModuleWithoutItsPageMapIsNotEntered()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        NavigationCourse course;
+        auto& [b, env, f] = course;
         QFile::remove(b.path() + "/MOD002/Map.txt");
         f.NextPage();
         f.NextPage();
@@ -224,10 +208,8 @@ private slots:
 
     void exitAnsweredNoChangesNothing()
     {
-        CourseBuilder b;
-        buildCourse(b);
-        qmtest::TestEnvironment env(b.path());
-        Form1& f = openCourse();
+        NavigationCourse course;
+        auto& [b, env, f] = course;
         env.box.answer(vbNo);
         f.Exit_Course();
         QCOMPARE(env.box.lastText(), GetResString(124));
