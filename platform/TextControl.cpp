@@ -31,11 +31,15 @@ TextControl::TextControl(QWidget* parent) : QTextBrowser(parent)
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setUndoRedoEnabled(false);
+    // Words are never broken inside (a table column widens for its longest).
+    setWordWrapMode(QTextOption::WordWrap);
     connect(this, &QTextBrowser::anchorClicked, this, &TextControl::onAnchorClicked);
     rtf::RegisterPlaceholderHandler(*document());
 }
 
 TextControl::~TextControl() = default;
+
+qint64 TextControl::maxPageBytes() { return kMaxFileBytes; }
 
 bool TextControl::load(const QString& path, LoadKind kind)
 {

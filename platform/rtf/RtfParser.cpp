@@ -14,25 +14,13 @@ namespace {
 constexpr size_t kMaxDepth = 256;
 constexpr qsizetype kMaxCollected = 4096; // field instructions, mark names, object data
 constexpr qsizetype kMaxLinkText = 1024;
+constexpr qsizetype kMaxNoteText = 1 << 16;
 constexpr qsizetype kFlushAt = 1 << 16;
 constexpr QSize kDefaultObjectSize(320, 240);
 constexpr int kMaxObjectSidePx = 4096;
 // Text marks tag the format of the content that follows them with this
 // property; their positions are read back once the document is complete.
 constexpr int kMarkGroup = QTextFormat::UserProperty + 19;
-
-const std::array<char16_t, 256>& cp1252()
-{
-    static const std::array<char16_t, 256> table = [] {
-        std::array<char16_t, 256> t{};
-        QByteArray all(256, '\0');
-        for (int i = 0; i < 256; ++i) all[i] = char(i);
-        const QString decoded = DecodeWindows1252(all);
-        for (int i = 0; i < 256; ++i) t[size_t(i)] = decoded[i].unicode();
-        return t;
-    }();
-    return table;
-}
 
 bool hasHighBytes(QByteArrayView b)
 {
@@ -83,6 +71,10 @@ RtfContent RtfParser::run(QByteArrayView bytes)
     while (!done_) {
         const Token t = tokens.next();
         if (t.type == TokenType::End) break;
+        const bool firstInGroup = groupFresh_;
+        groupFresh_ = false;
+        // A double-byte character never spans a brace or a control word.
+        if (t.type != TokenType::HexByte && t.type != TokenType::Text) decoder_.reset();
         if (overflow_ > 0 && t.type != TokenType::GroupOpen && t.type != TokenType::GroupClose) continue;
         const bool starred = starPending_;
         starPending_ = false;
@@ -91,7 +83,7 @@ RtfContent RtfParser::run(QByteArrayView bytes)
         case TokenType::GroupOpen: groupOpen(); break;
         case TokenType::GroupClose: groupClose(); break;
         case TokenType::ControlWord: controlWord(t, starred); break;
-        case TokenType::ControlSymbol: controlSymbol(t.symbol); break;
+        case TokenType::ControlSymbol: controlSymbol(t.symbol, firstInGroup); break;
         case TokenType::Text: text(t.data); break;
         case TokenType::HexByte: hexByte(t.byte); break;
         case TokenType::Binary: binary(t.data); break;
@@ -141,6 +133,7 @@ void RtfParser::groupOpen()
     GroupState child = stack_.back();
     child.opensDestination = false;
     stack_.push_back(std::move(child));
+    groupFresh_ = true;
 }
 
 void RtfParser::groupClose()
@@ -214,6 +207,16 @@ bool RtfParser::startDestination(Kw kw)
         objectSize_ = kDefaultObjectSize;
         open(Destination::Object);
         return true;
+    case Kw::Footnote:
+        if (g.dest != Destination::Text || g.chr.hidden) { g.dest = Destination::Skip; return true; }
+        // The note belongs to the reference mark just before it.
+        notes_.push_back(Note{noteMarks_ > 0 ? QString::number(noteMarks_) : QString(), QString()});
+        g.note = int(notes_.size()) - 1;
+        g.dest = Destination::Note;
+        return true;
+    case Kw::NestTableProps:
+        g.nestProps = true;
+        return true;
     case Kw::ShapePict:
     case Kw::Rtf:
         return true;
@@ -245,8 +248,10 @@ void RtfParser::controlWord(const Token& t, bool starred)
 
     switch (cur().dest) {
     case Destination::FontTable:
+        fontsChanged_ = true;
         if (kw == Kw::Font) fonts_.begin(t.hasParam ? t.param : 0);
         else if (kw == Kw::FontCharset) fonts_.setCharset(t.param);
+        else if (kw == Kw::FontCodePage) fonts_.setCodePage(t.param);
         return;
     case Destination::ColorTable:
         if (kw == Kw::Red) colors_.setRed(t.param);
@@ -267,11 +272,25 @@ void RtfParser::controlWord(const Token& t, bool starred)
     }
 
     switch (kw) {
-    case Kw::DefaultFont: defaultFont_ = t.param; cachedValid_ = false; return;
-    case Kw::Unicode:
-        putChar(char16_t(t.param & 0xFFFF));
+    case Kw::DefaultFont: defaultFont_ = t.param; cachedValid_ = false; fontsChanged_ = true; return;
+    case Kw::AnsiCodePage:
+        if (t.hasParam && t.param > 0) docCodePage_ = t.param;
+        return;
+    case Kw::CharsetAnsi: docCodePage_ = 1252; return;
+    case Kw::CharsetMac: docCodePage_ = 10000; return;
+    case Kw::CharsetPc: docCodePage_ = 437; return;
+    case Kw::CharsetPca: docCodePage_ = 850; return;
+    case Kw::NoteMark: noteMark(); return;
+    case Kw::Endnote: return;
+    case Kw::Unicode: {
+        char16_t u = char16_t(t.param & 0xFFFF);
+        // Symbol fonts' characters sit in the private use area at 0xF000.
+        if (u >= 0xF020 && u <= 0xF0FF)
+            if (const char16_t mapped = SymbolFontCharacter(symbolFontOf(cur().chr.font), u & 0xFF)) u = mapped;
+        putChar(u);
         fallbackLeft_ = cur().unicodeSkip;
         return;
+    }
     case Kw::UnicodeSkip: cur().unicodeSkip = qBound(0, t.param, 16); return;
     case Kw::EmDash: putChar(0x2014); return;
     case Kw::EnDash: putChar(0x2013); return;
@@ -290,11 +309,14 @@ void RtfParser::controlWord(const Token& t, bool starred)
     tableWord(kw, t);
 }
 
-void RtfParser::controlSymbol(char c)
+void RtfParser::controlSymbol(char c, bool firstInGroup)
 {
     if (cur().dest == Destination::Skip) return;
     switch (c) {
-    case '*': starPending_ = true; break;
+    case '*':
+        // Only the first control of a group marks a destination; elsewhere it means nothing.
+        if (firstInGroup) starPending_ = true;
+        break;
     case '~': putChar(0x00A0); break;
     case '_': putChar(0x2011); break;
     case '\\':
@@ -325,12 +347,12 @@ void RtfParser::text(QByteArrayView bytes)
         for (const QChar c : all)
             if (!dropped(c.unicode())) s.append(QChar(structural(c.unicode())));
     } else {
-        const auto& map = cp1252();
-        s.reserve(bytes.size());
-        for (const char c : bytes) {
-            const char16_t u = map[static_cast<unsigned char>(c)];
-            if (!dropped(u)) s.append(QChar(u));
-        }
+        QString all;
+        all.reserve(bytes.size());
+        decodeBytes(bytes, all);
+        s.reserve(all.size());
+        for (const QChar c : all)
+            if (!dropped(c.unicode())) s.append(QChar(structural(c.unicode())));
     }
     if (d == Destination::FontTable) fonts_.addText(s);
     else putText(s);
@@ -340,12 +362,64 @@ void RtfParser::hexByte(unsigned char b)
 {
     const Destination d = cur().dest;
     if (d == Destination::Skip || d == Destination::Picture) return;
-    char16_t u = cp1252()[b];
-    // Symbol fonts put their bullet at 0xB7.
-    if (b == 0xB7 && fonts_.charset(cur().chr.font >= 0 ? cur().chr.font : defaultFont_) == 2) u = 0x2022;
-    if (d == Destination::FontTable) fonts_.addText(QString(QChar(u)));
-    else if (d == Destination::ColorTable) { if (b == ';') colors_.endEntry(); }
-    else putChar(u);
+    if (d == Destination::ColorTable) {
+        if (b == ';') colors_.endEntry();
+        return;
+    }
+    QString s;
+    decodeBytes(QByteArrayView(reinterpret_cast<const char*>(&b), 1), s);
+    if (s.isEmpty()) return; // a lead byte waiting for its trail byte
+    if (d == Destination::FontTable) fonts_.addText(s);
+    else for (const QChar c : s) putChar(c.unicode());
+}
+
+// The code page in force: the font's own (\cpg, then a character set other
+// than ANSI), else the document's.
+int RtfParser::codePageOf(int font) const
+{
+    const int n = font >= 0 ? font : defaultFont_;
+    if (const int cpg = fonts_.codePage(n); cpg > 0) return cpg;
+    const int charset = fonts_.charset(n);
+    if (charset != 0)
+        if (const int cp = CodePageOfCharset(charset); cp > 0) return cp;
+    return docCodePage_;
+}
+
+SymbolFont RtfParser::symbolFontOf(int font) const
+{
+    const int n = font >= 0 ? font : defaultFont_;
+    return SymbolFontOf(fonts_.family(n), fonts_.charset(n));
+}
+
+void RtfParser::decodeBytes(QByteArrayView bytes, QString& out)
+{
+    if (cur().dest == Destination::FontTable) {
+        fontsChanged_ = true;
+        decoder_.setCodePage(docCodePage_);
+        decoder_.decode(bytes, out);
+        return;
+    }
+    const int font = cur().chr.font;
+    if (fontsChanged_ || font != keyFont_ || docCodePage_ != keyDocCodePage_) {
+        fontsChanged_ = false;
+        keyFont_ = font;
+        keyDocCodePage_ = docCodePage_;
+        keySymbol_ = symbolFontOf(font);
+        keyCodePage_ = codePageOf(font);
+    }
+    {
+        if (const SymbolFont symbol = keySymbol_; symbol != SymbolFont::None) {
+            decoder_.setCodePage(1252);
+            for (const char c : bytes) {
+                const auto b = static_cast<unsigned char>(c);
+                if (const char16_t u = SymbolFontCharacter(symbol, b)) out.append(QChar(u));
+                else decoder_.decodeByte(b, out);
+            }
+            return;
+        }
+    }
+    decoder_.setCodePage(keyCodePage_);
+    decoder_.decode(bytes, out);
 }
 
 void RtfParser::binary(QByteArrayView bytes)
@@ -388,8 +462,48 @@ void RtfParser::putText(const QString& s)
         for (const QChar c : s)
             if (c == ';') colors_.endEntry();
         return;
+    case Destination::Note:
+        if (!g.chr.hidden) appendCapped(notes_[size_t(g.note)].text, s, kMaxNoteText);
+        return;
     default:
         return;
+    }
+}
+
+// \chftn: in the text, the next note's number; in a note, its own number.
+void RtfParser::noteMark()
+{
+    const GroupState& g = cur();
+    if (g.dest == Destination::Note) {
+        putText(notes_[size_t(g.note)].mark);
+    } else if (g.dest == Destination::Text) {
+        putText(QString::number(++noteMarks_));
+    }
+}
+
+// Notes are shown at the end of the page, each in its own paragraphs.
+void RtfParser::appendNotes()
+{
+    bool any = false;
+    for (const Note& n : notes_) any = any || !n.text.trimmed().isEmpty();
+    if (!any) return;
+    table_.finish(cursor_);
+    cursor_.movePosition(QTextCursor::End);
+    QTextCharFormat plain = charFormat(stack_.front().chr);
+    // A short rule above the notes, as word processors draw it.
+    QTextBlockFormat rule;
+    rule.setTopMargin(12);
+    rule.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth, QTextLength(QTextLength::PercentageLength, 30));
+    if (cursor_.block().length() > 1) cursor_.insertBlock(QTextBlockFormat(), plain);
+    cursor_.setBlockFormat(rule);
+    cursor_.setBlockCharFormat(plain);
+    for (const Note& n : notes_) {
+        QString text = n.text.trimmed();
+        if (text.isEmpty()) continue;
+        text.replace(QChar('\n'), QChar(QChar::ParagraphSeparator));
+        fixSurrogates(text);
+        cursor_.insertBlock(QTextBlockFormat(), plain);
+        cursor_.insertText(text, plain);
     }
 }
 
@@ -426,6 +540,11 @@ void RtfParser::ensureContext()
 
 void RtfParser::endParagraph()
 {
+    if (cur().dest == Destination::Note) {
+        QString& text = notes_[size_t(cur().note)].text;
+        if (!text.isEmpty() && !text.endsWith('\n')) appendCapped(text, QStringLiteral("\n"), kMaxNoteText);
+        return;
+    }
     if (cur().dest != Destination::Text) return;
     ensureContext();
     flushText();
@@ -499,6 +618,7 @@ RtfContent RtfParser::finish()
     flushText();
     // The last paragraph may end without \par; it still gets its formatting.
     if (cursor_.block().length() > 1) cursor_.setBlockFormat(blockFormat(lastTextPara_));
+    appendNotes();
 
     // Positions are read back from the finished document, since widening a
     // table moves everything after the inserted cells. Marks with nothing

@@ -1,9 +1,11 @@
 #pragma once
+#include "platform/rtf/RtfCodePage.h"
 #include "platform/rtf/RtfContent.h"
 #include "platform/rtf/RtfGroupState.h"
 #include "platform/rtf/RtfKeywords.h"
 #include "platform/rtf/RtfPicture.h"
 #include "platform/rtf/RtfReader.h"
+#include "platform/rtf/RtfSymbolFont.h"
 #include "platform/rtf/RtfTableBuilder.h"
 #include "platform/rtf/RtfTables.h"
 #include "platform/rtf/RtfTokenizer.h"
@@ -29,13 +31,20 @@ private:
         int link = -1;
         bool resultSeen = false;
     };
+    struct Note {
+        QString mark; // the number its reference mark shows; empty for an author's own mark
+        QString text;
+    };
 
     // tokens (RtfParser.cpp)
     void groupOpen();
     void groupClose();
     void controlWord(const Token& t, bool starred);
-    void controlSymbol(char c);
+    void controlSymbol(char c, bool firstInGroup);
     void text(QByteArrayView bytes);
+    void decodeBytes(QByteArrayView bytes, QString& out);
+    int codePageOf(int font) const;
+    SymbolFont symbolFontOf(int font) const;
     void hexByte(unsigned char b);
     void binary(QByteArrayView bytes);
     bool consumeFallback(const Token& t);
@@ -51,6 +60,8 @@ private:
     void insertPicture(const CharState& chr);
     void insertObject();
     void addMark();
+    void noteMark();
+    void appendNotes();
     void tagPendingMarks(QTextFormat& f);
     RtfContent finish();
 
@@ -72,9 +83,18 @@ private:
     bool started_ = false;          // the outermost group has opened
     bool done_ = false;             // ... and closed again
     bool starPending_ = false;
+    bool groupFresh_ = false;       // no token yet since the last group opened
     int fallbackLeft_ = 0;          // \uc characters still to skip after \uN
     bool rawUtf8_ = false;          // plain bytes are UTF-8 (a file typed in an editor)
     int defaultFont_ = -1;
+    int docCodePage_ = 1252;        // \ansicpg, \mac, \pc, \pca
+    CodePageDecoder decoder_;
+    // How the last font used decodes; recomputed when the font or the tables change.
+    bool fontsChanged_ = true;
+    int keyFont_ = -1;
+    int keyDocCodePage_ = 0;
+    int keyCodePage_ = 1252;
+    SymbolFont keySymbol_ = SymbolFont::None;
 
     QString pending_;
     CharState pendingChr_;
@@ -88,6 +108,8 @@ private:
     TableBuilder table_;
     PictureData picture_;
     std::vector<Field> fields_;
+    std::vector<Note> notes_;
+    int noteMarks_ = 0;             // reference marks numbered so far
     QString destText_;
     QSize objectSize_;
     bool pageBreakBefore_ = false;

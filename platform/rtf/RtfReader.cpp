@@ -20,6 +20,11 @@ RtfContent ReadRtf(QByteArrayView bytes, QTextDocument& doc, const RtfReadOption
     doc.clear();
     // Pages are shown, not edited: no undo history is kept for them.
     doc.setUndoRedoEnabled(false);
+    // A word is broken only when it is wider than its line: in a table
+    // column the column widens for it instead.
+    QTextOption option = doc.defaultTextOption();
+    option.setWrapMode(QTextOption::WordWrap);
+    doc.setDefaultTextOption(option);
     // One edit block for the whole read: Qt then settles its frame structure
     // once at the end instead of after every edit (which is quadratic in the
     // number of tables).
