@@ -45,6 +45,7 @@ struct ParaState {
     bool lineMultiple = false;
     bool inTable = false;
     QTextOption::TabType nextTabType = QTextOption::LeftTab;
+    bool operator==(const ParaState&) const = default;
 };
 
 struct GroupState {

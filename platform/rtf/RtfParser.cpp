@@ -15,7 +15,10 @@ constexpr size_t kMaxDepth = 256;
 constexpr qsizetype kMaxCollected = 4096; // field instructions, mark names, object data
 constexpr qsizetype kMaxLinkText = 1024;
 constexpr qsizetype kMaxNoteText = 1 << 16;
-constexpr qsizetype kFlushAt = 1 << 16;
+constexpr qsizetype kFlushAt = 1 << 14;
+// Laying out a paragraph costs more than its length, and the first screen
+// waits for its whole first paragraph: longer ones are split into several.
+constexpr int kMaxBlockChars = 1 << 14;
 constexpr QSize kDefaultObjectSize(320, 240);
 constexpr int kMaxObjectSidePx = 4096;
 // Text marks tag the format of the content that follows them with this
@@ -272,7 +275,7 @@ void RtfParser::controlWord(const Token& t, bool starred)
     }
 
     switch (kw) {
-    case Kw::DefaultFont: defaultFont_ = t.param; cachedValid_ = false; fontsChanged_ = true; return;
+    case Kw::DefaultFont: defaultFont_ = t.param; formats_ = {}; fontsChanged_ = true; return;
     case Kw::AnsiCodePage:
         if (t.hasParam && t.param > 0) docCodePage_ = t.param;
         return;
@@ -439,6 +442,21 @@ void RtfParser::putText(const QString& s)
     switch (g.dest) {
     case Destination::Text:
         if (g.chr.hidden) return;
+        if (s.size() > kFlushAt) {
+            // A long stretch of plain text goes in piece by piece, each
+            // ending after a space where there is one.
+            for (qsizetype from = 0; from < s.size();) {
+                qsizetype to = qMin(from + kFlushAt, s.size());
+                if (to < s.size()) {
+                    const qsizetype space = s.lastIndexOf(QChar(' '), to - 1);
+                    if (space >= from) to = space + 1;
+                    else if (s[to - 1].isHighSurrogate()) --to;
+                }
+                putText(s.mid(from, to - from));
+                from = to;
+            }
+            return;
+        }
         ensureContext();
         if (!pending_.isEmpty() && !(pendingChr_ == g.chr)) flushText();
         if (pending_.isEmpty()) {
@@ -446,7 +464,17 @@ void RtfParser::putText(const QString& s)
             lastTextPara_ = g.para;
         }
         pending_ += s;
-        if (pending_.size() > kFlushAt) flushText();
+        if (pending_.size() > kFlushAt) {
+            // Long runs go in at a word's end, where the paragraph may be split.
+            const qsizetype cut = pending_.lastIndexOf(QChar(' '));
+            const QString rest = cut > 0 ? pending_.mid(cut + 1) : QString();
+            if (cut > 0) pending_.truncate(cut + 1);
+            flushText();
+            if (!rest.isEmpty()) {
+                pending_ = rest;
+                pendingChr_ = g.chr;
+            }
+        }
         return;
     case Destination::FieldInst:
         appendCapped(fields_[size_t(g.field)].instruction, s, kMaxCollected);
@@ -521,6 +549,7 @@ void RtfParser::flushText()
     if (pendingChr_.link >= 0 && size_t(pendingChr_.link) < content_.links.size())
         appendCapped(content_.links[size_t(pendingChr_.link)].text, pending_, kMaxLinkText);
     pending_.clear();
+    if (cursor_.block().length() > kMaxBlockChars) cursor_.insertBlock();
 }
 
 // Puts the cursor where the current paragraph's content belongs: in the
@@ -548,14 +577,24 @@ void RtfParser::endParagraph()
     if (cur().dest != Destination::Text) return;
     ensureContext();
     flushText();
-    QTextBlockFormat f = blockFormat(cur().para);
-    if (pageBreakBefore_) {
-        f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        pageBreakBefore_ = false;
+    // A block made by the last paragraph end already has that paragraph's
+    // formats; setting equal ones again is most of the cost of a short paragraph.
+    const bool inherited = cursor_.block() == inherited_.block;
+    const bool pageBreak = pageBreakBefore_;
+    pageBreakBefore_ = false;
+    if (!inherited || pageBreak || !(inherited_.para == cur().para)) {
+        QTextBlockFormat f = blockFormat(cur().para);
+        if (pageBreak) f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        cursor_.setBlockFormat(f);
     }
-    cursor_.setBlockFormat(f);
-    if (cursor_.block().length() <= 1) cursor_.setBlockCharFormat(charFormat(cur().chr));
+    const bool empty = cursor_.block().length() <= 1;
+    if (empty && !(inherited && inherited_.emptyChr && inherited_.chr == cur().chr))
+        cursor_.setBlockCharFormat(charFormat(cur().chr));
     cursor_.insertBlock();
+    inherited_.block = pageBreak ? QTextBlock() : cursor_.block();
+    inherited_.para = cur().para;
+    inherited_.chr = cur().chr;
+    inherited_.emptyChr = empty;
 }
 
 void RtfParser::insertPicture(const CharState& chr)

@@ -10,9 +10,11 @@
 #include "platform/rtf/RtfTables.h"
 #include "platform/rtf/RtfTokenizer.h"
 
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <array>
 #include <vector>
 
 namespace qm::rtf {
@@ -98,9 +100,14 @@ private:
 
     QString pending_;
     CharState pendingChr_;
-    bool cachedValid_ = false;
-    CharState cachedChr_;
-    QTextCharFormat cachedFormat_;
+    // The formats last made: pages switch between a few again and again.
+    struct CachedFormat {
+        CharState chr;
+        QTextCharFormat format;
+        bool valid = false;
+    };
+    std::array<CachedFormat, 8> formats_;
+    size_t nextFormat_ = 0;
 
     FontTable fonts_;
     ColorTable colors_;
@@ -114,6 +121,12 @@ private:
     QSize objectSize_;
     bool pageBreakBefore_ = false;
     ParaState lastTextPara_;        // paragraph state of the last text written
+    struct {
+        QTextBlock block;           // the block the last paragraph end made
+        ParaState para;             // ... the paragraph formats it carries over
+        CharState chr;              // ... and, when the ended block was empty, its character formats
+        bool emptyChr = false;
+    } inherited_;
 
     RtfContent content_;
     std::vector<int> markGroup_;    // per mark: the group tagged on the content after it

@@ -156,7 +156,8 @@ bool RtfParser::pictureWord(Kw kw, const Token& t)
 
 const QTextCharFormat& RtfParser::charFormat(const CharState& c)
 {
-    if (cachedValid_ && cachedChr_ == c) return cachedFormat_;
+    for (const CachedFormat& k : formats_)
+        if (k.valid && k.chr == c) return k.format;
     QTextCharFormat f;
     const QString family = fonts_.family(c.font >= 0 ? c.font : defaultFont_);
     if (!family.isEmpty()) f.setFontFamilies(QStringList{family});
@@ -178,10 +179,10 @@ const QTextCharFormat& RtfParser::charFormat(const CharState& c)
         const QString& tip = content_.links[size_t(c.link)].toolTip;
         if (!tip.isEmpty()) f.setToolTip(tip);
     }
-    cachedChr_ = c;
-    cachedFormat_ = f;
-    cachedValid_ = true;
-    return cachedFormat_;
+    CachedFormat& slot = formats_[nextFormat_];
+    nextFormat_ = (nextFormat_ + 1) % formats_.size();
+    slot = CachedFormat{c, f, true};
+    return slot.format;
 }
 
 QTextBlockFormat RtfParser::blockFormat(const ParaState& p) const
