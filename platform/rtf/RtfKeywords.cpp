@@ -26,6 +26,10 @@ const std::unordered_map<std::string_view, Kw>& table()
         {"rxe", Kw::SkippedDestination}, {"objdata", Kw::SkippedDestination},
         {"objclass", Kw::SkippedDestination}, {"objname", Kw::SkippedDestination},
         {"nonesttables", Kw::SkippedDestination}, {"listtable", Kw::SkippedDestination},
+        // List definitions, even when written outside their table.
+        {"list", Kw::SkippedDestination}, {"listlevel", Kw::SkippedDestination},
+        {"leveltext", Kw::SkippedDestination}, {"levelnumbers", Kw::SkippedDestination},
+        {"listname", Kw::SkippedDestination}, {"listoverride", Kw::SkippedDestination},
         {"listoverridetable", Kw::SkippedDestination}, {"revtbl", Kw::SkippedDestination},
         {"rsidtbl", Kw::SkippedDestination}, {"filetbl", Kw::SkippedDestination},
         {"template", Kw::SkippedDestination}, {"pntxta", Kw::SkippedDestination},

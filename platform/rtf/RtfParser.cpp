@@ -579,7 +579,8 @@ void RtfParser::endParagraph()
     flushText();
     // A block made by the last paragraph end already has that paragraph's
     // formats; setting equal ones again is most of the cost of a short paragraph.
-    const bool inherited = cursor_.block() == inherited_.block;
+    const QTextBlock block = cursor_.block();
+    const bool inherited = block == inherited_.block;
     const bool pageBreak = pageBreakBefore_;
     pageBreakBefore_ = false;
     if (!inherited || pageBreak || !(inherited_.para == cur().para)) {
@@ -587,7 +588,7 @@ void RtfParser::endParagraph()
         if (pageBreak) f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         cursor_.setBlockFormat(f);
     }
-    const bool empty = cursor_.block().length() <= 1;
+    const bool empty = block.length() <= 1;
     if (empty && !(inherited && inherited_.emptyChr && inherited_.chr == cur().chr))
         cursor_.setBlockCharFormat(charFormat(cur().chr));
     cursor_.insertBlock();

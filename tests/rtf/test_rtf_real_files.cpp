@@ -66,6 +66,10 @@ private slots:
     {
         const ReadPage p(dataFile("symbol_bullet.rtf"));
         QCOMPARE(p.text(), QString::fromUtf8("•\tFirst\n▪\tSecond\n•\tThird\n"));
+        // List definitions never show, with or without their table around them.
+        const ReadPage lists("{\\rtf1{\\listtable{\\list{\\listlevel{\\leveltext\\'02\\'00.;}}{\\listname A;}}}"
+                             "{\\list{\\listlevel{\\leveltext\\'01\\'95;}{\\levelnumbers;}}}Body\\par}");
+        QCOMPARE(lists.text(), QString("Body\n"));
     }
 
     void hangingIndentAndTabStops()
