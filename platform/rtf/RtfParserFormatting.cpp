@@ -159,8 +159,12 @@ const QTextCharFormat& RtfParser::charFormat(const CharState& c)
     for (const CachedFormat& k : formats_)
         if (k.valid && k.chr == c) return k.format;
     QTextCharFormat f;
-    const QString family = fonts_.family(c.font >= 0 ? c.font : defaultFont_);
-    if (!family.isEmpty()) f.setFontFamilies(QStringList{family});
+    const int font = c.font >= 0 ? c.font : defaultFont_;
+    const QString family = fonts_.family(font);
+    // Symbol fonts' characters are read as the Unicode characters they show,
+    // which this system's fonts of those names may draw blank.
+    if (!family.isEmpty() && SymbolFontOf(family, fonts_.charset(font)) == SymbolFont::None)
+        f.setFontFamilies(QStringList{family});
     f.setFontPointSize(c.halfPoints / 2.0);
     if (c.bold) f.setFontWeight(QFont::Bold);
     if (c.italic) f.setFontItalic(true);

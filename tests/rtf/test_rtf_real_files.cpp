@@ -66,6 +66,9 @@ private slots:
     {
         const ReadPage p(dataFile("symbol_bullet.rtf"));
         QCOMPARE(p.text(), QString::fromUtf8("•\tFirst\n▪\tSecond\n•\tThird\n"));
+        // Drawn in an ordinary font: the symbol fonts here may not have them.
+        QVERIFY(p.formatOf(QString::fromUtf8("•")).fontFamilies().toStringList().isEmpty());
+        QCOMPARE(p.formatOf("First").fontFamilies().toStringList(), QStringList{"Arial"});
         // List definitions never show, with or without their table around them.
         const ReadPage lists("{\\rtf1{\\listtable{\\list{\\listlevel{\\leveltext\\'02\\'00.;}}{\\listname A;}}}"
                              "{\\list{\\listlevel{\\leveltext\\'01\\'95;}{\\levelnumbers;}}}Body\\par}");
