@@ -29,7 +29,8 @@ void TableBuilder::begin(QTextCursor& cursor, const RowDef& def, const ColorTabl
     QTextTableFormat fmt;
     fmt.setCellSpacing(0);
     fmt.setCellPadding(0); // each cell has its own
-    fmt.setBorderCollapse(true);
+    // Collapsed borders cost about as much again to lay out; only drawn ones need them.
+    fmt.setBorderCollapse(def.bordered);
     fmt.setBorder(def.bordered ? 1 : 0);
     fmt.setBorderBrush(Qt::black);
     fmt.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
