@@ -167,7 +167,10 @@ void CodePageDecoder::decode(QByteArrayView bytes, QString& out)
     if (page_ && page_->pairs.empty()) {
         // The common case: one table look-up per byte.
         const auto& table = page_->single;
-        for (const char c : bytes) out.append(QChar(table[static_cast<unsigned char>(c)]));
+        const qsizetype at = out.size();
+        out.resize(at + bytes.size());
+        QChar* to = out.data() + at;
+        for (const char c : bytes) *to++ = QChar(table[static_cast<unsigned char>(c)]);
         return;
     }
     for (const char c : bytes) decodeByte(static_cast<unsigned char>(c), out);

@@ -350,12 +350,13 @@ void RtfParser::text(QByteArrayView bytes)
         for (const QChar c : all)
             if (!dropped(c.unicode())) s.append(QChar(structural(c.unicode())));
     } else {
-        QString all;
-        all.reserve(bytes.size());
-        decodeBytes(bytes, all);
-        s.reserve(all.size());
-        for (const QChar c : all)
-            if (!dropped(c.unicode())) s.append(QChar(structural(c.unicode())));
+        s.reserve(bytes.size());
+        decodeBytes(bytes, s);
+        QChar* const begin = s.data();
+        QChar* to = begin;
+        for (const QChar* from = begin; from != begin + s.size(); ++from)
+            if (!dropped(from->unicode())) *to++ = QChar(structural(from->unicode()));
+        s.truncate(to - begin);
     }
     if (d == Destination::FontTable) fonts_.addText(s);
     else putText(s);
