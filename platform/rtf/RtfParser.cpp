@@ -1,4 +1,5 @@
 #include "platform/rtf/RtfParser.h"
+#include "platform/rtf/RtfCharacters.h"
 #include "platform/rtf/RtfField.h"
 #include "platform/rtf/RtfObjectPlaceholder.h"
 #include "platform/TextFile.h"
@@ -9,12 +10,12 @@
 #include <array>
 
 namespace qm::rtf {
+using namespace chars;
 namespace {
 // Word processors nest a few dozen groups at most; deeper groups are skipped.
 constexpr size_t kMaxDepth = 256;
 constexpr qsizetype kMaxCollected = 4096; // field instructions, mark names, object data
 constexpr qsizetype kMaxLinkText = 1024;
-constexpr qsizetype kMaxNoteText = 1 << 16;
 constexpr qsizetype kFlushAt = 1 << 14;
 // Laying out a paragraph costs more than its length, and the first screen
 // waits for its whole first paragraph: longer ones are split into several.
@@ -32,30 +33,6 @@ bool hasHighBytes(QByteArrayView b)
     return false;
 }
 
-// Characters that must not reach the document as they are: controls, and the
-// ones QTextDocument uses for its own structure.
-inline bool dropped(char16_t c) { return (c < 0x20 && c != '\t') || c == 0xFFFC || c == 0xFEFF; }
-inline char16_t structural(char16_t c)
-{
-    if (c == 0x2029 || c == 0xFDD0 || c == 0xFDD1) return u' ';
-    return c;
-}
-
-void appendCapped(QString& to, const QString& s, qsizetype cap)
-{
-    if (to.size() < cap) to += s.left(cap - to.size());
-}
-
-// A lone half of a surrogate pair is shown as the replacement character.
-void fixSurrogates(QString& s)
-{
-    const qsizetype n = s.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = s[i];
-        if (c.isHighSurrogate() && i + 1 < n && s[i + 1].isLowSurrogate()) { ++i; continue; }
-        if (c.isSurrogate()) s[i] = QChar(0xFFFD);
-    }
-}
 } // namespace
 
 RtfParser::RtfParser(QTextDocument& doc, const RtfReadOptions& options)
@@ -330,102 +307,6 @@ void RtfParser::controlSymbol(char c, bool firstInGroup)
     }
 }
 
-void RtfParser::text(QByteArrayView bytes)
-{
-    const Destination d = cur().dest;
-    if (d == Destination::Skip || bytes.isEmpty()) return;
-    if (d == Destination::Picture) {
-        picture_.addHex(bytes.data(), bytes.size());
-        return;
-    }
-    if (d == Destination::ColorTable) {
-        for (const char c : bytes)
-            if (c == ';') colors_.endEntry();
-        return;
-    }
-    QString s;
-    if (rawUtf8_) {
-        const QString all = QString::fromUtf8(bytes.data(), bytes.size());
-        s.reserve(all.size());
-        for (const QChar c : all)
-            if (!dropped(c.unicode())) s.append(QChar(structural(c.unicode())));
-    } else {
-        s.reserve(bytes.size());
-        decodeBytes(bytes, s);
-        QChar* const begin = s.data();
-        QChar* to = begin;
-        for (const QChar* from = begin; from != begin + s.size(); ++from)
-            if (!dropped(from->unicode())) *to++ = QChar(structural(from->unicode()));
-        s.truncate(to - begin);
-    }
-    if (d == Destination::FontTable) fonts_.addText(s);
-    else putText(s);
-}
-
-void RtfParser::hexByte(unsigned char b)
-{
-    const Destination d = cur().dest;
-    if (d == Destination::Skip || d == Destination::Picture) return;
-    if (d == Destination::ColorTable) {
-        if (b == ';') colors_.endEntry();
-        return;
-    }
-    QString s;
-    decodeBytes(QByteArrayView(reinterpret_cast<const char*>(&b), 1), s);
-    if (s.isEmpty()) return; // a lead byte waiting for its trail byte
-    if (d == Destination::FontTable) fonts_.addText(s);
-    else for (const QChar c : s) putChar(c.unicode());
-}
-
-// The code page in force: the font's own (\cpg, then a character set other
-// than ANSI), else the document's.
-int RtfParser::codePageOf(int font) const
-{
-    const int n = font >= 0 ? font : defaultFont_;
-    if (const int cpg = fonts_.codePage(n); cpg > 0) return cpg;
-    const int charset = fonts_.charset(n);
-    if (charset != 0)
-        if (const int cp = CodePageOfCharset(charset); cp > 0) return cp;
-    return docCodePage_;
-}
-
-SymbolFont RtfParser::symbolFontOf(int font) const
-{
-    const int n = font >= 0 ? font : defaultFont_;
-    return SymbolFontOf(fonts_.family(n), fonts_.charset(n));
-}
-
-void RtfParser::decodeBytes(QByteArrayView bytes, QString& out)
-{
-    if (cur().dest == Destination::FontTable) {
-        fontsChanged_ = true;
-        decoder_.setCodePage(docCodePage_);
-        decoder_.decode(bytes, out);
-        return;
-    }
-    const int font = cur().chr.font;
-    if (fontsChanged_ || font != keyFont_ || docCodePage_ != keyDocCodePage_) {
-        fontsChanged_ = false;
-        keyFont_ = font;
-        keyDocCodePage_ = docCodePage_;
-        keySymbol_ = symbolFontOf(font);
-        keyCodePage_ = codePageOf(font);
-    }
-    {
-        if (const SymbolFont symbol = keySymbol_; symbol != SymbolFont::None) {
-            decoder_.setCodePage(1252);
-            for (const char c : bytes) {
-                const auto b = static_cast<unsigned char>(c);
-                if (const char16_t u = SymbolFontCharacter(symbol, b)) out.append(QChar(u));
-                else decoder_.decodeByte(b, out);
-            }
-            return;
-        }
-    }
-    decoder_.setCodePage(keyCodePage_);
-    decoder_.decode(bytes, out);
-}
-
 void RtfParser::binary(QByteArrayView bytes)
 {
     if (cur().dest == Destination::Picture) picture_.addBinary(bytes.data(), bytes.size());
@@ -496,43 +377,6 @@ void RtfParser::putText(const QString& s)
         return;
     default:
         return;
-    }
-}
-
-// \chftn: in the text, the next note's number; in a note, its own number.
-void RtfParser::noteMark()
-{
-    const GroupState& g = cur();
-    if (g.dest == Destination::Note) {
-        putText(notes_[size_t(g.note)].mark);
-    } else if (g.dest == Destination::Text) {
-        putText(QString::number(++noteMarks_));
-    }
-}
-
-// Notes are shown at the end of the page, each in its own paragraphs.
-void RtfParser::appendNotes()
-{
-    bool any = false;
-    for (const Note& n : notes_) any = any || !n.text.trimmed().isEmpty();
-    if (!any) return;
-    table_.finish(cursor_);
-    cursor_.movePosition(QTextCursor::End);
-    QTextCharFormat plain = charFormat(stack_.front().chr);
-    // A short rule above the notes, as word processors draw it.
-    QTextBlockFormat rule;
-    rule.setTopMargin(12);
-    rule.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth, QTextLength(QTextLength::PercentageLength, 30));
-    if (cursor_.block().length() > 1) cursor_.insertBlock(QTextBlockFormat(), plain);
-    cursor_.setBlockFormat(rule);
-    cursor_.setBlockCharFormat(plain);
-    for (const Note& n : notes_) {
-        QString text = n.text.trimmed();
-        if (text.isEmpty()) continue;
-        text.replace(QChar('\n'), QChar(QChar::ParagraphSeparator));
-        fixSurrogates(text);
-        cursor_.insertBlock(QTextBlockFormat(), plain);
-        cursor_.insertText(text, plain);
     }
 }
 

@@ -43,11 +43,6 @@ private:
     void groupClose();
     void controlWord(const Token& t, bool starred);
     void controlSymbol(char c, bool firstInGroup);
-    void text(QByteArrayView bytes);
-    void decodeBytes(QByteArrayView bytes, QString& out);
-    int codePageOf(int font) const;
-    SymbolFont symbolFontOf(int font) const;
-    void hexByte(unsigned char b);
     void binary(QByteArrayView bytes);
     bool consumeFallback(const Token& t);
     bool startDestination(Kw kw);
@@ -62,10 +57,17 @@ private:
     void insertPicture(const CharState& chr);
     void insertObject();
     void addMark();
-    void noteMark();
-    void appendNotes();
     void tagPendingMarks(QTextFormat& f);
     RtfContent finish();
+
+    // text bytes, code pages and notes (RtfParserText.cpp)
+    void text(QByteArrayView bytes);
+    void hexByte(unsigned char b);
+    void decodeBytes(QByteArrayView bytes, QString& out);
+    int codePageOf(int font) const;
+    SymbolFont symbolFontOf(int font) const;
+    void noteMark();
+    void appendNotes();
 
     // formatting (RtfParserFormatting.cpp)
     bool characterWord(Kw kw, const Token& t);
