@@ -26,6 +26,13 @@ constexpr int kMaxObjectSidePx = 4096;
 // property; their positions are read back once the document is complete.
 constexpr int kMarkGroup = QTextFormat::UserProperty + 19;
 
+bool onlyBlanks(QByteArrayView b)
+{
+    for (const char c : b)
+        if (c != ' ' && c != '\t') return false;
+    return true;
+}
+
 bool hasHighBytes(QByteArrayView b)
 {
     for (const char c : b)
@@ -52,7 +59,8 @@ RtfContent RtfParser::run(QByteArrayView bytes)
         const Token t = tokens.next();
         if (t.type == TokenType::End) break;
         const bool firstInGroup = groupFresh_;
-        groupFresh_ = false;
+        // Blanks before a group's first control do not count.
+        if (t.type != TokenType::Text || !onlyBlanks(t.data)) groupFresh_ = false;
         // A double-byte character never spans a brace or a control word.
         if (t.type != TokenType::HexByte && t.type != TokenType::Text) decoder_.reset();
         if (overflow_ > 0 && t.type != TokenType::GroupOpen && t.type != TokenType::GroupClose) continue;

@@ -120,6 +120,8 @@ private slots:
     {
         const ReadPage p(dataFile("star_inside_group.rtf"));
         QCOMPARE(p.text(), QString("The page starts here  and keeps all of its text.\nSecond paragraph.\n"));
+        // Blanks before it still leave it first.
+        QCOMPARE(ReadPage("{\\rtf1 a{ \\*\\unknown hidden}b}").text(), QString("a b"));
     }
 
     void notesKeepTheirMarkAndFollowThePage()
