@@ -6,6 +6,7 @@
 // Text bytes in the code page in force, symbol fonts, and notes.
 namespace qm::rtf {
 using namespace chars;
+
 void RtfParser::text(QByteArrayView bytes)
 {
     const Destination d = cur().dest;
@@ -87,16 +88,15 @@ void RtfParser::decodeBytes(QByteArrayView bytes, QString& out)
         keySymbol_ = symbolFontOf(font);
         keyCodePage_ = codePageOf(font);
     }
-    {
-        if (const SymbolFont symbol = keySymbol_; symbol != SymbolFont::None) {
-            decoder_.setCodePage(1252);
-            for (const char c : bytes) {
-                const auto b = static_cast<unsigned char>(c);
-                if (const char16_t u = SymbolFontCharacter(symbol, b)) out.append(QChar(u));
-                else decoder_.decodeByte(b, out);
-            }
-            return;
+    if (keySymbol_ != SymbolFont::None) {
+        // Bytes with no sign of their own read as Windows-1252.
+        decoder_.setCodePage(1252);
+        for (const char c : bytes) {
+            const auto b = static_cast<unsigned char>(c);
+            if (const char16_t u = SymbolFontCharacter(keySymbol_, b)) out.append(QChar(u));
+            else decoder_.decodeByte(b, out);
         }
+        return;
     }
     decoder_.setCodePage(keyCodePage_);
     decoder_.decode(bytes, out);

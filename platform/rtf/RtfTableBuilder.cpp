@@ -65,33 +65,11 @@ void TableBuilder::prepare(QTextCursor& cursor, const RowDef& def, const ColorTa
     }
     if (!rowOpen_) {
         if (row_ + 1 >= kRowsPerPart && !mergeOpen()) {
-            // The next part starts right below: the paragraph between the
-            // two is kept to no height.
-            const int between = table_->lastPosition() + 1;
-            const int columns = table_->columns();
-            cursor.movePosition(QTextCursor::End);
-            table_ = cursor.insertTable(1, columns, format_);
-            QTextCursor gap(cursor.document());
-            gap.setPosition(between);
-            QTextBlockFormat none;
-            none.setLineHeight(0, QTextBlockFormat::FixedHeight);
-            QTextCharFormat tiny;
-            tiny.setFontPointSize(1);
-            gap.setBlockFormat(none);
-            gap.setBlockCharFormat(tiny);
-            row_ = 0;
-            col_ = 0;
-            cellsInRow_ = 0;
-            rowOpen_ = true;
-            cellEnded_ = false;
-            vStart_.assign(size_t(columns), -1);
-            const int wanted = qMin(int(def.cells.size()), kMaxColumns);
-            if (wanted > table_->columns()) table_->appendColumns(wanted - table_->columns());
-            enterCell(cursor, def, colors);
-            return;
+            startNextPart(cursor);
+        } else {
+            table_->appendRows(1);
+            ++row_;
         }
-        table_->appendRows(1);
-        ++row_;
         col_ = 0;
         cellsInRow_ = 0;
         rowOpen_ = true;
@@ -178,6 +156,26 @@ void TableBuilder::mergeRow(const RowDef& def)
             vStart_[size_t(c)] = -1;
         }
     }
+}
+
+// The next part starts right below the last one; the paragraph between the
+// two is kept to no height.
+void TableBuilder::startNextPart(QTextCursor& cursor)
+{
+    const int between = table_->lastPosition() + 1;
+    const int columns = table_->columns();
+    cursor.movePosition(QTextCursor::End);
+    table_ = cursor.insertTable(1, columns, format_);
+    QTextCursor gap(cursor.document());
+    gap.setPosition(between);
+    QTextBlockFormat none;
+    none.setLineHeight(0, QTextBlockFormat::FixedHeight);
+    QTextCharFormat tiny;
+    tiny.setFontPointSize(1);
+    gap.setBlockFormat(none);
+    gap.setBlockCharFormat(tiny);
+    row_ = 0;
+    vStart_.assign(size_t(columns), -1);
 }
 
 bool TableBuilder::mergeOpen() const

@@ -54,6 +54,7 @@ private:
     void enterCell(QTextCursor& cursor, const RowDef& def, const ColorTable& colors);
     void mergeRow(const RowDef& def);
     bool mergeOpen() const;
+    void startNextPart(QTextCursor& cursor);
 
     QTextTableFormat format_;
 
