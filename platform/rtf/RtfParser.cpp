@@ -16,10 +16,10 @@ namespace {
 constexpr size_t kMaxDepth = 256;
 constexpr qsizetype kMaxCollected = 4096; // field instructions, mark names, object data
 constexpr qsizetype kMaxLinkText = 1024;
-constexpr qsizetype kFlushAt = 1 << 14;
+constexpr qsizetype kFlushAt = 1 << 13;
 // Laying out a paragraph costs more than its length, and the first screen
 // waits for its whole first paragraph: longer ones are split into several.
-constexpr int kMaxBlockChars = 1 << 14;
+constexpr int kMaxBlockChars = 1 << 13;
 constexpr QSize kDefaultObjectSize(320, 240);
 constexpr int kMaxObjectSidePx = 4096;
 // Text marks tag the format of the content that follows them with this
@@ -349,22 +349,14 @@ void RtfParser::putText(const QString& s)
         }
         ensureContext();
         if (!pending_.isEmpty() && !(pendingChr_ == g.chr)) flushText();
+        // Long runs go in piece by piece; a surrogate pair stays together.
+        if (pending_.size() + s.size() > kFlushAt && !pending_.isEmpty() && !pending_.back().isHighSurrogate())
+            flushText();
         if (pending_.isEmpty()) {
             pendingChr_ = g.chr;
             lastTextPara_ = g.para;
         }
         pending_ += s;
-        if (pending_.size() > kFlushAt) {
-            // Long runs go in at a word's end, where the paragraph may be split.
-            const qsizetype cut = pending_.lastIndexOf(QChar(' '));
-            const QString rest = cut > 0 ? pending_.mid(cut + 1) : QString();
-            if (cut > 0) pending_.truncate(cut + 1);
-            flushText();
-            if (!rest.isEmpty()) {
-                pending_ = rest;
-                pendingChr_ = g.chr;
-            }
-        }
         return;
     case Destination::FieldInst:
         appendCapped(fields_[size_t(g.field)].instruction, s, kMaxCollected);
@@ -401,8 +393,11 @@ void RtfParser::flushText()
     }
     if (pendingChr_.link >= 0 && size_t(pendingChr_.link) < content_.links.size())
         appendCapped(content_.links[size_t(pendingChr_.link)].text, pending_, kMaxLinkText);
+    // A long paragraph is split after a word; one without spaces anywhere.
+    const bool wordEnd = pending_.endsWith(QChar(' '));
     pending_.clear();
-    if (cursor_.block().length() > kMaxBlockChars) cursor_.insertBlock();
+    const int length = cursor_.block().length();
+    if (length > 2 * kMaxBlockChars || (length > kMaxBlockChars && wordEnd)) cursor_.insertBlock();
 }
 
 // Puts the cursor where the current paragraph's content belongs: in the

@@ -1,9 +1,11 @@
 // Pages as word processors write them: code pages, symbol fonts, lists,
 // tables, notes. Each file under tests/data/rtf is one real construct.
 #include "RtfTestSupport.h"
+#include "platform/TextControl.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTextLayout>
 #include <QTextTable>
 #include <QtTest>
@@ -151,6 +153,36 @@ private slots:
         const qreal gap = layout->frameBoundingRect(next).top() - layout->frameBoundingRect(first).bottom();
         QVERIFY2(gap < 1.5, qPrintable(QString::number(gap)));
         QVERIFY(p.text().endsWith("after\n"));
+    }
+
+    void longParagraphsAreSplitBetweenWords()
+    {
+        QByteArray words;
+        for (int i = 0; i < 6000; ++i) words += "word" + QByteArray::number(i) + ' ';
+        const ReadPage p("{\\rtf1 " + words + "\\par}");
+        QVERIFY(p.doc->blockCount() > 3);
+        for (QTextBlock b = p.doc->begin(); b.next().isValid() && b.next().next().isValid(); b = b.next()) {
+            QVERIFY(b.length() <= 20000);
+            QVERIFY(b.text().endsWith(' '));
+        }
+        QCOMPARE(p.text().remove('\n'), QString::fromLatin1(words));
+    }
+
+    void pagesOverTheCapAreRefusedByName()
+    {
+        QTemporaryDir dir;
+        const auto write = [&](const char* name, qint64 size) {
+            QFile f(dir.filePath(QLatin1String(name)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("{\\rtf1 " + QByteArray(size - 8, 'x') + "}");
+        };
+        write("big.txm", qm::TextControl::maxPageBytes() + 1);
+        write("fits.txm", qm::TextControl::maxPageBytes());
+        qm::TextControl view;
+        QVERIFY(!view.load(dir.filePath("big.txm")));
+        QVERIFY(view.errorText().contains("big.txm"));
+        QVERIFY(view.load(dir.filePath("fits.txm")));
+        QCOMPARE(view.text().count('x'), int(qm::TextControl::maxPageBytes()) - 8);
     }
 };
 
