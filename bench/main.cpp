@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <sys/resource.h>
 #include <cstdio>
 
 namespace qmbench {
@@ -56,5 +57,8 @@ int main(int argc, char** argv)
     const QString filter = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     for (const qmbench::Figure& f : qmbench::Figures())
         if (filter.isEmpty() || f.name.contains(filter, Qt::CaseInsensitive)) measure(f);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("peak memory of the run: %ld MB\n", usage.ru_maxrss / 1024);
     return 0;
 }

@@ -16,8 +16,9 @@
 
 namespace qm {
 namespace {
-// Course pages are small; this only keeps a wrong file from exhausting memory.
-constexpr qint64 kMaxFileBytes = qint64(64) << 20;
+// Course pages are small. The reader is linear, but the costliest pages per
+// byte (thousands of empty paragraphs) take about two seconds at this size.
+constexpr qint64 kMaxFileBytes = qint64(3) << 20;
 
 QString cutAtNul(const QString& s)
 {
@@ -31,11 +32,15 @@ TextControl::TextControl(QWidget* parent) : QTextBrowser(parent)
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setUndoRedoEnabled(false);
+    // Words are never broken inside (a table column widens for its longest).
+    setWordWrapMode(QTextOption::WordWrap);
     connect(this, &QTextBrowser::anchorClicked, this, &TextControl::onAnchorClicked);
     rtf::RegisterPlaceholderHandler(*document());
 }
 
 TextControl::~TextControl() = default;
+
+qint64 TextControl::maxPageBytes() { return kMaxFileBytes; }
 
 bool TextControl::load(const QString& path, LoadKind kind)
 {

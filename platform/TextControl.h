@@ -37,6 +37,9 @@ public:
     bool load(const QString& path, LoadKind kind = LoadKind::Page);
     QString errorText() const { return error_; }
     QString documentPath() const { return path_; } // of the loaded file; empty when none
+    // Larger files are refused: reading and showing the first screen of a page
+    // of this size, whatever its shape, takes about two seconds.
+    static qint64 maxPageBytes();
     void clearDocument();
 
     // Scrolls the text mark to the top of the view and puts the cursor there.

@@ -14,6 +14,7 @@ enum class Destination : unsigned char {
     Picture,     // hex or binary picture data
     Bookmark,    // a text mark's name
     Object,      // an object placeholder's data string
+    Note,        // a footnote's or endnote's text, shown at the page's end
 };
 
 struct CharState {
@@ -44,6 +45,7 @@ struct ParaState {
     bool lineMultiple = false;
     bool inTable = false;
     QTextOption::TabType nextTabType = QTextOption::LeftTab;
+    bool operator==(const ParaState&) const = default;
 };
 
 struct GroupState {
@@ -54,6 +56,8 @@ struct GroupState {
     int unicodeSkip = 1;           // \uc
     int field = -1;                // the field this group belongs to
     bool nestedField = false;      // a field inside another field's instruction
+    int note = -1;                 // the note whose text this group holds
+    bool nestProps = false;        // a nested table's row definition (the outer one stays)
 };
 
 } // namespace qm::rtf

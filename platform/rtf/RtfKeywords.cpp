@@ -19,12 +19,17 @@ const std::unordered_map<std::string_view, Kw>& table()
         {"headerl", Kw::SkippedDestination}, {"headerr", Kw::SkippedDestination},
         {"headerf", Kw::SkippedDestination}, {"footer", Kw::SkippedDestination},
         {"footerl", Kw::SkippedDestination}, {"footerr", Kw::SkippedDestination},
-        {"footerf", Kw::SkippedDestination}, {"footnote", Kw::SkippedDestination},
+        {"footerf", Kw::SkippedDestination}, {"footnote", Kw::Footnote},
+        {"nesttableprops", Kw::NestTableProps},
         {"annotation", Kw::SkippedDestination}, {"xe", Kw::SkippedDestination},
         {"tc", Kw::SkippedDestination}, {"txe", Kw::SkippedDestination},
         {"rxe", Kw::SkippedDestination}, {"objdata", Kw::SkippedDestination},
         {"objclass", Kw::SkippedDestination}, {"objname", Kw::SkippedDestination},
         {"nonesttables", Kw::SkippedDestination}, {"listtable", Kw::SkippedDestination},
+        // List definitions, even when written outside their table.
+        {"list", Kw::SkippedDestination}, {"listlevel", Kw::SkippedDestination},
+        {"leveltext", Kw::SkippedDestination}, {"levelnumbers", Kw::SkippedDestination},
+        {"listname", Kw::SkippedDestination}, {"listoverride", Kw::SkippedDestination},
         {"listoverridetable", Kw::SkippedDestination}, {"revtbl", Kw::SkippedDestination},
         {"rsidtbl", Kw::SkippedDestination}, {"filetbl", Kw::SkippedDestination},
         {"template", Kw::SkippedDestination}, {"pntxta", Kw::SkippedDestination},
@@ -32,7 +37,9 @@ const std::unordered_map<std::string_view, Kw>& table()
         {"ftnsepc", Kw::SkippedDestination}, {"ftncn", Kw::SkippedDestination},
         {"aftnsep", Kw::SkippedDestination}, {"aftnsepc", Kw::SkippedDestination},
         {"aftncn", Kw::SkippedDestination}, {"private", Kw::SkippedDestination},
-        {"deff", Kw::DefaultFont},
+        {"deff", Kw::DefaultFont}, {"ansicpg", Kw::AnsiCodePage}, {"ansi", Kw::CharsetAnsi},
+        {"mac", Kw::CharsetMac}, {"pc", Kw::CharsetPc}, {"pca", Kw::CharsetPca}, {"cpg", Kw::FontCodePage},
+        {"chftn", Kw::NoteMark}, {"ftnalt", Kw::Endnote},
         {"plain", Kw::Plain}, {"b", Kw::Bold}, {"i", Kw::Italic}, {"ul", Kw::Underline},
         {"ulnone", Kw::UnderlineNone}, {"strike", Kw::Strike}, {"striked", Kw::Strike},
         {"v", Kw::Hidden}, {"caps", Kw::Caps}, {"scaps", Kw::Caps}, {"super", Kw::Super},
@@ -58,7 +65,9 @@ const std::unordered_map<std::string_view, Kw>& table()
         {"clcbpat", Kw::CellShading}, {"clvmgf", Kw::CellVMergeFirst}, {"clvmrg", Kw::CellVMerge},
         {"clmgf", Kw::CellHMergeFirst}, {"clmrg", Kw::CellHMerge}, {"trgaph", Kw::RowGap},
         {"trleft", Kw::RowLeft}, {"trql", Kw::RowAlignLeft}, {"trqc", Kw::RowAlignCenter},
-        {"trqr", Kw::RowAlignRight},
+        {"trqr", Kw::RowAlignRight}, {"trpaddl", Kw::RowPadLeft}, {"trpaddr", Kw::RowPadRight},
+        {"trpaddt", Kw::RowPadTop}, {"trpaddb", Kw::RowPadBottom}, {"clpadl", Kw::CellPadLeft},
+        {"clpadr", Kw::CellPadRight},
         {"pngblip", Kw::PngBlip}, {"jpegblip", Kw::JpegBlip}, {"wmetafile", Kw::OtherBlip},
         {"emfblip", Kw::OtherBlip}, {"dibitmap", Kw::OtherBlip}, {"wbitmap", Kw::OtherBlip},
         {"macpict", Kw::OtherBlip}, {"pmmetafile", Kw::OtherBlip}, {"picw", Kw::PicWidth},
@@ -92,6 +101,8 @@ bool IsHandledDestination(Kw kw)
     case Kw::QmObject:
     case Kw::ShapePict:
     case Kw::Pict:
+    case Kw::Footnote:
+    case Kw::NestTableProps:
         return true;
     default:
         return false;

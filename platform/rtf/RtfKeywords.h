@@ -9,23 +9,25 @@ enum class Kw {
     // destinations
     Rtf, FontTable, ColorTable, StyleSheet, Pict, Field, FieldInst, FieldResult,
     BookmarkStart, BookmarkEnd, QmObject, ShapePict, NonShapePict, SkippedDestination,
+    Footnote, NestTableProps,
     // document
-    DefaultFont,
+    DefaultFont, AnsiCodePage, CharsetAnsi, CharsetMac, CharsetPc, CharsetPca,
     // character formatting
     Plain, Bold, Italic, Underline, UnderlineNone, Strike, Hidden, Caps, Super, Sub, NoSuperSub,
     FontSize, Font, ForeColor, BackColor, Highlight, CharShading,
     // font and colour tables
-    FontCharset, Red, Green, Blue,
+    FontCharset, FontCodePage, Red, Green, Blue,
     // paragraphs
     Pard, Par, Sect, Page, Line, Tab, AlignLeft, AlignCenter, AlignRight, AlignJustify,
     LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter, LineSpacing, LineMultiple,
     TabStop, TabRight, TabCenter, TabDecimal, InTable, NestLevel,
     // special characters
     Unicode, UnicodeSkip, EmDash, EnDash, LeftQuote, RightQuote, LeftDoubleQuote, RightDoubleQuote,
-    Bullet, EmSpace, EnSpace, QuarterEmSpace,
+    Bullet, EmSpace, EnSpace, QuarterEmSpace, NoteMark, Endnote,
     // tables
     RowDefaults, CellRight, Cell, Row, NestCell, NestRow, CellShading, CellVMergeFirst, CellVMerge,
     CellHMergeFirst, CellHMerge, CellBorder, RowGap, RowLeft, RowAlignLeft, RowAlignCenter, RowAlignRight,
+    RowPadLeft, RowPadRight, RowPadTop, RowPadBottom, CellPadLeft, CellPadRight,
     // pictures
     PngBlip, JpegBlip, OtherBlip, PicWidth, PicHeight, PicGoalWidth, PicGoalHeight, PicScaleX, PicScaleY,
     // object placeholders

@@ -1,4 +1,5 @@
 #include "platform/rtf/RtfParser.h"
+#include "platform/rtf/RtfCharacters.h"
 #include "platform/rtf/RtfField.h"
 #include "platform/rtf/RtfObjectPlaceholder.h"
 #include "platform/TextFile.h"
@@ -9,29 +10,27 @@
 #include <array>
 
 namespace qm::rtf {
+using namespace chars;
 namespace {
 // Word processors nest a few dozen groups at most; deeper groups are skipped.
 constexpr size_t kMaxDepth = 256;
 constexpr qsizetype kMaxCollected = 4096; // field instructions, mark names, object data
 constexpr qsizetype kMaxLinkText = 1024;
-constexpr qsizetype kFlushAt = 1 << 16;
+constexpr qsizetype kFlushAt = 1 << 13;
+// Laying out a paragraph costs more than its length, and the first screen
+// waits for its whole first paragraph: longer ones are split into several.
+constexpr int kMaxBlockChars = 1 << 13;
 constexpr QSize kDefaultObjectSize(320, 240);
 constexpr int kMaxObjectSidePx = 4096;
 // Text marks tag the format of the content that follows them with this
 // property; their positions are read back once the document is complete.
 constexpr int kMarkGroup = QTextFormat::UserProperty + 19;
 
-const std::array<char16_t, 256>& cp1252()
+bool onlyBlanks(QByteArrayView b)
 {
-    static const std::array<char16_t, 256> table = [] {
-        std::array<char16_t, 256> t{};
-        QByteArray all(256, '\0');
-        for (int i = 0; i < 256; ++i) all[i] = char(i);
-        const QString decoded = DecodeWindows1252(all);
-        for (int i = 0; i < 256; ++i) t[size_t(i)] = decoded[i].unicode();
-        return t;
-    }();
-    return table;
+    for (const char c : b)
+        if (c != ' ' && c != '\t') return false;
+    return true;
 }
 
 bool hasHighBytes(QByteArrayView b)
@@ -41,30 +40,6 @@ bool hasHighBytes(QByteArrayView b)
     return false;
 }
 
-// Characters that must not reach the document as they are: controls, and the
-// ones QTextDocument uses for its own structure.
-inline bool dropped(char16_t c) { return (c < 0x20 && c != '\t') || c == 0xFFFC || c == 0xFEFF; }
-inline char16_t structural(char16_t c)
-{
-    if (c == 0x2029 || c == 0xFDD0 || c == 0xFDD1) return u' ';
-    return c;
-}
-
-void appendCapped(QString& to, const QString& s, qsizetype cap)
-{
-    if (to.size() < cap) to += s.left(cap - to.size());
-}
-
-// A lone half of a surrogate pair is shown as the replacement character.
-void fixSurrogates(QString& s)
-{
-    const qsizetype n = s.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = s[i];
-        if (c.isHighSurrogate() && i + 1 < n && s[i + 1].isLowSurrogate()) { ++i; continue; }
-        if (c.isSurrogate()) s[i] = QChar(0xFFFD);
-    }
-}
 } // namespace
 
 RtfParser::RtfParser(QTextDocument& doc, const RtfReadOptions& options)
@@ -83,6 +58,11 @@ RtfContent RtfParser::run(QByteArrayView bytes)
     while (!done_) {
         const Token t = tokens.next();
         if (t.type == TokenType::End) break;
+        const bool firstInGroup = groupFresh_;
+        // Blanks before a group's first control do not count.
+        if (t.type != TokenType::Text || !onlyBlanks(t.data)) groupFresh_ = false;
+        // A double-byte character never spans a brace or a control word.
+        if (t.type != TokenType::HexByte && t.type != TokenType::Text) decoder_.reset();
         if (overflow_ > 0 && t.type != TokenType::GroupOpen && t.type != TokenType::GroupClose) continue;
         const bool starred = starPending_;
         starPending_ = false;
@@ -91,7 +71,7 @@ RtfContent RtfParser::run(QByteArrayView bytes)
         case TokenType::GroupOpen: groupOpen(); break;
         case TokenType::GroupClose: groupClose(); break;
         case TokenType::ControlWord: controlWord(t, starred); break;
-        case TokenType::ControlSymbol: controlSymbol(t.symbol); break;
+        case TokenType::ControlSymbol: controlSymbol(t.symbol, firstInGroup); break;
         case TokenType::Text: text(t.data); break;
         case TokenType::HexByte: hexByte(t.byte); break;
         case TokenType::Binary: binary(t.data); break;
@@ -141,6 +121,7 @@ void RtfParser::groupOpen()
     GroupState child = stack_.back();
     child.opensDestination = false;
     stack_.push_back(std::move(child));
+    groupFresh_ = true;
 }
 
 void RtfParser::groupClose()
@@ -214,6 +195,16 @@ bool RtfParser::startDestination(Kw kw)
         objectSize_ = kDefaultObjectSize;
         open(Destination::Object);
         return true;
+    case Kw::Footnote:
+        if (g.dest != Destination::Text || g.chr.hidden) { g.dest = Destination::Skip; return true; }
+        // The note belongs to the reference mark just before it.
+        notes_.push_back(Note{noteMarks_ > 0 ? QString::number(noteMarks_) : QString(), QString()});
+        g.note = int(notes_.size()) - 1;
+        g.dest = Destination::Note;
+        return true;
+    case Kw::NestTableProps:
+        g.nestProps = true;
+        return true;
     case Kw::ShapePict:
     case Kw::Rtf:
         return true;
@@ -245,8 +236,10 @@ void RtfParser::controlWord(const Token& t, bool starred)
 
     switch (cur().dest) {
     case Destination::FontTable:
+        fontsChanged_ = true;
         if (kw == Kw::Font) fonts_.begin(t.hasParam ? t.param : 0);
         else if (kw == Kw::FontCharset) fonts_.setCharset(t.param);
+        else if (kw == Kw::FontCodePage) fonts_.setCodePage(t.param);
         return;
     case Destination::ColorTable:
         if (kw == Kw::Red) colors_.setRed(t.param);
@@ -267,11 +260,25 @@ void RtfParser::controlWord(const Token& t, bool starred)
     }
 
     switch (kw) {
-    case Kw::DefaultFont: defaultFont_ = t.param; cachedValid_ = false; return;
-    case Kw::Unicode:
-        putChar(char16_t(t.param & 0xFFFF));
+    case Kw::DefaultFont: defaultFont_ = t.param; formats_ = {}; fontsChanged_ = true; return;
+    case Kw::AnsiCodePage:
+        if (t.hasParam && t.param > 0) docCodePage_ = t.param;
+        return;
+    case Kw::CharsetAnsi: docCodePage_ = 1252; return;
+    case Kw::CharsetMac: docCodePage_ = 10000; return;
+    case Kw::CharsetPc: docCodePage_ = 437; return;
+    case Kw::CharsetPca: docCodePage_ = 850; return;
+    case Kw::NoteMark: noteMark(); return;
+    case Kw::Endnote: return;
+    case Kw::Unicode: {
+        char16_t u = char16_t(t.param & 0xFFFF);
+        // Symbol fonts' characters sit in the private use area at 0xF000.
+        if (u >= 0xF020 && u <= 0xF0FF)
+            if (const char16_t mapped = SymbolFontCharacter(symbolFontOf(cur().chr.font), u & 0xFF)) u = mapped;
+        putChar(u);
         fallbackLeft_ = cur().unicodeSkip;
         return;
+    }
     case Kw::UnicodeSkip: cur().unicodeSkip = qBound(0, t.param, 16); return;
     case Kw::EmDash: putChar(0x2014); return;
     case Kw::EnDash: putChar(0x2013); return;
@@ -290,11 +297,14 @@ void RtfParser::controlWord(const Token& t, bool starred)
     tableWord(kw, t);
 }
 
-void RtfParser::controlSymbol(char c)
+void RtfParser::controlSymbol(char c, bool firstInGroup)
 {
     if (cur().dest == Destination::Skip) return;
     switch (c) {
-    case '*': starPending_ = true; break;
+    case '*':
+        // Only the first control of a group marks a destination; elsewhere it means nothing.
+        if (firstInGroup) starPending_ = true;
+        break;
     case '~': putChar(0x00A0); break;
     case '_': putChar(0x2011); break;
     case '\\':
@@ -303,49 +313,6 @@ void RtfParser::controlSymbol(char c)
     case '\n': endParagraph(); break;
     default: break; // \- optional hyphen, \| \: index marks, unknown symbols
     }
-}
-
-void RtfParser::text(QByteArrayView bytes)
-{
-    const Destination d = cur().dest;
-    if (d == Destination::Skip || bytes.isEmpty()) return;
-    if (d == Destination::Picture) {
-        picture_.addHex(bytes.data(), bytes.size());
-        return;
-    }
-    if (d == Destination::ColorTable) {
-        for (const char c : bytes)
-            if (c == ';') colors_.endEntry();
-        return;
-    }
-    QString s;
-    if (rawUtf8_) {
-        const QString all = QString::fromUtf8(bytes.data(), bytes.size());
-        s.reserve(all.size());
-        for (const QChar c : all)
-            if (!dropped(c.unicode())) s.append(QChar(structural(c.unicode())));
-    } else {
-        const auto& map = cp1252();
-        s.reserve(bytes.size());
-        for (const char c : bytes) {
-            const char16_t u = map[static_cast<unsigned char>(c)];
-            if (!dropped(u)) s.append(QChar(u));
-        }
-    }
-    if (d == Destination::FontTable) fonts_.addText(s);
-    else putText(s);
-}
-
-void RtfParser::hexByte(unsigned char b)
-{
-    const Destination d = cur().dest;
-    if (d == Destination::Skip || d == Destination::Picture) return;
-    char16_t u = cp1252()[b];
-    // Symbol fonts put their bullet at 0xB7.
-    if (b == 0xB7 && fonts_.charset(cur().chr.font >= 0 ? cur().chr.font : defaultFont_) == 2) u = 0x2022;
-    if (d == Destination::FontTable) fonts_.addText(QString(QChar(u)));
-    else if (d == Destination::ColorTable) { if (b == ';') colors_.endEntry(); }
-    else putChar(u);
 }
 
 void RtfParser::binary(QByteArrayView bytes)
@@ -365,14 +332,31 @@ void RtfParser::putText(const QString& s)
     switch (g.dest) {
     case Destination::Text:
         if (g.chr.hidden) return;
+        if (s.size() > kFlushAt) {
+            // A long stretch of plain text goes in piece by piece, each
+            // ending after a space where there is one.
+            for (qsizetype from = 0; from < s.size();) {
+                qsizetype to = qMin(from + kFlushAt, s.size());
+                if (to < s.size()) {
+                    const qsizetype space = s.lastIndexOf(QChar(' '), to - 1);
+                    if (space >= from) to = space + 1;
+                    else if (s[to - 1].isHighSurrogate()) --to;
+                }
+                putText(s.mid(from, to - from));
+                from = to;
+            }
+            return;
+        }
         ensureContext();
         if (!pending_.isEmpty() && !(pendingChr_ == g.chr)) flushText();
+        // Long runs go in piece by piece; a surrogate pair stays together.
+        if (pending_.size() + s.size() > kFlushAt && !pending_.isEmpty() && !pending_.back().isHighSurrogate())
+            flushText();
         if (pending_.isEmpty()) {
             pendingChr_ = g.chr;
             lastTextPara_ = g.para;
         }
         pending_ += s;
-        if (pending_.size() > kFlushAt) flushText();
         return;
     case Destination::FieldInst:
         appendCapped(fields_[size_t(g.field)].instruction, s, kMaxCollected);
@@ -387,6 +371,9 @@ void RtfParser::putText(const QString& s)
     case Destination::ColorTable:
         for (const QChar c : s)
             if (c == ';') colors_.endEntry();
+        return;
+    case Destination::Note:
+        if (!g.chr.hidden) appendCapped(notes_[size_t(g.note)].text, s, kMaxNoteText);
         return;
     default:
         return;
@@ -406,7 +393,11 @@ void RtfParser::flushText()
     }
     if (pendingChr_.link >= 0 && size_t(pendingChr_.link) < content_.links.size())
         appendCapped(content_.links[size_t(pendingChr_.link)].text, pending_, kMaxLinkText);
+    // A long paragraph is split after a word; one without spaces anywhere.
+    const bool wordEnd = pending_.endsWith(QChar(' '));
     pending_.clear();
+    const int length = cursor_.block().length();
+    if (length > 2 * kMaxBlockChars || (length > kMaxBlockChars && wordEnd)) cursor_.insertBlock();
 }
 
 // Puts the cursor where the current paragraph's content belongs: in the
@@ -426,17 +417,33 @@ void RtfParser::ensureContext()
 
 void RtfParser::endParagraph()
 {
+    if (cur().dest == Destination::Note) {
+        QString& text = notes_[size_t(cur().note)].text;
+        if (!text.isEmpty() && !text.endsWith('\n')) appendCapped(text, QStringLiteral("\n"), kMaxNoteText);
+        return;
+    }
     if (cur().dest != Destination::Text) return;
     ensureContext();
     flushText();
-    QTextBlockFormat f = blockFormat(cur().para);
-    if (pageBreakBefore_) {
-        f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        pageBreakBefore_ = false;
+    // A block made by the last paragraph end already has that paragraph's
+    // formats; setting equal ones again is most of the cost of a short paragraph.
+    const QTextBlock block = cursor_.block();
+    const bool inherited = block == inherited_.block;
+    const bool pageBreak = pageBreakBefore_;
+    pageBreakBefore_ = false;
+    if (!inherited || pageBreak || !(inherited_.para == cur().para)) {
+        QTextBlockFormat f = blockFormat(cur().para);
+        if (pageBreak) f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        cursor_.setBlockFormat(f);
     }
-    cursor_.setBlockFormat(f);
-    if (cursor_.block().length() <= 1) cursor_.setBlockCharFormat(charFormat(cur().chr));
+    const bool empty = block.length() <= 1;
+    if (empty && !(inherited && inherited_.emptyChr && inherited_.chr == cur().chr))
+        cursor_.setBlockCharFormat(charFormat(cur().chr));
     cursor_.insertBlock();
+    inherited_.block = pageBreak ? QTextBlock() : cursor_.block();
+    inherited_.para = cur().para;
+    inherited_.chr = cur().chr;
+    inherited_.emptyChr = empty;
 }
 
 void RtfParser::insertPicture(const CharState& chr)
@@ -499,6 +506,7 @@ RtfContent RtfParser::finish()
     flushText();
     // The last paragraph may end without \par; it still gets its formatting.
     if (cursor_.block().length() > 1) cursor_.setBlockFormat(blockFormat(lastTextPara_));
+    appendNotes();
 
     // Positions are read back from the finished document, since widening a
     // table moves everything after the inserted cells. Marks with nothing

@@ -1,16 +1,20 @@
 #pragma once
+#include "platform/rtf/RtfCodePage.h"
 #include "platform/rtf/RtfContent.h"
 #include "platform/rtf/RtfGroupState.h"
 #include "platform/rtf/RtfKeywords.h"
 #include "platform/rtf/RtfPicture.h"
 #include "platform/rtf/RtfReader.h"
+#include "platform/rtf/RtfSymbolFont.h"
 #include "platform/rtf/RtfTableBuilder.h"
 #include "platform/rtf/RtfTables.h"
 #include "platform/rtf/RtfTokenizer.h"
 
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <array>
 #include <vector>
 
 namespace qm::rtf {
@@ -29,14 +33,16 @@ private:
         int link = -1;
         bool resultSeen = false;
     };
+    struct Note {
+        QString mark; // the number its reference mark shows; empty for an author's own mark
+        QString text;
+    };
 
     // tokens (RtfParser.cpp)
     void groupOpen();
     void groupClose();
     void controlWord(const Token& t, bool starred);
-    void controlSymbol(char c);
-    void text(QByteArrayView bytes);
-    void hexByte(unsigned char b);
+    void controlSymbol(char c, bool firstInGroup);
     void binary(QByteArrayView bytes);
     bool consumeFallback(const Token& t);
     bool startDestination(Kw kw);
@@ -53,6 +59,15 @@ private:
     void addMark();
     void tagPendingMarks(QTextFormat& f);
     RtfContent finish();
+
+    // text bytes, code pages and notes (RtfParserText.cpp)
+    void text(QByteArrayView bytes);
+    void hexByte(unsigned char b);
+    void decodeBytes(QByteArrayView bytes, QString& out);
+    int codePageOf(int font) const;
+    SymbolFont symbolFontOf(int font) const;
+    void noteMark();
+    void appendNotes();
 
     // formatting (RtfParserFormatting.cpp)
     bool characterWord(Kw kw, const Token& t);
@@ -72,15 +87,29 @@ private:
     bool started_ = false;          // the outermost group has opened
     bool done_ = false;             // ... and closed again
     bool starPending_ = false;
+    bool groupFresh_ = false;       // no token yet since the last group opened
     int fallbackLeft_ = 0;          // \uc characters still to skip after \uN
     bool rawUtf8_ = false;          // plain bytes are UTF-8 (a file typed in an editor)
     int defaultFont_ = -1;
+    int docCodePage_ = 1252;        // \ansicpg, \mac, \pc, \pca
+    CodePageDecoder decoder_;
+    // How the last font used decodes; recomputed when the font or the tables change.
+    bool fontsChanged_ = true;
+    int keyFont_ = -1;
+    int keyDocCodePage_ = 0;
+    int keyCodePage_ = 1252;
+    SymbolFont keySymbol_ = SymbolFont::None;
 
     QString pending_;
     CharState pendingChr_;
-    bool cachedValid_ = false;
-    CharState cachedChr_;
-    QTextCharFormat cachedFormat_;
+    // The formats last made: pages switch between a few again and again.
+    struct CachedFormat {
+        CharState chr;
+        QTextCharFormat format;
+        bool valid = false;
+    };
+    std::array<CachedFormat, 8> formats_;
+    size_t nextFormat_ = 0;
 
     FontTable fonts_;
     ColorTable colors_;
@@ -88,10 +117,18 @@ private:
     TableBuilder table_;
     PictureData picture_;
     std::vector<Field> fields_;
+    std::vector<Note> notes_;
+    int noteMarks_ = 0;             // reference marks numbered so far
     QString destText_;
     QSize objectSize_;
     bool pageBreakBefore_ = false;
     ParaState lastTextPara_;        // paragraph state of the last text written
+    struct {
+        QTextBlock block;           // the block the last paragraph end made
+        ParaState para;             // ... the paragraph formats it carries over
+        CharState chr;              // ... and, when the ended block was empty, its character formats
+        bool emptyChr = false;
+    } inherited_;
 
     RtfContent content_;
     std::vector<int> markGroup_;    // per mark: the group tagged on the content after it

@@ -1,5 +1,7 @@
 #include "platform/rtf/RtfParser.h"
 
+#include <algorithm>
+
 namespace qm::rtf {
 namespace {
 constexpr int kMaxTabs = 64;
@@ -88,6 +90,9 @@ bool RtfParser::paragraphWord(Kw kw, const Token& t)
 
 bool RtfParser::tableWord(Kw kw, const Token& t)
 {
+    // A nested table's own row definition must not replace the outer row's;
+    // its cells are shown as paragraphs of the outer cell.
+    if (cur().nestProps && kw != Kw::Cell && kw != Kw::Row && kw != Kw::NestCell) return true;
     switch (kw) {
     case Kw::RowDefaults: rowDef_.reset(); return true;
     case Kw::CellRight: rowDef_.addCell(t.param); return true;
@@ -102,6 +107,12 @@ bool RtfParser::tableWord(Kw kw, const Token& t)
     case Kw::RowAlignLeft: rowDef_.align = 0; return true;
     case Kw::RowAlignCenter: rowDef_.align = 1; return true;
     case Kw::RowAlignRight: rowDef_.align = 2; return true;
+    case Kw::RowPadLeft: rowDef_.padLeftTwips = qMax(0, t.param); return true;
+    case Kw::RowPadRight: rowDef_.padRightTwips = qMax(0, t.param); return true;
+    case Kw::RowPadTop: rowDef_.padTopTwips = qMax(0, t.param); return true;
+    case Kw::RowPadBottom: rowDef_.padBottomTwips = qMax(0, t.param); return true;
+    case Kw::CellPadLeft: rowDef_.pending.padLeftTwips = qMax(0, t.param); return true;
+    case Kw::CellPadRight: rowDef_.pending.padRightTwips = qMax(0, t.param); return true;
     case Kw::Cell:
         if (cur().dest != Destination::Text) return true;
         // A cell mark makes its paragraph a table paragraph even without \intbl.
@@ -145,10 +156,15 @@ bool RtfParser::pictureWord(Kw kw, const Token& t)
 
 const QTextCharFormat& RtfParser::charFormat(const CharState& c)
 {
-    if (cachedValid_ && cachedChr_ == c) return cachedFormat_;
+    for (const CachedFormat& k : formats_)
+        if (k.valid && k.chr == c) return k.format;
     QTextCharFormat f;
-    const QString family = fonts_.family(c.font >= 0 ? c.font : defaultFont_);
-    if (!family.isEmpty()) f.setFontFamilies(QStringList{family});
+    const int font = c.font >= 0 ? c.font : defaultFont_;
+    const QString family = fonts_.family(font);
+    // Symbol fonts' characters are read as the Unicode characters they show,
+    // which this system's fonts of those names may draw blank.
+    if (!family.isEmpty() && SymbolFontOf(family, fonts_.charset(font)) == SymbolFont::None)
+        f.setFontFamilies(QStringList{family});
     f.setFontPointSize(c.halfPoints / 2.0);
     if (c.bold) f.setFontWeight(QFont::Bold);
     if (c.italic) f.setFontItalic(true);
@@ -167,10 +183,10 @@ const QTextCharFormat& RtfParser::charFormat(const CharState& c)
         const QString& tip = content_.links[size_t(c.link)].toolTip;
         if (!tip.isEmpty()) f.setToolTip(tip);
     }
-    cachedChr_ = c;
-    cachedFormat_ = f;
-    cachedValid_ = true;
-    return cachedFormat_;
+    CachedFormat& slot = formats_[nextFormat_];
+    nextFormat_ = (nextFormat_ + 1) % formats_.size();
+    slot = CachedFormat{c, f, true};
+    return slot.format;
 }
 
 QTextBlockFormat RtfParser::blockFormat(const ParaState& p) const
@@ -193,7 +209,20 @@ QTextBlockFormat RtfParser::blockFormat(const ParaState& p) const
         f.setLineHeight(px(p.lineSpacing), QTextBlockFormat::MinimumHeight);
     else if (p.lineSpacing < 0)
         f.setLineHeight(px(-p.lineSpacing), QTextBlockFormat::FixedHeight);
-    if (!p.tabs.isEmpty()) f.setTabPositions(p.tabs);
+    // Tab stops are measured from the page margin; the layout measures them
+    // from where the first line starts. A hanging indent is a stop itself.
+    const qreal lineStart = (p.leftTwips ? qMax<qreal>(0, px(p.leftTwips)) : 0) + (p.firstTwips ? px(p.firstTwips) : 0);
+    QList<QTextOption::Tab> tabs;
+    for (QTextOption::Tab tab : p.tabs) {
+        tab.position -= lineStart;
+        if (tab.position > 0) tabs.append(tab);
+    }
+    if (p.firstTwips < 0 && p.leftTwips > 0) {
+        const qreal hanging = qMax<qreal>(0, px(p.leftTwips)) - lineStart;
+        if (hanging > 0) tabs.append(QTextOption::Tab(hanging, QTextOption::LeftTab));
+    }
+    std::stable_sort(tabs.begin(), tabs.end(), [](const auto& a, const auto& b) { return a.position < b.position; });
+    if (!tabs.isEmpty()) f.setTabPositions(tabs);
     return f;
 }
 

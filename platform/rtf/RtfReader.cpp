@@ -20,9 +20,19 @@ RtfContent ReadRtf(QByteArrayView bytes, QTextDocument& doc, const RtfReadOption
     doc.clear();
     // Pages are shown, not edited: no undo history is kept for them.
     doc.setUndoRedoEnabled(false);
+    // A word is broken only when it is wider than its line: in a table
+    // column the column widens for it instead.
+    QTextOption option = doc.defaultTextOption();
+    option.setWrapMode(QTextOption::WordWrap);
+    doc.setDefaultTextOption(option);
     // One edit block for the whole read: Qt then settles its frame structure
     // once at the end instead of after every edit (which is quadratic in the
     // number of tables).
+    // Laying out is the view's work, at its own width. A document without a
+    // width would be laid out in full, unwrapped, as soon as its layout
+    // exists; with no page size it waits until it is given one.
+    const QSizeF pageSize = doc.pageSize();
+    doc.setPageSize(QSizeF(0, 0));
     QTextCursor block(&doc);
     block.beginEditBlock();
     RtfParser parser(doc, options);
@@ -31,6 +41,7 @@ RtfContent ReadRtf(QByteArrayView bytes, QTextDocument& doc, const RtfReadOption
     // Registering creates the layout; done before reading, every edit would
     // be laid out as it happens (and a whole table again for each cell).
     RegisterPlaceholderHandler(doc);
+    if (pageSize.width() > 0) doc.setPageSize(pageSize);
     return content;
 }
 

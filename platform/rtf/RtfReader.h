@@ -18,7 +18,9 @@ bool LooksLikeRtf(QByteArrayView bytes);
 // Replaces the document's content with the RTF document in bytes and returns
 // its links, text marks and object placeholders. Never fails: unreadable parts
 // are skipped, and truncated or malformed input gives what could be read.
-// Reading is fastest into a document that has not been laid out yet.
+// Reading is fastest into a document that has not been laid out yet. A
+// document that had no width is left unsized: set a text width (as a view
+// does) to lay it out.
 RtfContent ReadRtf(QByteArrayView bytes, QTextDocument& doc, const RtfReadOptions& options = {});
 
 } // namespace qm::rtf

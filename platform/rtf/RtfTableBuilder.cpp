@@ -7,8 +7,11 @@ namespace qm::rtf {
 namespace {
 constexpr int kMaxColumns = 64;
 constexpr int kMaxCellPx = 4000;
+constexpr int kRowsPerPart = 100;
+constexpr int kMaxPaddingPx = 40;
 
 int twipsToPx(int twips) { return int(qBound<qint64>(0, qint64(twips) / 15, qint64(kMaxCellPx))); }
+qreal padding(int twips, int fallback) { return qBound(0, twipsToPx(twips >= 0 ? twips : fallback), kMaxPaddingPx); }
 } // namespace
 
 void RowDef::addCell(int rightTwips)
@@ -25,8 +28,9 @@ void TableBuilder::begin(QTextCursor& cursor, const RowDef& def, const ColorTabl
     const int columns = qBound(1, int(def.cells.size()), kMaxColumns);
     QTextTableFormat fmt;
     fmt.setCellSpacing(0);
-    fmt.setCellPadding(qBound(0, twipsToPx(def.gapTwips), 20));
-    fmt.setBorderCollapse(true);
+    fmt.setCellPadding(0); // each cell has its own
+    // Collapsed borders cost about as much again to lay out; only drawn ones need them.
+    fmt.setBorderCollapse(def.bordered);
     fmt.setBorder(def.bordered ? 1 : 0);
     fmt.setBorderBrush(Qt::black);
     fmt.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
@@ -42,6 +46,7 @@ void TableBuilder::begin(QTextCursor& cursor, const RowDef& def, const ColorTabl
         fmt.setColumnWidthConstraints(widths);
     }
     table_ = cursor.insertTable(1, columns, fmt);
+    format_ = fmt;
     row_ = 0;
     col_ = 0;
     cellsInRow_ = 0;
@@ -59,8 +64,12 @@ void TableBuilder::prepare(QTextCursor& cursor, const RowDef& def, const ColorTa
         return;
     }
     if (!rowOpen_) {
-        table_->appendRows(1);
-        ++row_;
+        if (row_ + 1 >= kRowsPerPart && !mergeOpen()) {
+            startNextPart(cursor);
+        } else {
+            table_->appendRows(1);
+            ++row_;
+        }
         col_ = 0;
         cellsInRow_ = 0;
         rowOpen_ = true;
@@ -84,14 +93,19 @@ void TableBuilder::enterCell(QTextCursor& cursor, const RowDef& def, const Color
 {
     QTextTableCell cell = table_->cellAt(row_, col_);
     if (!cell.isValid()) return;
-    if (size_t(col_) < def.cells.size()) {
-        const QColor shade = colors.color(def.cells[size_t(col_)].shading);
-        if (shade.isValid()) {
-            QTextTableCellFormat f = cell.format().toTableCellFormat();
-            f.setBackground(shade);
-            cell.setFormat(f);
-        }
+    QTextTableCellFormat f = cell.format().toTableCellFormat();
+    const CellDef* d = size_t(col_) < def.cells.size() ? &def.cells[size_t(col_)] : nullptr;
+    // Word processors keep the gap (or the paddings that replace it) on
+    // either side of a cell's text, inside the width its \cellx gives.
+    f.setLeftPadding(padding(d && d->padLeftTwips >= 0 ? d->padLeftTwips : def.padLeftTwips, def.gapTwips));
+    f.setRightPadding(padding(d && d->padRightTwips >= 0 ? d->padRightTwips : def.padRightTwips, def.gapTwips));
+    f.setTopPadding(padding(def.padTopTwips, 0));
+    f.setBottomPadding(padding(def.padBottomTwips, 0));
+    if (d) {
+        const QColor shade = colors.color(d->shading);
+        if (shade.isValid()) f.setBackground(shade);
     }
+    cell.setFormat(f);
     cursor = cell.lastCursorPosition();
     cellsInRow_ = qMax(cellsInRow_, col_ + 1);
 }
@@ -142,6 +156,33 @@ void TableBuilder::mergeRow(const RowDef& def)
             vStart_[size_t(c)] = -1;
         }
     }
+}
+
+// The next part starts right below the last one; the paragraph between the
+// two is kept to no height.
+void TableBuilder::startNextPart(QTextCursor& cursor)
+{
+    const int between = table_->lastPosition() + 1;
+    const int columns = table_->columns();
+    cursor.movePosition(QTextCursor::End);
+    table_ = cursor.insertTable(1, columns, format_);
+    QTextCursor gap(cursor.document());
+    gap.setPosition(between);
+    QTextBlockFormat none;
+    none.setLineHeight(0, QTextBlockFormat::FixedHeight);
+    QTextCharFormat tiny;
+    tiny.setFontPointSize(1);
+    gap.setBlockFormat(none);
+    gap.setBlockCharFormat(tiny);
+    row_ = 0;
+    vStart_.assign(size_t(columns), -1);
+}
+
+bool TableBuilder::mergeOpen() const
+{
+    for (const int start : vStart_)
+        if (start >= 0) return true;
+    return false;
 }
 
 void TableBuilder::finish(QTextCursor& cursor)

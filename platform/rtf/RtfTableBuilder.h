@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QTextCursor>
+#include <QTextTableFormat>
 #include <vector>
 
 class QTextTable;
@@ -12,6 +13,7 @@ class ColorTable;
 struct CellDef {
     int rightTwips = 0;
     int shading = 0; // colour table index, 0 none
+    int padLeftTwips = -1, padRightTwips = -1; // -1: the row's
     bool hMergeFirst = false, hMerged = false, vMergeFirst = false, vMerged = false;
 };
 
@@ -19,7 +21,8 @@ struct CellDef {
 struct RowDef {
     std::vector<CellDef> cells;
     CellDef pending;
-    int gapTwips = 108;
+    int gapTwips = 108; // half the space between cells' text: left and right padding
+    int padLeftTwips = -1, padRightTwips = -1, padTopTwips = -1, padBottomTwips = -1; // -1: the gap (0 top and bottom)
     int leftTwips = 0;
     int align = 0; // 0 left, 1 centre, 2 right
     bool bordered = false;
@@ -30,7 +33,9 @@ struct RowDef {
 // Builds a QTextTable while the reader streams its rows. Rows and cells are
 // opened lazily, when content for them arrives, so that a final \cell or \row
 // leaves no empty cell or row behind. Later rows with more cells widen the
-// table; cell merges are applied when their row ends.
+// table; cell merges are applied when their row ends. A long table is built
+// as a stack of tables of at most a hundred rows each, which look as one:
+// each row then costs the same however long the table grows.
 class TableBuilder {
 public:
     bool active() const { return table_ != nullptr; }
@@ -48,6 +53,10 @@ private:
     void begin(QTextCursor& cursor, const RowDef& def, const ColorTable& colors);
     void enterCell(QTextCursor& cursor, const RowDef& def, const ColorTable& colors);
     void mergeRow(const RowDef& def);
+    bool mergeOpen() const;
+    void startNextPart(QTextCursor& cursor);
+
+    QTextTableFormat format_;
 
     QTextTable* table_ = nullptr;
     int row_ = 0;

@@ -23,6 +23,12 @@ void FontTable::setCharset(int charset)
     if (it != fonts_.end()) it->second.charset = charset;
 }
 
+void FontTable::setCodePage(int codePage)
+{
+    const auto it = fonts_.find(current_);
+    if (it != fonts_.end()) it->second.codePage = codePage;
+}
+
 void FontTable::addText(const QString& text)
 {
     auto it = fonts_.find(current_);
@@ -47,6 +53,12 @@ int FontTable::charset(int number) const
 {
     const auto it = fonts_.find(number);
     return it == fonts_.end() ? 0 : it->second.charset;
+}
+
+int FontTable::codePage(int number) const
+{
+    const auto it = fonts_.find(number);
+    return it == fonts_.end() ? 0 : it->second.codePage;
 }
 
 void ColorTable::setRed(int v) { r_ = qBound(0, v, 255); any_ = true; }

@@ -11,15 +11,18 @@ class FontTable {
 public:
     void begin(int number);            // \fN inside the table
     void setCharset(int charset);
+    void setCodePage(int codePage);    // \cpgN inside the table
     void addText(const QString& text); // the name, up to ';'
     QString family(int number) const;
     int charset(int number) const;
+    int codePage(int number) const;    // 0 when the entry gives none
     bool empty() const { return fonts_.empty(); }
 
 private:
     struct Entry {
         QString name;
         int charset = 0;
+        int codePage = 0;
         bool named = false;
     };
     std::map<int, Entry> fonts_;

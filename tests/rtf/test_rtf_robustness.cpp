@@ -1,6 +1,7 @@
 #include "RtfTestSupport.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -55,6 +56,20 @@ private slots:
         QCOMPARE(int(p.content.marks.size()), 1);
         QCOMPARE(int(p.content.objects.size()), 1);
         QVERIFY(p.text().contains(QString::fromUtf8("你 好end")));
+    }
+
+    void realWordProcessorFilesInEveryTruncation()
+    {
+        const QDir dir(QStringLiteral(QM_TEST_DATA_DIR "/rtf"));
+        const QStringList names = dir.entryList({QStringLiteral("*.rtf")}, QDir::Files);
+        QVERIFY(names.size() >= 10);
+        for (const QString& name : names) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QByteArray page = f.readAll();
+            for (int n = 0; n <= page.size(); n += 7) readAndLayOut(page.left(n));
+            readAndLayOut(page);
+        }
     }
 
     void everyTruncation()

@@ -1,0 +1,102 @@
+// Reading and laying out long tables, and the page shapes that cost most per
+// byte: the reader must stay linear in all of them.
+#include "Bench.h"
+#include "platform/TextControl.h"
+#include "platform/rtf/RtfReader.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTextDocument>
+#include <cstdio>
+#include <memory>
+
+namespace {
+QByteArray tableRows(int rows)
+{
+    QByteArray t = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 ";
+    for (int r = 0; r < rows; ++r) {
+        t += "\\trowd\\trgaph108\\cellx2000\\cellx4000\\cellx6000\\cellx8000\\pard\\intbl ";
+        for (int c = 0; c < 4; ++c) t += "Row " + QByteArray::number(r) + " cell " + QByteArray::number(c) + "\\cell ";
+        t += "\\row\r\n";
+    }
+    return t + "\\pard after\\par}";
+}
+
+// Times reading and laying out one table of each size once, and prints the
+// cost per row, so growth shows beside the totals.
+void tableFigure(int rows)
+{
+    const QByteArray rtf = tableRows(rows);
+    QTextDocument doc;
+    QElapsedTimer t;
+    t.start();
+    qm::rtf::ReadRtf(rtf, doc);
+    const double read = t.nsecsElapsed() / 1e6;
+    t.restart();
+    doc.setTextWidth(700);
+    (void)doc.documentLayout()->documentSize();
+    const double layout = t.nsecsElapsed() / 1e6;
+    std::printf("  table of %5d rows: read %8.1f ms, layout %8.1f ms, total %8.1f ms, %6.1f us/row\n", rows, read,
+                layout, read + layout, (read + layout) * 1000 / rows);
+}
+
+qmbench::Register tables("table of 1,000 / 4,000 / 8,000 rows: read and lay out (8,000 rows)", 1000.0, [] {
+    for (const int rows : {1000, 4000, 8000}) tableFigure(rows);
+    const QByteArray rtf = tableRows(8000);
+    return [rtf] {
+        QTextDocument doc;
+        qm::rtf::ReadRtf(rtf, doc);
+        doc.setTextWidth(700);
+        (void)doc.documentLayout()->documentSize();
+    };
+});
+
+// The worst shapes of just under a given size: one paragraph of formatting
+// runs, a page of empty paragraphs, and one table.
+QByteArray shape(int kind, qsizetype bytes)
+{
+    QByteArray page = "{\\rtf1\\ansi ";
+    page.reserve(bytes);
+    bytes -= 80; // room for the last piece and the closing brace
+    switch (kind) {
+    case 0:
+        while (page.size() < bytes) page += "{\\b x}{\\i y} ";
+        break;
+    case 1:
+        while (page.size() < bytes) page += "\\par\r\n";
+        break;
+    default:
+        while (page.size() < bytes) page += "\\trowd\\cellx1000\\cellx2000\\pard\\intbl a\\cell b\\cell\\row\r\n";
+        break;
+    }
+    return page + "}";
+}
+
+void registerShape(const char* name, int kind)
+{
+    static std::vector<std::unique_ptr<qmbench::Register>> kept;
+    kept.push_back(std::make_unique<qmbench::Register>(name, 2000.0, [kind] {
+        const QString path = qmbench::ScratchFolder() + QStringLiteral("/shape%1.txm").arg(kind);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(shape(kind, qm::TextControl::maxPageBytes()));
+        f.close();
+        auto control = std::make_shared<qm::TextControl>();
+        control->resize(700, 500);
+        control->show();
+        if (!control->load(path)) std::printf("  not shown: %s\n", qPrintable(control->errorText()));
+        return [control, path] {
+            control->load(path);
+            control->viewport()->repaint();
+        };
+    }));
+}
+
+const bool shapes = [] {
+    registerShape("largest page, one paragraph of {\\b x} runs: first screen", 0);
+    registerShape("largest page, repeated \\par: first screen", 1);
+    registerShape("largest page, one table: first screen", 2);
+    return true;
+}();
+} // namespace

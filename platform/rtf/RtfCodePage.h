@@ -1,0 +1,34 @@
+#pragma once
+#include <QByteArrayView>
+#include <QString>
+
+namespace qm::rtf {
+
+// The Windows code page of an RTF font character set (\fcharsetN); 0 when
+// the set names none, and the document's code page applies.
+int CodePageOfCharset(int charset);
+
+// Turns bytes of one Windows code page into text. Single-byte pages decode
+// through a table that the system's converter (iconv) fills once per page;
+// in double-byte pages a lead byte waits for its trail byte, which may come
+// in the next call. Unknown code pages read as Windows-1252.
+class CodePageDecoder {
+public:
+    CodePageDecoder();
+    // Switching to another page drops a lead byte still waiting.
+    void setCodePage(int codePage);
+    int codePage() const { return codePage_; }
+    void decode(QByteArrayView bytes, QString& out);
+    void decodeByte(unsigned char byte, QString& out);
+    // Forgets a lead byte still waiting for its trail byte.
+    void reset() { lead_ = -1; }
+
+    struct Page; // one code page's converter and tables (RtfCodePage.cpp)
+
+private:
+    Page* page_ = nullptr;
+    int codePage_ = 0;
+    int lead_ = -1;
+};
+
+} // namespace qm::rtf

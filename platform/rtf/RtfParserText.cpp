@@ -1,0 +1,142 @@
+#include "platform/rtf/RtfCharacters.h"
+#include "platform/rtf/RtfParser.h"
+
+#include <QTextBlock>
+
+// Text bytes in the code page in force, symbol fonts, and notes.
+namespace qm::rtf {
+using namespace chars;
+
+void RtfParser::text(QByteArrayView bytes)
+{
+    const Destination d = cur().dest;
+    if (d == Destination::Skip || bytes.isEmpty()) return;
+    if (d == Destination::Picture) {
+        picture_.addHex(bytes.data(), bytes.size());
+        return;
+    }
+    if (d == Destination::ColorTable) {
+        for (const char c : bytes)
+            if (c == ';') colors_.endEntry();
+        return;
+    }
+    QString s;
+    if (rawUtf8_) {
+        const QString all = QString::fromUtf8(bytes.data(), bytes.size());
+        s.reserve(all.size());
+        for (const QChar c : all)
+            if (!dropped(c.unicode())) s.append(QChar(structural(c.unicode())));
+    } else {
+        s.reserve(bytes.size());
+        decodeBytes(bytes, s);
+        QChar* const begin = s.data();
+        QChar* to = begin;
+        for (const QChar* from = begin; from != begin + s.size(); ++from)
+            if (!dropped(from->unicode())) *to++ = QChar(structural(from->unicode()));
+        s.truncate(to - begin);
+    }
+    if (d == Destination::FontTable) fonts_.addText(s);
+    else putText(s);
+}
+
+void RtfParser::hexByte(unsigned char b)
+{
+    const Destination d = cur().dest;
+    if (d == Destination::Skip || d == Destination::Picture) return;
+    if (d == Destination::ColorTable) {
+        if (b == ';') colors_.endEntry();
+        return;
+    }
+    QString s;
+    decodeBytes(QByteArrayView(reinterpret_cast<const char*>(&b), 1), s);
+    if (s.isEmpty()) return; // a lead byte waiting for its trail byte
+    if (d == Destination::FontTable) fonts_.addText(s);
+    else for (const QChar c : s) putChar(c.unicode());
+}
+
+// The code page in force: the font's own (\cpg, then a character set other
+// than ANSI), else the document's.
+int RtfParser::codePageOf(int font) const
+{
+    const int n = font >= 0 ? font : defaultFont_;
+    if (const int cpg = fonts_.codePage(n); cpg > 0) return cpg;
+    const int charset = fonts_.charset(n);
+    if (charset != 0)
+        if (const int cp = CodePageOfCharset(charset); cp > 0) return cp;
+    return docCodePage_;
+}
+
+SymbolFont RtfParser::symbolFontOf(int font) const
+{
+    const int n = font >= 0 ? font : defaultFont_;
+    return SymbolFontOf(fonts_.family(n), fonts_.charset(n));
+}
+
+void RtfParser::decodeBytes(QByteArrayView bytes, QString& out)
+{
+    if (cur().dest == Destination::FontTable) {
+        fontsChanged_ = true;
+        decoder_.setCodePage(docCodePage_);
+        decoder_.decode(bytes, out);
+        return;
+    }
+    const int font = cur().chr.font;
+    if (fontsChanged_ || font != keyFont_ || docCodePage_ != keyDocCodePage_) {
+        fontsChanged_ = false;
+        keyFont_ = font;
+        keyDocCodePage_ = docCodePage_;
+        keySymbol_ = symbolFontOf(font);
+        keyCodePage_ = codePageOf(font);
+    }
+    if (keySymbol_ != SymbolFont::None) {
+        // Bytes with no sign of their own read as Windows-1252.
+        decoder_.setCodePage(1252);
+        for (const char c : bytes) {
+            const auto b = static_cast<unsigned char>(c);
+            if (const char16_t u = SymbolFontCharacter(keySymbol_, b)) out.append(QChar(u));
+            else decoder_.decodeByte(b, out);
+        }
+        return;
+    }
+    decoder_.setCodePage(keyCodePage_);
+    decoder_.decode(bytes, out);
+}
+
+// \chftn: in the text, the next note's number; in a note, its own number.
+void RtfParser::noteMark()
+{
+    const GroupState& g = cur();
+    if (g.dest == Destination::Note) {
+        putText(notes_[size_t(g.note)].mark);
+    } else if (g.dest == Destination::Text) {
+        putText(QString::number(++noteMarks_));
+    }
+}
+
+// Notes are shown at the end of the page, each in its own paragraphs.
+void RtfParser::appendNotes()
+{
+    bool any = false;
+    for (const Note& n : notes_) any = any || !n.text.trimmed().isEmpty();
+    if (!any) return;
+    table_.finish(cursor_);
+    cursor_.movePosition(QTextCursor::End);
+    QTextCharFormat plain = charFormat(stack_.front().chr);
+    // A short rule above the notes, as word processors draw it.
+    QTextBlockFormat rule;
+    rule.setTopMargin(12);
+    rule.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth, QTextLength(QTextLength::PercentageLength, 30));
+    if (cursor_.block().length() > 1) cursor_.insertBlock(QTextBlockFormat(), plain);
+    cursor_.setBlockFormat(rule);
+    cursor_.setBlockCharFormat(plain);
+    for (const Note& n : notes_) {
+        QString text = n.text.trimmed();
+        if (text.isEmpty()) continue;
+        text.replace(QChar('\n'), QChar(QChar::ParagraphSeparator));
+        fixSurrogates(text);
+        cursor_.insertBlock(QTextBlockFormat(), plain);
+        cursor_.insertText(text, plain);
+    }
+}
+
+} // namespace qm::rtf

@@ -1,0 +1,190 @@
+// Pages as word processors write them: code pages, symbol fonts, lists,
+// tables, notes. Each file under tests/data/rtf is one real construct.
+#include "RtfTestSupport.h"
+#include "platform/TextControl.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextLayout>
+#include <QTextTable>
+#include <QtTest>
+
+using namespace qm::rtf;
+
+namespace {
+QByteArray dataFile(const char* name)
+{
+    QFile f(QStringLiteral(QM_TEST_DATA_DIR "/rtf/") + QLatin1String(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct LaidOutPage : ReadPage {
+    explicit LaidOutPage(const char* file) : ReadPage(dataFile(file))
+    {
+        doc->setTextWidth(700);
+        (void)doc->documentLayout()->documentSize();
+    }
+    // Where the word starts on its line, in the block's coordinates.
+    qreal xOf(const QString& word) const
+    {
+        const QTextCursor c = doc->find(word);
+        const QTextBlock b = c.block();
+        const int at = c.selectionStart() - b.position();
+        return b.layout()->lineForTextPosition(at).cursorToX(at);
+    }
+};
+} // namespace
+
+class RtfRealFilesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void codePagesInForce()
+    {
+        // The document's \ansicpg, a font's \fcharset, double-byte pages
+        // under a 1252 document, and \mac.
+        QCOMPARE(ReadPage(dataFile("cyrillic_ansicpg1251.rtf")).text(),
+                 QString::fromUtf8("Привет, мир!\nДо свидания\n"));
+        QCOMPARE(ReadPage(dataFile("central_european_fcharset238.rtf")).text(),
+                 QString::fromUtf8("Polish: Zażółć gęślą jaźń\nCzech: Příliš žluťoučký kůň\n"));
+        QCOMPARE(ReadPage(dataFile("japanese_fcharset128.rtf")).text(),
+                 QString::fromUtf8("Hello こんにちは and 日本, カナ.\nUnicode with fallback: 日\n"));
+        QCOMPARE(ReadPage(dataFile("mac_roman.rtf")).text(), QString::fromUtf8("Café, crème brûlée – naïve\n"));
+    }
+
+    void codePageEdgeCases()
+    {
+        // A lead byte cut off by a control word is dropped, not paired with
+        // what follows; \cpg outranks \fcharset; an unknown code page reads as 1252.
+        ReadPage cut("{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset128 G;}}\\f1 \\'82\\b \\'82\\'a0x}");
+        QCOMPARE(cut.text(), QString::fromUtf8("あx"));
+        ReadPage cpg("{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset0\\cpg1253 G;}}\\f1 \\'e1\\'e2}");
+        QCOMPARE(cpg.text(), QString::fromUtf8("αβ"));
+        ReadPage unknown("{\\rtf1\\ansi\\ansicpg99999 caf\\'e9}");
+        QCOMPARE(unknown.text(), QString::fromUtf8("café"));
+    }
+
+    void symbolFontBullets()
+    {
+        const ReadPage p(dataFile("symbol_bullet.rtf"));
+        QCOMPARE(p.text(), QString::fromUtf8("•\tFirst\n▪\tSecond\n•\tThird\n"));
+        // Drawn in an ordinary font: the symbol fonts here may not have them.
+        QVERIFY(p.formatOf(QString::fromUtf8("•")).fontFamilies().toStringList().isEmpty());
+        QCOMPARE(p.formatOf("First").fontFamilies().toStringList(), QStringList{"Arial"});
+        // List definitions never show, with or without their table around them.
+        const ReadPage lists("{\\rtf1{\\listtable{\\list{\\listlevel{\\leveltext\\'02\\'00.;}}{\\listname A;}}}"
+                             "{\\list{\\listlevel{\\leveltext\\'01\\'95;}{\\levelnumbers;}}}Body\\par}");
+        QCOMPARE(lists.text(), QString("Body\n"));
+    }
+
+    void hangingIndentAndTabStops()
+    {
+        const LaidOutPage p("hanging_indent_list.rtf");
+        // The text after the bullet's tab starts at the left indent.
+        const qreal indent = p.blockOf("Check").leftMargin();
+        QVERIFY(indent > 30);
+        QVERIFY(qAbs(p.xOf("Check") - indent) < 0.5);
+        QVERIFY(qAbs(p.xOf("Test") - indent) < 0.5);
+        // Explicit stops: left at 1440 twips, right-aligned at 5760.
+        QVERIFY(qAbs(p.xOf("Role") - 96.0) < 0.5);
+        const QTextCursor page = p.doc->find("Page");
+        const QTextLine line = page.block().layout()->lineAt(0);
+        QVERIFY(qAbs(line.cursorToX(page.selectionEnd() - page.block().position()) - 384.0) < 1.0);
+    }
+
+    void tableColumnsKeepTheirWords()
+    {
+        const LaidOutPage p("table_first_column_fits.rtf");
+        const QTextCursor c = p.doc->find("Hazard");
+        QTextTable* t = c.currentTable();
+        QVERIFY(t);
+        QCOMPARE(c.block().layout()->lineCount(), 1);
+        const QTextTableCellFormat f = t->cellAt(0, 0).format().toTableCellFormat();
+        QCOMPARE(f.leftPadding(), 7.0);
+        QCOMPARE(f.rightPadding(), 7.0);
+        QCOMPARE(f.topPadding(), 0.0);
+        QCOMPARE(t->format().columnWidthConstraints()[0].rawValue(), 53.0); // from \trleft-108 to 700
+    }
+
+    void nestedTablesKeepAllTheirText()
+    {
+        const ReadPage p(dataFile("nested_table.rtf"));
+        for (const char* word : {"Outer A", "Inner 1", "Inner 2", "Inner 3", "Outer B", "after"})
+            QVERIFY2(p.text().contains(word), word);
+        QTextTable* t = p.doc->find("Inner 2").currentTable();
+        QVERIFY(t);
+        QCOMPARE(t, p.doc->find("Outer B").currentTable());
+        QCOMPARE(t->columns(), 2);
+        QCOMPARE(t->format().columnWidthConstraints()[1].rawValue(), 200.0); // the outer row's, not the inner's
+    }
+
+    void starMarksOnlyTheGroupItStarts()
+    {
+        const ReadPage p(dataFile("star_inside_group.rtf"));
+        QCOMPARE(p.text(), QString("The page starts here  and keeps all of its text.\nSecond paragraph.\n"));
+        // Blanks before it still leave it first.
+        QCOMPARE(ReadPage("{\\rtf1 a{ \\*\\unknown hidden}b}").text(), QString("a b"));
+    }
+
+    void notesKeepTheirMarkAndFollowThePage()
+    {
+        const ReadPage p(dataFile("footnote.rtf"));
+        QCOMPARE(p.text(), QString("Guards stay fitted1 at all times2.\n\n1 Except during maintenance.\n2 See the end."));
+        QTextCursor mark(p.doc.get());
+        mark.setPosition(p.text().indexOf("1 at") + 1);
+        QCOMPARE(mark.charFormat().verticalAlignment(), QTextCharFormat::AlignSuperScript);
+        QVERIFY(!p.text().contains("footnote reference"));
+    }
+
+    void longTablesStayOneTableToTheEye()
+    {
+        // A long table is built in parts; between parts nothing shows.
+        QByteArray rtf = "{\\rtf1 ";
+        for (int i = 0; i < 250; ++i)
+            rtf += "\\trowd\\cellx1000\\cellx2000\\pard\\intbl r" + QByteArray::number(i) + "\\cell x\\cell\\row";
+        ReadPage p(rtf + "\\pard after\\par}");
+        p.doc->setTextWidth(500);
+        (void)p.doc->documentLayout()->documentSize();
+        QTextTable* first = p.doc->find("r99").currentTable();
+        QTextTable* next = p.doc->find("r100").currentTable();
+        QVERIFY(first && next && first != next);
+        QCOMPARE(p.doc->find("r249").currentTable()->rows(), 50);
+        const auto* layout = p.doc->documentLayout();
+        const qreal gap = layout->frameBoundingRect(next).top() - layout->frameBoundingRect(first).bottom();
+        QVERIFY2(gap < 1.5, qPrintable(QString::number(gap)));
+        QVERIFY(p.text().endsWith("after\n"));
+    }
+
+    void longParagraphsAreSplitBetweenWords()
+    {
+        QByteArray words;
+        for (int i = 0; i < 6000; ++i) words += "word" + QByteArray::number(i) + ' ';
+        const ReadPage p("{\\rtf1 " + words + "\\par}");
+        QVERIFY(p.doc->blockCount() > 3);
+        for (QTextBlock b = p.doc->begin(); b.next().isValid() && b.next().next().isValid(); b = b.next()) {
+            QVERIFY(b.length() <= 20000);
+            QVERIFY(b.text().endsWith(' '));
+        }
+        QCOMPARE(p.text().remove('\n'), QString::fromLatin1(words));
+    }
+
+    void pagesOverTheCapAreRefusedByName()
+    {
+        QTemporaryDir dir;
+        const auto write = [&](const char* name, qint64 size) {
+            QFile f(dir.filePath(QLatin1String(name)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("{\\rtf1 " + QByteArray(size - 8, 'x') + "}");
+        };
+        write("big.txm", qm::TextControl::maxPageBytes() + 1);
+        write("fits.txm", qm::TextControl::maxPageBytes());
+        qm::TextControl view;
+        QVERIFY(!view.load(dir.filePath("big.txm")));
+        QVERIFY(view.errorText().contains("big.txm"));
+        QVERIFY(view.load(dir.filePath("fits.txm")));
+        QCOMPARE(view.text().count('x'), int(qm::TextControl::maxPageBytes()) - 8);
+    }
+};
+
+QTEST_MAIN(RtfRealFilesTest)
+#include "test_rtf_real_files.moc"
