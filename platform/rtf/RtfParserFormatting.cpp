@@ -1,5 +1,7 @@
 #include "platform/rtf/RtfParser.h"
 
+#include <algorithm>
+
 namespace qm::rtf {
 namespace {
 constexpr int kMaxTabs = 64;
@@ -193,7 +195,22 @@ QTextBlockFormat RtfParser::blockFormat(const ParaState& p) const
         f.setLineHeight(px(p.lineSpacing), QTextBlockFormat::MinimumHeight);
     else if (p.lineSpacing < 0)
         f.setLineHeight(px(-p.lineSpacing), QTextBlockFormat::FixedHeight);
-    if (!p.tabs.isEmpty()) f.setTabPositions(p.tabs);
+    QList<QTextOption::Tab> tabs = p.tabs;
+    // A hanging indent is a tab stop of its own, so that a bullet or number
+    // followed by a tab lines its text up with the wrapped lines below.
+    // The layout measures tab stops from where the first line starts, so the
+    // stop lies as far in as the first line hangs out.
+    if (p.firstTwips < 0 && p.leftTwips > 0) {
+        const qreal hang = px(qMin(-p.firstTwips, p.leftTwips));
+        const bool stopBefore = std::any_of(tabs.cbegin(), tabs.cend(), [&](const QTextOption::Tab& t) {
+            return t.position > 0 && t.position <= hang;
+        });
+        if (!stopBefore) {
+            auto at = std::find_if(tabs.begin(), tabs.end(), [&](const QTextOption::Tab& t) { return t.position > hang; });
+            tabs.insert(at, QTextOption::Tab(hang, QTextOption::LeftTab));
+        }
+    }
+    if (!tabs.isEmpty()) f.setTabPositions(tabs);
     return f;
 }
 
