@@ -195,17 +195,21 @@ QTextBlockFormat RtfParser::blockFormat(const ParaState& p) const
         f.setLineHeight(px(p.lineSpacing), QTextBlockFormat::MinimumHeight);
     else if (p.lineSpacing < 0)
         f.setLineHeight(px(-p.lineSpacing), QTextBlockFormat::FixedHeight);
-    QList<QTextOption::Tab> tabs = p.tabs;
-    // A hanging indent is a tab stop of its own, so that a bullet or number
-    // followed by a tab lines its text up with the wrapped lines below.
-    // The layout measures tab stops from where the first line starts, so the
-    // stop lies as far in as the first line hangs out.
+    // Stops are written from the page's left edge; the layout measures them
+    // from where the paragraph's first line starts.
+    const qreal origin = qMax<qreal>(0, px(p.leftTwips + p.firstTwips));
+    QList<QTextOption::Tab> tabs;
+    for (QTextOption::Tab t : p.tabs) {
+        t.position -= origin;
+        if (t.position > 0) tabs.append(t);
+    }
+    // A hanging indent is a stop of its own, so that the text after a bullet
+    // or number and a tab lines up with the paragraph's wrapped lines.
     if (p.firstTwips < 0 && p.leftTwips > 0) {
-        const qreal hang = px(qMin(-p.firstTwips, p.leftTwips));
-        const bool stopBefore = std::any_of(tabs.cbegin(), tabs.cend(), [&](const QTextOption::Tab& t) {
-            return t.position > 0 && t.position <= hang;
-        });
-        if (!stopBefore) {
+        const qreal hang = px(qMax(0, p.leftTwips)) - origin;
+        const bool stopBefore = std::any_of(tabs.cbegin(), tabs.cend(),
+                                            [&](const QTextOption::Tab& t) { return t.position <= hang; });
+        if (hang > 0 && !stopBefore) {
             auto at = std::find_if(tabs.begin(), tabs.end(), [&](const QTextOption::Tab& t) { return t.position > hang; });
             tabs.insert(at, QTextOption::Tab(hang, QTextOption::LeftTab));
         }

@@ -83,12 +83,13 @@ private slots:
         QCOMPARE(p.blockOf("last without").alignment(), Qt::AlignHCenter);
     }
 
-    void bulletTextLinesUpWithItsWrappedLines()
+    void tabStopsFromThePageEdgeAndTheHangingIndent()
     {
         // A bullet, a tab and text on a hanging indent: the text after the
         // tab starts where the paragraph's following lines start.
         ReadPage p(page("\\pard\\fi-284\\li568 \\'95\\tab first\\line second\\par"
-                        "\\pard\\fi-284\\li568\\tx2000 \\'95\\tab own\\par"));
+                        "\\pard\\fi-284\\li568\\tx2000 \\'95\\tab own\\par"
+                        "\\pard\\tx1440 a\\tab bee\\par\\pard\\li720\\tx1440 c\\tab dee\\par"));
         p.doc->setTextWidth(600);
         const auto xOf = [&](const QString& word) {
             const QTextCursor c = p.doc->find(word);
@@ -100,6 +101,8 @@ private slots:
         QCOMPARE(qRound(xOf("first")), qRound(xOf("second")));
         // An author's own stop past the indent leaves the indent as the first stop.
         QCOMPARE(qRound(xOf("own")), qRound(xOf("second")));
+        // A stop lies where the author set it, however far the paragraph is indented.
+        QCOMPARE(qRound(xOf("dee")), qRound(xOf("bee")));
     }
 
     void windows1252AndUnicodeCharacters()
