@@ -30,18 +30,19 @@ QString AboutFilePath()
 
 About::About() : SkinnedDialog<About>(QStringLiteral("About"))
 {
-    SetupDialog(this, QSize(480, 400));
-    Label2 = NewHeading(this, QStringLiteral("Label2"), -1, QRect(12, 8, 450, 22));
-    Text1 = Place(this, new QPlainTextEdit(this), QStringLiteral("Text1"), QRect(20, 48, 440, 250));
+    // Wide enough for the lines of a course's About text to stand unbroken.
+    SetupDialog(this, QSize(640, 400));
+    Label2 = NewHeading(this, QStringLiteral("Label2"), -1, QRect(12, 8, 610, 22));
+    Text1 = Place(this, new QPlainTextEdit(this), QStringLiteral("Text1"), QRect(20, 48, 600, 250));
     Text1->setReadOnly(true);
-    Label4 = NewLabel(this, QStringLiteral("Label4"), QRect(20, 310, 440, 20));
+    Label4 = NewLabel(this, QStringLiteral("Label4"), QRect(20, 310, 600, 20));
     Label5 = NewLabel(this, QStringLiteral("Label5"), QRect(20, 332, 200, 20));
     Label6 = NewLabel(this, QStringLiteral("Label6"), QRect(220, 332, 80, 20));
     for (TextLabel* l : {Label4, Label5, Label6}) {
         l->setForeColor(0x333333);
         l->setWordWrap(false);
     }
-    NewSkinButton(this, QStringLiteral("Picture1"), QStringLiteral("Label3"), -1, QRect(360, 360, 100, 28), Picture1,
+    NewSkinButton(this, QStringLiteral("Picture1"), QStringLiteral("Label3"), -1, QRect(520, 360, 100, 28), Picture1,
                   Label3);
     Picture2 = NewPictureBox(this, QStringLiteral("Picture2"), QRect(0, 399, 1, 1));
 
@@ -59,7 +60,9 @@ void About::Form_Load()
     Label4->setText(GetResString(417));
     Label5->setText(GetResString(418));
     // The version starts where the product's name ends, however long it is.
-    Label5->adjustSize();
+    // Only the width follows the text: both labels keep one height, so that
+    // their texts share a baseline.
+    Label5->resize(Label5->sizeHint().width(), Label6->height());
     Label6->move(Label5->x() + Label5->width(), Label6->y());
     Label6->setText(QString::fromLatin1(kProgramVersion));
     Label3->setText(GetResString(416));

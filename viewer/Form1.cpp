@@ -152,6 +152,11 @@ void Form1::Form_Load()
     }
     BuildModuleMenu();
     BuildToolbarMenu();
+    // The exit poll runs from the start: a sign-in window shown at once over
+    // this window may keep it from ever being activated, and its Exit must
+    // still end the visit.
+    Timer1->setInterval(300);
+    Timer1->start();
 }
 
 void Form1::LoadMenuCaptions()

@@ -78,7 +78,9 @@ void ToolbarMenu::BuildToolbarMenu()
     }
     toolBar_Frame->resize(toolBar_Frame->width(), frameHeight);
     toolBar_Frame->show();
-    const int top = f_.toolBar_But->y() - frameHeight - 2 * kMenuGap;
+    // The menu ends where the module menu ends, above the room of its scroll
+    // arrow, so that neither runs over the navigation bar.
+    const int top = f_.toolBar_But->y() - frameHeight - (f_.moduleMenu->MenuScrlDwn->height() + 2 * kMenuGap);
     Main_Tool_frm->setGeometry(Main_Tool_frm->x(), top, Main_Tool_frm->width(), frameHeight);
 }
 

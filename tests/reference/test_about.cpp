@@ -28,6 +28,8 @@ void writeAbout(const QTemporaryDir& dir, const QString& name, const QByteArray&
 struct Seen {
     QString text, version;
     bool versionAfterName = false;
+    bool versionOnNamesLine = false;
+    bool linesUnbroken = false;
 };
 Seen showAndClose()
 {
@@ -37,6 +39,13 @@ Seen showAndClose()
         seen.text = a.Text1->toPlainText();
         seen.version = a.Label6->text();
         seen.versionAfterName = a.Label6->x() == a.Label5->x() + a.Label5->width();
+        seen.versionOnNamesLine = a.Label6->geometry().top() == a.Label5->geometry().top()
+                                  && a.Label6->height() == a.Label5->height();
+        // Every line of the file fits the box's width, so none is broken in two.
+        int widest = 0;
+        for (const QString& line : seen.text.split('\n'))
+            widest = qMax(widest, a.Text1->fontMetrics().horizontalAdvance(line));
+        seen.linesUnbroken = widest < a.Text1->viewport()->width() - 2 * a.Text1->document()->documentMargin();
         QTest::mouseClick(a.Label3, Qt::LeftButton);
     });
     ShowAbout();
@@ -63,6 +72,7 @@ private slots:
         QCOMPARE(first.text, QString("Every module\nof every course"));
         QCOMPARE(first.version, QString("1.0.0"));
         QVERIFY(first.versionAfterName);
+        QVERIFY(first.versionOnNamesLine);
         QVERIFY(!About::loaded()); // Close unloads it
 
         writeAbout(dir, "All modules", "Edited while running");
@@ -70,6 +80,13 @@ private slots:
 
         QFile::remove(dir.filePath("About/About All modules.txt"));
         QCOMPARE(showAndClose().text, QString()); // no file, no message
+        QVERIFY(env.box.calls.isEmpty());
+
+        // A course text written with lines of about ninety characters.
+        writeAbout(dir, "All modules",
+                   "This course shows how to stay safe in the office: how to leave the building in an\r\n"
+                   "emergency, how to help someone who is hurt, and how to set up a workstation that does\r\n");
+        QVERIFY(showAndClose().linesUnbroken);
         QVERIFY(env.box.calls.isEmpty());
     }
 };

@@ -1,6 +1,7 @@
 #include "RtfTestSupport.h"
 #include "platform/rtf/RtfContent.h"
 
+#include <QTextLayout>
 #include <QTextTable>
 #include <QtTest>
 
@@ -80,6 +81,28 @@ private slots:
         QCOMPARE(p.doc->find("justified").block().text(),
                  QString("justified") + QChar(QChar::LineSeparator) + "second line\ttabbed");
         QCOMPARE(p.blockOf("last without").alignment(), Qt::AlignHCenter);
+    }
+
+    void tabStopsFromThePageEdgeAndTheHangingIndent()
+    {
+        // A bullet, a tab and text on a hanging indent: the text after the
+        // tab starts where the paragraph's following lines start.
+        ReadPage p(page("\\pard\\fi-284\\li568 \\'95\\tab first\\line second\\par"
+                        "\\pard\\fi-284\\li568\\tx2000 \\'95\\tab own\\par"
+                        "\\pard\\tx1440 a\\tab bee\\par\\pard\\li720\\tx1440 c\\tab dee\\par"));
+        p.doc->setTextWidth(600);
+        const auto xOf = [&](const QString& word) {
+            const QTextCursor c = p.doc->find(word);
+            const QTextLayout* layout = c.block().layout();
+            const int at = c.selectionStart() - c.block().position();
+            const QTextLine line = layout->lineForTextPosition(at);
+            return line.cursorToX(at) + layout->position().x();
+        };
+        QCOMPARE(qRound(xOf("first")), qRound(xOf("second")));
+        // An author's own stop past the indent leaves the indent as the first stop.
+        QCOMPARE(qRound(xOf("own")), qRound(xOf("second")));
+        // A stop lies where the author set it, however far the paragraph is indented.
+        QCOMPARE(qRound(xOf("dee")), qRound(xOf("bee")));
     }
 
     void windows1252AndUnicodeCharacters()

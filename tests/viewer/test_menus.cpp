@@ -227,6 +227,9 @@ private slots:
 
             QTest::mouseClick(f.toolBar_But, Qt::LeftButton);
             QVERIFY(tb.isOpen());
+            // Both menus end on one line, clear of the navigation bar.
+            QCOMPARE(InWindow(tb.Main_Tool_frm).bottom(), InWindow(f.moduleMenu->Main_Menu_frm).bottom());
+            QVERIFY(InWindow(tb.Main_Tool_frm).bottom() < InWindow(f.moduleMenu->MenuScrlDwn).top());
             tb.toolBar_Slice_MouseMove(3);
             QCOMPARE(tb.row(3).slice->skin(), QString("ToolBar_MenuSlice_On.jpg"));
             tb.toolBar_Slice_MouseMove(5); // a disabled row takes no highlight

@@ -206,6 +206,21 @@ private slots:
         QCOMPARE(shown(f), CourseBuilder::pageText("MOD001", "0002.txm"));
     }
 
+    void exitRequestedEndsAWindowThatWasNeverActivated()
+    {
+        // A sign-in window confirms Exit while the main window, loaded behind
+        // it, has not yet been activated.
+        CourseBuilder b;
+        buildCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        GetInstalledCourses();
+        CurCourse = 0;
+        Form1::instance();
+        QVERIFY(Form1::loaded());
+        ExitRequested = true;
+        QTRY_VERIFY_WITH_TIMEOUT(!Form1::loaded(), 2000);
+    }
+
     void exitAnsweredNoChangesNothing()
     {
         NavigationCourse course;
