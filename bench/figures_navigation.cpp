@@ -42,6 +42,7 @@ qmbench::Register next("one Next move, page view and course-file rewrite", 20.0,
     buildCourse(root + "/program");
     qputenv("XDG_DATA_HOME", (root + "/data").toUtf8());
     qm::SetProgramFolder(root + "/program");
+    qm::AppPath.clear(); // another figure may have pointed it elsewhere
     qm::ReloadMachineRegistry();
     qm::GetInstalledCourses();
     qm::CurCourse = 0;
