@@ -2,6 +2,7 @@
 #include "Bench.h"
 #include "SamplePages.h"
 #include "platform/TextControl.h"
+#include "platform/WholeLayout.h"
 #include "platform/rtf/RtfReader.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -16,7 +17,7 @@ void readAndLayOut(const QByteArray& rtf)
     QTextDocument doc;
     qm::rtf::ReadRtf(rtf, doc);
     doc.setTextWidth(700); // about the page view's width
-    (void)doc.documentLayout()->documentSize();
+    qm::LayOutWhole(doc);
 }
 
 qmbench::Register typical("typical page: read and lay out", 10.0, [] {

@@ -1,4 +1,5 @@
 #include "platform/TextPrinting.h"
+#include "platform/WholeLayout.h"
 #include "platform/rtf/RtfObjectPlaceholder.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -31,6 +32,7 @@ std::unique_ptr<QTextDocument> PaginatedCopy(const QTextDocument& doc, const Pri
     rtf::RegisterPlaceholderHandler(*copy);
     copy->setDocumentMargin(marginPx(setup));
     copy->setPageSize(pagePx(setup));
+    LayOutWhole(*copy);
     return copy;
 }
 

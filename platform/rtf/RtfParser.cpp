@@ -507,6 +507,7 @@ RtfContent RtfParser::finish()
     // The last paragraph may end without \par; it still gets its formatting.
     if (cursor_.block().length() > 1) cursor_.setBlockFormat(blockFormat(lastTextPara_));
     appendNotes();
+    table_.paperGrids();
 
     // Positions are read back from the finished document, since widening a
     // table moves everything after the inserted cells. Marks with nothing

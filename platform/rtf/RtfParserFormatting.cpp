@@ -166,6 +166,11 @@ const QTextCharFormat& RtfParser::charFormat(const CharState& c)
     if (!family.isEmpty() && SymbolFontOf(family, fonts_.charset(font)) == SymbolFont::None)
         f.setFontFamilies(QStringList{family});
     f.setFontPointSize(c.halfPoints / 2.0);
+    // Pages are drawn as the authors' word processors drew them: no kerning
+    // or ligatures in scripts that need no shaping. Skipping the shaper also
+    // makes laying out a long page markedly cheaper.
+    f.setFontStyleStrategy(QFont::PreferNoShaping);
+    f.setFontKerning(false);
     if (c.bold) f.setFontWeight(QFont::Bold);
     if (c.italic) f.setFontItalic(true);
     if (c.underline) f.setFontUnderline(true);

@@ -27,13 +27,14 @@ void TableBuilder::begin(QTextCursor& cursor, const RowDef& def, const ColorTabl
 {
     const int columns = qBound(1, int(def.cells.size()), kMaxColumns);
     QTextTableFormat fmt;
-    fmt.setCellSpacing(0);
     fmt.setCellPadding(0); // each cell has its own
-    // Collapsed borders cost about as much again to lay out; only drawn ones need them.
-    fmt.setBorderCollapse(def.bordered);
-    fmt.setBorder(def.bordered ? 1 : 0);
-    fmt.setBorderBrush(Qt::black);
-    fmt.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    // A bordered table is drawn as a one-pixel grid: its cells, white unless
+    // shaded, stand a pixel apart on the table's black background. It looks
+    // as collapsed borders do and lays out in about half their time.
+    fmt.setBorderCollapse(false);
+    fmt.setBorder(0);
+    fmt.setCellSpacing(def.bordered ? 1 : 0);
+    if (def.bordered) fmt.setBackground(Qt::black);
     if (def.align == 1) fmt.setAlignment(Qt::AlignHCenter);
     else if (def.align == 2) fmt.setAlignment(Qt::AlignRight);
     if (!def.cells.empty()) {
@@ -46,6 +47,7 @@ void TableBuilder::begin(QTextCursor& cursor, const RowDef& def, const ColorTabl
         fmt.setColumnWidthConstraints(widths);
     }
     table_ = cursor.insertTable(1, columns, fmt);
+    if (def.bordered) gridded_.push_back(table_);
     format_ = fmt;
     row_ = 0;
     col_ = 0;
@@ -101,10 +103,9 @@ void TableBuilder::enterCell(QTextCursor& cursor, const RowDef& def, const Color
     f.setRightPadding(padding(d && d->padRightTwips >= 0 ? d->padRightTwips : def.padRightTwips, def.gapTwips));
     f.setTopPadding(padding(def.padTopTwips, 0));
     f.setBottomPadding(padding(def.padBottomTwips, 0));
-    if (d) {
-        const QColor shade = colors.color(d->shading);
-        if (shade.isValid()) f.setBackground(shade);
-    }
+    const QColor shade = d ? colors.color(d->shading) : QColor();
+    if (shade.isValid()) f.setBackground(shade);
+    else if (format_.cellSpacing() > 0) f.setBackground(Qt::white);
     cell.setFormat(f);
     cursor = cell.lastCursorPosition();
     cellsInRow_ = qMax(cellsInRow_, col_ + 1);
@@ -166,6 +167,7 @@ void TableBuilder::startNextPart(QTextCursor& cursor)
     const int columns = table_->columns();
     cursor.movePosition(QTextCursor::End);
     table_ = cursor.insertTable(1, columns, format_);
+    if (format_.cellSpacing() > 0) gridded_.push_back(table_);
     QTextCursor gap(cursor.document());
     gap.setPosition(between);
     QTextBlockFormat none;
@@ -192,6 +194,25 @@ void TableBuilder::finish(QTextCursor& cursor)
     table_ = nullptr;
     rowOpen_ = false;
     cellEnded_ = false;
+}
+
+// Cells that never got content (a short row in a wider table) are still
+// drawn as paper, not as the grid's black.
+void TableBuilder::paperGrids()
+{
+    for (QTextTable* t : gridded_) {
+        for (int r = 0; r < t->rows(); ++r) {
+            for (int c = 0; c < t->columns(); ++c) {
+                QTextTableCell cell = t->cellAt(r, c);
+                if (cell.row() != r || cell.column() != c) continue; // part of a merged cell
+                QTextCharFormat f = cell.format();
+                if (f.background().style() != Qt::NoBrush) continue;
+                f.setBackground(Qt::white);
+                cell.setFormat(f);
+            }
+        }
+    }
+    gridded_.clear();
 }
 
 } // namespace qm::rtf

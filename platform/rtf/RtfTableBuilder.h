@@ -48,6 +48,9 @@ public:
     void endRow(const RowDef& def);
     // Leaves the table: the cursor goes to the document's end, after it.
     void finish(QTextCursor& cursor);
+    // Once the document is complete: gives every bordered table's empty
+    // cells their white background.
+    void paperGrids();
 
 private:
     void begin(QTextCursor& cursor, const RowDef& def, const ColorTable& colors);
@@ -65,6 +68,7 @@ private:
     bool rowOpen_ = false;
     bool cellEnded_ = false;
     std::vector<int> vStart_; // per column, the row where a vertical merge began
+    std::vector<QTextTable*> gridded_; // bordered tables (and parts) built so far
 };
 
 } // namespace qm::rtf

@@ -1,10 +1,14 @@
 #include "platform/TextControl.h"
 #include "platform/TextPrinting.h"
+#include "platform/WholeLayout.h"
+#include "platform/rtf/RtfReader.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -27,6 +31,18 @@ void fillGlossary(TextControl& view, int entries)
         view.replaceSelection(QString("Term %1.  A definition long enough to wrap over more than one "
                                       "line of the printed page, as glossary entries do.\n\r\n\r").arg(i));
     }
+}
+// A long page of paragraphs and small tables, laid out lazily in many steps.
+QByteArray longPageWithTables()
+{
+    QByteArray rtf = "{\\rtf1\\ansi ";
+    for (int i = 0; i < 150; ++i) {
+        rtf += "\\pard Paragraph " + QByteArray::number(i) + " with enough words to wrap once or twice on a page "
+               "seven hundred pixels wide, as course pages do.\\par ";
+        for (int r = 0; r < 3; ++r)
+            rtf += "\\trowd\\cellx2000\\cellx4000\\pard\\intbl Left\\cell Right\\cell\\row ";
+    }
+    return rtf + "\\pard End.\\par}";
 }
 } // namespace
 
@@ -92,6 +108,21 @@ private slots:
         QVERIFY(!ok);
         printTo(view, "reversed.pdf", 3, 2, 1, &ok);
         QVERIFY(!ok);
+    }
+
+    void wholeLayoutEqualsTheLazyOne()
+    {
+        QTextDocument ours, theirs;
+        rtf::ReadRtf(longPageWithTables(), ours);
+        rtf::ReadRtf(longPageWithTables(), theirs);
+        ours.setTextWidth(700);
+        theirs.setTextWidth(700);
+        const qreal height = LayOutWhole(ours);
+        QVERIFY(height > 10000);
+        QCOMPARE(height, theirs.documentLayout()->documentSize().height());
+        const QTextBlock last = ours.lastBlock();
+        QCOMPARE(ours.documentLayout()->blockBoundingRect(last), theirs.documentLayout()->blockBoundingRect(theirs.lastBlock()));
+        QCOMPARE(LayOutWhole(ours), height); // a second call changes nothing
     }
 
     void printedCopyKeepsTheViewsDocument()

@@ -1,6 +1,8 @@
 #include "RtfTestSupport.h"
 #include "platform/rtf/RtfContent.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
 #include <QTextLayout>
 #include <QTextTable>
 #include <QtTest>
@@ -175,7 +177,6 @@ private slots:
         QVERIFY(!p.doc->find("before").currentTable());
         QVERIFY(!p.doc->find("after").currentTable());
         const QTextTableFormat tf = t->format();
-        QCOMPARE(tf.border(), 1.0);
         QCOMPARE(tf.columnWidthConstraints().size(), 2);
         QCOMPARE(tf.columnWidthConstraints()[0].rawValue(), 192.0);
         QCOMPARE(t->cellAt(0, 0).format().background().color(), QColor(255, 0, 0));
@@ -194,6 +195,38 @@ private slots:
         QCOMPARE(t->rows(), 3);
         QCOMPARE(p.doc->find("d").currentTable(), t);
         QVERIFY(!p.doc->find("end").currentTable());
+    }
+
+    // A bordered table shows a one-pixel black grid around white cells, the
+    // cells of a short row included.
+    void borderedTableDrawsAGrid()
+    {
+        ReadPage p(page("\\trowd\\clbrdrt\\brdrs\\cellx1500\\pard\\intbl .\\cell\\row"
+                        "\\trowd\\cellx1500\\cellx3000\\pard\\intbl b\\cell c\\cell\\row\\pard end\\par"));
+        p.doc->setTextWidth(300);
+        QImage img(300, 120, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        QPainter painter(&img);
+        p.doc->drawContents(&painter);
+        painter.end();
+        // Scan across the first row, above its full stop, and down the first column.
+        const QRectF a = p.doc->documentLayout()->blockBoundingRect(p.doc->find(".").block());
+        const auto darkRuns = [&](QPoint from, QPoint step, int n, std::vector<int>* whiteAfter) {
+            int runs = 0;
+            bool dark = false;
+            for (QPoint at = from; n-- > 0; at += step) {
+                const bool d = img.pixelColor(at).value() < 64;
+                if (d && !dark) ++runs;
+                if (!d && whiteAfter && img.pixelColor(at) == QColor(Qt::white)) whiteAfter->push_back(runs);
+                dark = d;
+            }
+            return runs;
+        };
+        std::vector<int> paperAfter;
+        QCOMPARE(darkRuns(QPoint(0, qRound(a.top()) + 3), QPoint(1, 0), 299, &paperAfter), 3);
+        // Between the middle and the right line (the short row's missing cell) is paper.
+        QVERIFY(std::count(paperAfter.begin(), paperAfter.end(), 3) > 50);
+        QCOMPARE(darkRuns(QPoint(qRound(a.right()) - 2, 0), QPoint(0, 1), 119, nullptr), 3); // top, middle, bottom
     }
 
     void mergedCells()
