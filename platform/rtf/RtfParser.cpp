@@ -384,13 +384,10 @@ void RtfParser::flushText()
 {
     if (pending_.isEmpty()) return;
     fixSurrogates(pending_);
-    if (pendingMarks_.empty()) {
-        cursor_.insertText(pending_, charFormat(pendingChr_));
-    } else {
-        QTextCharFormat f = charFormat(pendingChr_);
-        tagPendingMarks(f);
-        cursor_.insertText(pending_, f);
-    }
+    QTextCharFormat f = charFormat(pendingChr_);
+    if (!pendingMarks_.empty()) tagPendingMarks(f);
+    shapeIfNeeded(f, pending_);
+    cursor_.insertText(pending_, f);
     if (pendingChr_.link >= 0 && size_t(pendingChr_.link) < content_.links.size())
         appendCapped(content_.links[size_t(pendingChr_.link)].text, pending_, kMaxLinkText);
     // A long paragraph is split after a word; one without spaces anywhere.

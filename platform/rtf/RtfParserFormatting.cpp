@@ -167,8 +167,8 @@ const QTextCharFormat& RtfParser::charFormat(const CharState& c)
         f.setFontFamilies(QStringList{family});
     f.setFontPointSize(c.halfPoints / 2.0);
     // Pages are drawn as the authors' word processors drew them: no kerning
-    // or ligatures in scripts that need no shaping. Skipping the shaper also
-    // makes laying out a long page markedly cheaper.
+    // or ligatures. Skipping the shaper also makes laying out a long page
+    // markedly cheaper; text that needs it gets it back as it is inserted.
     f.setFontStyleStrategy(QFont::PreferNoShaping);
     f.setFontKerning(false);
     if (c.bold) f.setFontWeight(QFont::Bold);

@@ -134,8 +134,10 @@ void RtfParser::appendNotes()
         if (text.isEmpty()) continue;
         text.replace(QChar('\n'), QChar(QChar::ParagraphSeparator));
         fixSurrogates(text);
+        QTextCharFormat f = plain;
+        shapeIfNeeded(f, text);
         cursor_.insertBlock(QTextBlockFormat(), plain);
-        cursor_.insertText(text, plain);
+        cursor_.insertText(text, f);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "platform/rtf/RtfContent.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QTextLayout>
 #include <QTextTable>
@@ -227,6 +228,33 @@ private slots:
         // Between the middle and the right line (the short row's missing cell) is paper.
         QVERIFY(std::count(paperAfter.begin(), paperAfter.end(), 3) > 50);
         QCOMPARE(darkRuns(QPoint(qRound(a.right()) - 2, 0), QPoint(0, 1), 119, nullptr), 3); // top, middle, bottom
+    }
+
+    // Latin text is set letter by letter, as word processors set it; Arabic
+    // letters still join.
+    void shapingOnlyWhereTextNeedsIt()
+    {
+        const auto glyphsOf = [](const QTextLayout* layout) {
+            QList<quint32> all;
+            for (int i = 0; i < layout->lineCount(); ++i)
+                for (const QGlyphRun& run : layout->lineAt(i).glyphRuns()) all += run.glyphIndexes();
+            return all;
+        };
+        const QString arabic = QString::fromUtf8("\u0645\u0631\u062D\u0628\u0627");
+        ReadPage p(page("\\pard office\\par \\u1605?\\u1585?\\u1581?\\u1576?\\u1575?\\par"));
+        p.doc->setTextWidth(400);
+        (void)p.doc->documentLayout()->documentSize();
+        const QTextBlock latin = p.doc->find("office").block();
+        QCOMPARE(glyphsOf(latin.layout()).size(), qsizetype(6)); // no "ffi" ligature
+        const QTextBlock joined = latin.next();
+        QCOMPARE(joined.text(), arabic);
+        QFont byDefault = joined.begin().fragment().charFormat().font();
+        byDefault.setStyleStrategy(QFont::PreferDefault);
+        QTextLayout shaped(arabic, byDefault);
+        shaped.beginLayout();
+        shaped.createLine();
+        shaped.endLayout();
+        QCOMPARE(glyphsOf(joined.layout()), glyphsOf(&shaped));
     }
 
     void mergedCells()
