@@ -132,13 +132,43 @@ void CodePageDecoder::setCodePage(int codePage)
     }
     codePage_ = codePage;
     page_ = page;
-    lead_ = -1;
+    reset();
+}
+
+void CodePageDecoder::decodeUtf8(unsigned char b, QString& out)
+{
+    if (utf8Need_ > 0) {
+        if ((b & 0xC0) == 0x80) {
+            utf8_[utf8Have_++] = char(b);
+            if (utf8Have_ == utf8Need_) {
+                out += QString::fromUtf8(utf8_, utf8Have_); // overlong or surrogate forms become U+FFFD
+                utf8Have_ = utf8Need_ = 0;
+            }
+            return;
+        }
+        out.append(QChar(0xFFFD)); // the sequence broke off; this byte starts afresh
+        utf8Have_ = utf8Need_ = 0;
+    }
+    const int need = b < 0x80 ? 1 : b >= 0xC2 && b <= 0xDF ? 2 : b >= 0xE0 && b <= 0xEF ? 3 : b >= 0xF0 && b <= 0xF4 ? 4 : 0;
+    if (need == 1) {
+        out.append(QChar(char16_t(b)));
+    } else if (need == 0) {
+        out.append(QChar(0xFFFD));
+    } else {
+        utf8_[0] = char(b);
+        utf8Have_ = 1;
+        utf8Need_ = need;
+    }
 }
 
 void CodePageDecoder::decodeByte(unsigned char b, QString& out)
 {
     if (!page_) {
         out.append(QChar(char16_t(b)));
+        return;
+    }
+    if (codePage_ == 65001) {
+        decodeUtf8(b, out);
         return;
     }
     if (lead_ >= 0) {
@@ -164,7 +194,7 @@ void CodePageDecoder::decodeByte(unsigned char b, QString& out)
 
 void CodePageDecoder::decode(QByteArrayView bytes, QString& out)
 {
-    if (page_ && page_->pairs.empty()) {
+    if (page_ && page_->pairs.empty() && codePage_ != 65001) {
         // The common case: one table look-up per byte.
         const auto& table = page_->single;
         const qsizetype at = out.size();

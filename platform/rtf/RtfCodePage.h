@@ -11,7 +11,8 @@ int CodePageOfCharset(int charset);
 // Turns bytes of one Windows code page into text. Single-byte pages decode
 // through a table that the system's converter (iconv) fills once per page;
 // in double-byte pages a lead byte waits for its trail byte, which may come
-// in the next call. Unknown code pages read as Windows-1252.
+// in the next call. UTF-8 (65001) sequences are gathered the same way.
+// Unknown code pages read as Windows-1252.
 class CodePageDecoder {
 public:
     CodePageDecoder();
@@ -21,12 +22,16 @@ public:
     void decode(QByteArrayView bytes, QString& out);
     void decodeByte(unsigned char byte, QString& out);
     // Forgets a lead byte still waiting for its trail byte.
-    void reset() { lead_ = -1; }
+    void reset() { lead_ = -1; utf8Have_ = utf8Need_ = 0; }
 
     struct Page; // one code page's converter and tables (RtfCodePage.cpp)
 
 private:
+    void decodeUtf8(unsigned char byte, QString& out);
+
     Page* page_ = nullptr;
+    char utf8_[4] = {};
+    int utf8Have_ = 0, utf8Need_ = 0;
     int codePage_ = 0;
     int lead_ = -1;
 };

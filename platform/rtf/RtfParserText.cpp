@@ -22,6 +22,7 @@ void RtfParser::text(QByteArrayView bytes)
     }
     QString s;
     if (rawUtf8_) {
+        decoder_.reset(); // text read apart from the decoder ends what it held
         const QString all = QString::fromUtf8(bytes.data(), bytes.size());
         s.reserve(all.size());
         for (const QChar c : all)

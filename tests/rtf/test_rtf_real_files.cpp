@@ -62,6 +62,11 @@ private slots:
         QCOMPARE(cpg.text(), QString::fromUtf8("αβ"));
         ReadPage unknown("{\\rtf1\\ansi\\ansicpg99999 caf\\'e9}");
         QCOMPARE(unknown.text(), QString::fromUtf8("café"));
+        // UTF-8 bytes gather into characters, hex or raw; a sequence cut short
+        // is dropped as a lead byte is, and a stray trail byte shows U+FFFD.
+        ReadPage utf8("{\\rtf1\\ansi\\ansicpg65001 \\'d0\\'9f\\'d1\\'80\\'d0\\'b8\\'d0\\'b2\\'d0\\'b5\\'d1\\'82 "
+                      "\xe2\x82\xac \\'f0\\'9f\\'99\\'82 \\'e2\\'82x \\'82y}");
+        QCOMPARE(utf8.text(), QString::fromUtf8("Привет € 🙂 x \uFFFDy"));
     }
 
     void symbolFontBullets()
