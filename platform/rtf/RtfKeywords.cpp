@@ -37,7 +37,7 @@ const std::unordered_map<std::string_view, Kw>& table()
         {"ftnsepc", Kw::SkippedDestination}, {"ftncn", Kw::SkippedDestination},
         {"aftnsep", Kw::SkippedDestination}, {"aftnsepc", Kw::SkippedDestination},
         {"aftncn", Kw::SkippedDestination}, {"private", Kw::SkippedDestination},
-        {"deff", Kw::DefaultFont}, {"ansicpg", Kw::AnsiCodePage}, {"ansi", Kw::CharsetAnsi},
+        {"deff", Kw::DefaultFont}, {"deftab", Kw::DefaultTab}, {"ansicpg", Kw::AnsiCodePage}, {"ansi", Kw::CharsetAnsi},
         {"mac", Kw::CharsetMac}, {"pc", Kw::CharsetPc}, {"pca", Kw::CharsetPca}, {"cpg", Kw::FontCodePage},
         {"chftn", Kw::NoteMark}, {"ftnalt", Kw::Endnote},
         {"plain", Kw::Plain}, {"b", Kw::Bold}, {"i", Kw::Italic}, {"ul", Kw::Underline},

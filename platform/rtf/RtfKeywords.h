@@ -11,7 +11,7 @@ enum class Kw {
     BookmarkStart, BookmarkEnd, QmObject, ShapePict, NonShapePict, SkippedDestination,
     Footnote, NestTableProps,
     // document
-    DefaultFont, AnsiCodePage, CharsetAnsi, CharsetMac, CharsetPc, CharsetPca,
+    DefaultFont, DefaultTab, AnsiCodePage, CharsetAnsi, CharsetMac, CharsetPc, CharsetPca,
     // character formatting
     Plain, Bold, Italic, Underline, UnderlineNone, Strike, Hidden, Caps, Super, Sub, NoSuperSub,
     FontSize, Font, ForeColor, BackColor, Highlight, CharShading,

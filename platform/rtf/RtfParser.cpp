@@ -261,6 +261,9 @@ void RtfParser::controlWord(const Token& t, bool starred)
 
     switch (kw) {
     case Kw::DefaultFont: defaultFont_ = t.param; formats_ = {}; fontsChanged_ = true; return;
+    case Kw::DefaultTab:
+        if (t.hasParam && t.param > 0) defaultTabTwips_ = qBound(60, t.param, 14400);
+        return;
     case Kw::AnsiCodePage:
         if (t.hasParam && t.param > 0) docCodePage_ = t.param;
         return;
@@ -505,6 +508,10 @@ RtfContent RtfParser::finish()
     if (cursor_.block().length() > 1) cursor_.setBlockFormat(blockFormat(lastTextPara_));
     appendNotes();
     table_.paperGrids();
+    // Tabs past the paragraph's own stops go to the document's default stops.
+    QTextOption option = doc_.defaultTextOption();
+    option.setTabStopDistance(defaultTabTwips_ / 15.0);
+    doc_.setDefaultTextOption(option);
 
     // Positions are read back from the finished document, since widening a
     // table moves everything after the inserted cells. Marks with nothing

@@ -92,6 +92,7 @@ private:
     bool rawUtf8_ = false;          // plain bytes are UTF-8 (a file typed in an editor)
     int defaultFont_ = -1;
     int docCodePage_ = 1252;        // \ansicpg, \mac, \pc, \pca
+    int defaultTabTwips_ = 720;     // \deftab; word processors space default stops half an inch apart
     CodePageDecoder decoder_;
     // How the last font used decodes; recomputed when the font or the tables change.
     bool fontsChanged_ = true;

@@ -104,6 +104,20 @@ private slots:
         QCOMPARE(c.charFormat().fontPointSize(), 20.0);
     }
 
+    // Default tab stops stand where the page's \\deftab puts them (half an
+    // inch when it names none), in the view as in the reader.
+    void defaultTabStopsFollowThePage()
+    {
+        Shown s;
+        const auto afterTab = [&](const QByteArray& header) {
+            if (!s.view.load(write("tabs.txm", rtf(header + "a\\tab b\\par")))) return -1.0;
+            const QTextBlock block = s.view.document()->firstBlock();
+            return block.layout()->lineAt(0).cursorToX(2);
+        };
+        QCOMPARE(afterTab("\\deftab360 "), 24.0);
+        QCOMPARE(afterTab(""), 48.0);
+    }
+
     void clickOnATargetLinkReportsKindOneWithTerminator()
     {
         Shown s;
