@@ -219,6 +219,8 @@ private slots:
         QCOMPARE(here(), QString("MOD002 0001.txm"));
         QVERIFY(env.box.lastText().contains("Map.txt"));
         QCOMPARE(ReturnStack.size(), 1);
+        OpenModule(0);
+        QCOMPARE(ReturnStack.size(), 1);
         QCOMPARE(f.Prev->skin(), QString("PreviousOff.jpg"));
 
         // Over a test page into the failing module: back to the page left.
