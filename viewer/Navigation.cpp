@@ -51,6 +51,46 @@ void restore(const PagePosition& at)
     if (!at.PageName.isEmpty()) PageList().SetPageAsCurrent(at.PageName);
 }
 
+// Where a move starts, and what it may have to give back.
+struct MoveStart {
+    PagePosition position;
+    QVector<PagePosition> stack;
+    PagePosition saved;
+};
+
+PagePosition currentPosition()
+{
+    PagePosition p;
+    p.ModuleIndex = CurModule;
+    p.PageName = PageList().GetCurrentPageName();
+    return p;
+}
+
+MoveStart beginMove() { return {currentPosition(), ReturnStack, SavedPosition}; }
+
+// A move that could not be made leaves the learner where they were: the page
+// they never left, no way back to it, and the buttons as before the attempt
+// (the loaders have said why). `viewMoved` when pages were already shown on
+// the way: the page is shown again and the bookmark set back to it.
+void undoMove(const MoveStart& start, bool viewMoved)
+{
+    const PagePosition now = currentPosition();
+    if (now.ModuleIndex != start.position.ModuleIndex || now.PageName != start.position.PageName)
+        restore(start.position);
+    if (viewMoved && HasCurrentModule()) {
+        ShowPageFile(CurrentModule().Code, start.position.PageName);
+        UpdateHeadingAndProgress();
+    }
+    ReturnStack = start.stack;
+    SavedPosition = start.saved;
+    if (Form1* f = window()) {
+        if (ReturnStack.isEmpty()) f->DisableReturnButton();
+        else f->SetReturnButton(true, QStringLiteral("ReturnOff.jpg"));
+    }
+    ApplyButtonStateRule();
+    resetObjectMemory();
+}
+
 bool openModuleAt(int index, bool toLast)
 {
     ModuleRecord& m = CurrentCourse().Modules[index];
@@ -81,24 +121,15 @@ void UpdateHeadingAndProgress()
 void GoToNextPage()
 {
     if (!HasCurrentModule()) return;
-    const PagePosition before = [] {
-        PagePosition p;
-        p.ModuleIndex = CurModule;
-        p.PageName = PageList().GetCurrentPageName();
-        return p;
-    }();
     const QString next = PageList().GetNextPageName();
     // Nowhere to go from the course's very last page: stay put.
     if (next.isEmpty() && isLastModule()) return;
 
+    const MoveStart start = beginMove();
     removeMovies();
-    const int depth = int(ReturnStack.size());
-    const PagePosition savedBefore = SavedPosition;
     PushReturnPosition();
     enableReturn();
 
-    // A page or module that cannot be shown leaves the learner on the page
-    // they were on (the loaders have said why).
     bool moved = false;
     if (!next.isEmpty()) {
         if (ShowPageFile(CurrentModule().Code, next)) {
@@ -111,18 +142,9 @@ void GoToNextPage()
         PageList().CleanUp();
         PageList().InitLinedList();
         moved = openModuleAt(CurModule, false);
-        if (!moved) restore(before);
     }
     if (!moved) {
-        // The page was never left: no way back to it, and the buttons as
-        // they were before the attempt.
-        if (ReturnStack.size() > depth) ReturnStack.removeLast();
-        SavedPosition = savedBefore;
-        if (ReturnStack.isEmpty()) {
-            if (Form1* f = window()) f->DisableReturnButton();
-        }
-        ApplyButtonStateRule();
-        resetObjectMemory();
+        undoMove(start, false);
         return;
     }
     UpdateHeadingAndProgress();
@@ -149,17 +171,12 @@ void GoToNextPage()
 void GoToPrevPage()
 {
     if (!HasCurrentModule()) return;
+    const MoveStart start = beginMove();
     // A guard against stepping back over test pages forever at the course's start.
-    for (int guard = 0; guard < 10000; ++guard) {
+    for (int step = 0; step < 10000; ++step) {
         const QString prev = PageList().GetPrevPageName();
         if (prev.isEmpty() && isFirstModule()) return; // the course's first page: stay put
 
-        const PagePosition before = [] {
-            PagePosition p;
-            p.ModuleIndex = CurModule;
-            p.PageName = PageList().GetCurrentPageName();
-            return p;
-        }();
         removeMovies();
         PushReturnPosition();
         enableReturn();
@@ -171,10 +188,10 @@ void GoToPrevPage()
             CurModule = qint16(CurModule - 1);
             PageList().CleanUp();
             PageList().InitLinedList();
+            // Test pages stepped over on the way are given back too: the
+            // move is made whole or not at all.
             if (!openModuleAt(CurModule, true)) {
-                restore(before);
-                UpdateHeadingAndProgress();
-                resetObjectMemory();
+                undoMove(start, step > 0);
                 return;
             }
         }
@@ -227,8 +244,8 @@ template <class Load>
 void jumpToModule(int moduleIndex, Load load)
 {
     if (!HasCurrentModule() || moduleIndex < 0 || moduleIndex >= CurrentCourse().Modules.size()) return;
+    const MoveStart start = beginMove();
     PushReturnPosition();
-    const PagePosition before = SavedPosition;
     enableReturn();
     CurModule = qint16(moduleIndex);
     PageList().CleanUp();
@@ -236,7 +253,10 @@ void jumpToModule(int moduleIndex, Load load)
     removeMovies();
     ModuleRecord& m = CurrentModule();
     QString page = ModuleMapPath(m.Code);
-    if (!load(page, m)) restore(before);
+    if (!load(page, m)) {
+        undoMove(start, false);
+        return;
+    }
     UpdateHeadingAndProgress();
     ApplyButtonStateRule();
     resetObjectMemory();
@@ -258,12 +278,7 @@ void OpenTopic(int moduleIndex, int, const QString& topicTitle)
 void ReturnToSavedPage()
 {
     if (ReturnStack.isEmpty()) return;
-    const PagePosition here = [] {
-        PagePosition p;
-        p.ModuleIndex = CurModule;
-        p.PageName = PageList().GetCurrentPageName();
-        return p;
-    }();
+    const MoveStart start = beginMove();
     if (Form1* f = window()) f->Return_Btn->setSkin(QStringLiteral("ReturnOn.jpg"));
     PageList().CleanUp();
     PageList().InitLinedList();
@@ -271,7 +286,11 @@ void ReturnToSavedPage()
     const PagePosition entry = PopReturnPosition();
     if (entry.CourseIndex < 0 || entry.CourseIndex >= Courses.size()
         || entry.ModuleIndex < 0 || entry.ModuleIndex >= Courses[entry.CourseIndex].Modules.size()) {
-        restore(here);
+        // A position that names no module can never be opened: it goes, and
+        // the learner stays.
+        MoveStart without = start;
+        without.stack = ReturnStack;
+        undoMove(without, false);
         return;
     }
     CurModule = entry.ModuleIndex;
@@ -280,7 +299,11 @@ void ReturnToSavedPage()
     // A position saved without a page reopens its module at the first page.
     const bool ok = entry.PageName.isEmpty() ? LoadModuleMap(page, m.Code, m.Title, false)
                                              : LoadModuleMapAtPage(page, m.Code, m.Title, entry.PageName);
-    if (!ok) restore(here);
+    // A module that fails to open keeps its way back for another try.
+    if (!ok) {
+        undoMove(start, false);
+        return;
+    }
     UpdateHeadingAndProgress();
     ApplyButtonStateRule();
     resetObjectMemory();

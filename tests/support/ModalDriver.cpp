@@ -16,12 +16,21 @@ qm::Form* LoadedForm(const QString& name)
 
 void WhenFormShown(const QString& name, std::function<void(qm::Form&)> action, int timeoutMs)
 {
+    WhenAnyFormShown({name}, std::move(action), timeoutMs);
+}
+
+void WhenAnyFormShown(const QStringList& names, std::function<void(qm::Form&)> action, int timeoutMs)
+{
     auto* poll = new QTimer;
     auto* clock = new QElapsedTimer;
     clock->start();
     poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, clock, name, action, timeoutMs] {
-        qm::Form* f = LoadedForm(name);
+    QObject::connect(poll, &QTimer::timeout, [poll, clock, names, action, timeoutMs] {
+        qm::Form* f = nullptr;
+        for (const QString& name : names) {
+            f = LoadedForm(name);
+            if (f && f->isVisible()) break;
+        }
         const bool ready = f && f->isVisible();
         if (!ready && clock->elapsed() < timeoutMs) return;
         poll->stop();

@@ -205,6 +205,23 @@ private slots:
         QVERIFY(env.box.calls.isEmpty());
     }
 
+    void arrowKeysFollowTheirButtonsNotThePosition()
+    {
+        ChromeCourse course;
+        auto& [b, env, f] = course;
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        f.NextPage();
+        // Greyed where a move would still be possible (registration greys Previous so).
+        f.SetNextButton(false, "nextDis.jpg");
+        f.SetPrevButton(false, "backDis.jpg");
+        f.SetReturnButton(false, "ReturnButtonDisabled.jpg");
+        for (const auto mods : {Qt::NoModifier, Qt::AltModifier, Qt::ShiftModifier}) {
+            QTest::keyClick(f.TXTextControl1, Qt::Key_Right, mods);
+            QTest::keyClick(f.TXTextControl1, Qt::Key_Left, mods);
+            QCOMPARE(here(), QString("MOD001 0002.txm"));
+        }
+    }
+
     void escAsksOnceAndToolKeys()
     {
         CourseBuilder b;

@@ -5,7 +5,9 @@
 #include "content/LinkedList.h"
 #include "support/CourseBuilder.h"
 #include "support/MainWindow.h"
+#include "support/ModalDriver.h"
 #include "support/TestDoubles.h"
+#include "ui/Form.h"
 #include "ui/PictureBox.h"
 #include "ui/TextLabel.h"
 #include "ui/UiText.h"
@@ -207,6 +209,23 @@ private slots:
         f.moduleMenu->Timer4_Timer();
         QVERIFY(!f.topicMenu->isOpen());
         QVERIFY(f.moduleMenu->isOpen());
+    }
+
+    void glossaryAndProfileRowsRunTheirOwnCommands()
+    {
+        CourseBuilder b;
+        buildCourse(b, 1);
+        qmtest::TestEnvironment env(b.path());
+        Form1& f = OpenCourse();
+        for (const QString window : {"Glossary", "ProfileBox"}) {
+            QString opened;
+            qmtest::WhenAnyFormShown({"Glossary", "ProfileBox"}, [&](Form& w) {
+                opened = w.objectName();
+                w.unload();
+            });
+            QTest::mouseClick(f.toolbarMenu->row(window == "Glossary" ? 3 : 4).caption, Qt::LeftButton);
+            QCOMPARE(opened, window);
+        }
     }
 
     void toolbarRowsAndTheChangeCourseRow()

@@ -206,6 +206,51 @@ private slots:
         QCOMPARE(shown(f), CourseBuilder::pageText("MOD001", "0002.txm"));
     }
 
+    void previousAndReturnIntoAModuleThatFailsLeaveEverythingAsItWas()
+    {
+        NavigationCourse course;
+        auto& [b, env, f] = course;
+        b.module("MOD002", "Second module", {{"0001.txm", "Test"}, {"0002.txm", "Topic", "Rules"}});
+        const QString map = b.path() + "/MOD001/Map.txt";
+        OpenModule(1);
+        QVERIFY(QFile::rename(map, map + ".away"));
+
+        f.PrevPage();
+        QCOMPARE(here(), QString("MOD002 0001.txm"));
+        QVERIFY(env.box.lastText().contains("Map.txt"));
+        QCOMPARE(ReturnStack.size(), 1);
+        OpenModule(0);
+        QCOMPARE(ReturnStack.size(), 1);
+        QCOMPARE(f.Prev->skin(), QString("PreviousOff.jpg"));
+
+        // Over a test page into the failing module: back to the page left.
+        f.NextPage();
+        f.PrevPage();
+        QCOMPARE(here(), QString("MOD002 0002.txm"));
+        QCOMPARE(shown(f), CourseBuilder::pageText("MOD002", "0002.txm"));
+        QCOMPARE(ReturnStack.size(), 2);
+        QCOMPARE(ReturnStack.last().PageName, QString("0001.txm"));
+
+        ReturnToSavedPage();
+        ReturnToSavedPage(); // its module fails: the entry stays for another try
+        QCOMPARE(here(), QString("MOD002 0001.txm"));
+        QCOMPARE(ReturnStack.size(), 1);
+        QVERIFY(f.Return_Btn->isEnabled());
+        QCOMPARE(f.Return_Btn->skin(), QString("ReturnOff.jpg"));
+
+        // A position naming no module is dropped, and the buttons follow the page.
+        ReturnStack.append(PagePosition{"0001.txm", {}, {}, 0, 99});
+        f.SetPrevButton(false, "backDis.jpg");
+        ReturnToSavedPage();
+        QCOMPARE(ReturnStack.size(), 1);
+        QVERIFY(f.Prev->isEnabled());
+
+        QVERIFY(QFile::rename(map + ".away", map));
+        ReturnToSavedPage();
+        QCOMPARE(here(), QString("MOD001 0001.txm"));
+        QVERIFY(!f.Return_Btn->isEnabled());
+    }
+
     void exitRequestedEndsAWindowThatWasNeverActivated()
     {
         // A sign-in window confirms Exit while the main window, loaded behind

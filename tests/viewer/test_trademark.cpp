@@ -25,11 +25,11 @@ void buildCourse(CourseBuilder& b)
     b.writeRegistry();
 }
 
-// Opens the course and leaves it by the exit question answered Yes.
-void exitCourse(qmtest::TestEnvironment& env)
+// Opens the course entry and leaves it by the exit question answered Yes.
+void exitCourse(qmtest::TestEnvironment& env, int course = 0)
 {
     GetInstalledCourses();
-    CurCourse = 0;
+    CurCourse = qint16(course);
     Form1& f = Form1::instance();
     f.showModeless();
     env.box.answer(vbYes);
@@ -69,6 +69,24 @@ private slots:
         QVERIFY(!Trademark::loaded());
         QTRY_VERIFY(ended);
         FormsCollection::setLastWindowHandler(nullptr);
+    }
+
+    void allModulesNamesLaterPagesAfterTheChosenEntry()
+    {
+        CourseBuilder b;
+        b.module("MOD001", "First module", CourseBuilder::pages(1, "Intro"));
+        b.course("Course A", {"MOD001"}).course("Course B", {"MOD001"});
+        b.writeRegistry();
+        b.writeFile("About/Trademark Course A_1.txm", page("A one"));
+        b.writeFile("About/Trademark Course A_2.txm", page("A two"));
+        b.writeFile("About/Trademark All modules_2.txm", page("All two"));
+        qmtest::TestEnvironment env(b.path());
+        exitCourse(env, 2); // the "All modules" entry
+        Trademark* t = Trademark::ifLoaded();
+        QVERIFY(t);
+        QCOMPARE(shown(*t), QString("A one"));
+        t->Timer1_Timer();
+        QCOMPARE(shown(*t), QString("All two"));
     }
 
     void withoutPagesNothingIsShown()
