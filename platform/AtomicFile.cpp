@@ -37,7 +37,11 @@ QString describe(int errorCode) { return QString::fromLocal8Bit(std::strerror(er
 
 const char kSuffixChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
-// Creates "<path>.XXXXXX" exclusively; the mode follows the old file's, or
+// The marker between a file's name and the six random characters of its
+// temporary file.
+constexpr char kMarker = ':';
+
+// Creates "<path>:XXXXXX" exclusively; the mode follows the old file's, or
 // the umask for a new one.
 int createTemporary(const QString& path, QByteArray& tempName)
 {
@@ -45,7 +49,7 @@ int createTemporary(const QString& path, QByteArray& tempName)
     const QByteArray target = QFile::encodeName(path);
     const bool hadFile = ::stat(target.constData(), &old) == 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempName = target + '.';
+        tempName = target + kMarker;
         for (int i = 0; i < 6; ++i)
             tempName += kSuffixChars[QRandomGenerator::global()->bounded(int(sizeof kSuffixChars) - 1)];
         const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -132,7 +136,7 @@ void ClearAtomicWriteFaults()
 bool IsAtomicWriteLeftover(const QString& fileName, const QString& baseName)
 {
     if (baseName.isEmpty() || fileName.size() != baseName.size() + 7 || !fileName.startsWith(baseName)
-        || fileName[baseName.size()] != '.')
+        || fileName[baseName.size()] != QLatin1Char(kMarker))
         return false;
     for (int i = baseName.size() + 1; i < fileName.size(); ++i)
         if (fileName[i].unicode() > 127 || !std::strchr(kSuffixChars, char(fileName[i].unicode()))) return false;

@@ -5,15 +5,17 @@
 namespace qm {
 
 // Writes a learner's file so that a crash or a full disk never leaves it half
-// written: the data goes to a temporary file "<name>.XXXXXX" in the same
-// folder; every step (write, sync, size on disk, close) is checked and only a
-// complete file is renamed over the old one. On failure the temporary file is
-// removed, the old file stays byte for byte as it was, false is returned and
-// error (when given) says why.
+// written: the data goes to a temporary file "<name>:XXXXXX" in the same
+// folder (learner names and content names refuse ":", so no learner file can
+// have such a name); every step (write, sync, size on disk, close) is checked
+// and only a complete file is renamed over the old one. On failure the
+// temporary file is removed, the old file stays byte for byte as it was, false
+// is returned and error (when given) says why. A rewrite keeps the old file's
+// permissions.
 bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* error = nullptr);
 
 // Whether fileName has the form of a temporary file left by a write of
-// baseName that never finished: baseName, ".", six letters or digits.
+// baseName that never finished: baseName, ":", six letters or digits.
 bool IsAtomicWriteLeftover(const QString& fileName, const QString& baseName);
 
 namespace testing {

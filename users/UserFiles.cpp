@@ -131,9 +131,7 @@ void RemoveStaleTemporaryFiles(const QString& folderName)
     QStringList bases{QStringLiteral("User")};
     for (const CourseRecord& course : Courses) bases.append(course.Name);
     for (const QString& name : files) {
-        const int dot = name.lastIndexOf('.');
-        if (dot <= 0 || bases.contains(name)) continue; // a course may have such a name
-        const QString base = name.left(dot);
+        const QString base = name.chopped(qMin(name.size(), 7));
         if ((bases.contains(base) || files.contains(base)) && IsAtomicWriteLeftover(name, base))
             QFile::remove(dir.filePath(name));
     }

@@ -35,9 +35,9 @@ bool UpdateUserProfile(const QString& firstName, const QString& lastName, const 
                        QString* error = nullptr);
 
 // Removes the temporary files that writes killed half-way left in the
-// learner's folder: "<name>.XXXXXX" beside the User file or a course file
-// (of the catalogue or present in the folder). Call it at sign-in, when no
-// write of that learner can be under way.
+// learner's folder: "<name>:XXXXXX" beside the User file or a course file
+// (of the catalogue or present in the folder). No other file is ever removed.
+// Call it at sign-in, when no write of that learner can be under way.
 void RemoveStaleTemporaryFiles(const QString& folderName);
 
 // Reads the first three items of a learner folder's User file. Returns false

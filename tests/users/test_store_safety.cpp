@@ -56,6 +56,8 @@ private slots:
         QVERIFY(env.box.lastText().contains("too large") && env.box.lastText().contains(CourseFile(0)));
     }
 
+    // Only names of the atomic writer's temporary form go; "<file>.XXXXXX"
+    // may be a course file of another catalogue.
     void signInRemovesStaleTemporaryFiles()
     {
         qmtest::TestEnvironment env;
@@ -63,8 +65,9 @@ private slots:
         QVERIFY(CreateUserProfile("Ann", "Lee", "ann@example.org"));
         const QDir folder(UserFolderPath("Ann Lee"));
         // "Gone" is a course no longer in the catalogue; "Other" has no file.
-        const QStringList kept{"Safety.notes", "Other.AB12cd", "Safety.ABC", "Gone", "Gone.kept.txt"};
-        const QStringList stale{"User.x1Y2z3", "Safety.AbCdEf", "Gone.qwerty"};
+        const QStringList kept{"Safety.notes", "Other:AB12cd", "Safety:ABC", "Gone", "Gone.kept.txt",
+                               "Safety.Level2", "User.x1Y2z3", "Gone.qwerty"};
+        const QStringList stale{"User:x1Y2z3", "Safety:AbCdEf", "Gone:qwerty"};
         for (const QString& name : kept + stale) WriteBytes(folder.filePath(name), "x");
         QVERIFY(TakeLearnerFromFolder("Ann Lee", nullptr));
         for (const QString& name : stale) QVERIFY2(!folder.exists(name), qPrintable(name));
