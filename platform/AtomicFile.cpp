@@ -1,5 +1,6 @@
 #include "platform/AtomicFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -8,6 +9,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <optional>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,6 +25,14 @@ struct Fault {
     int skip;
 };
 std::optional<Fault> fault;
+int folderRenameFault = -1; // renames left to succeed before one fails
+int killAfter = -1;         // file-system changes left before the process dies
+
+// One change to the file system is done; a planned kill comes right after it.
+void changed()
+{
+    if (killAfter > 0 && --killAfter == 0) ::kill(::getpid(), SIGKILL);
+}
 
 // The fault planned for this step of the current write, if any.
 bool injected(AtomicStep step, int& errorCode)
@@ -126,9 +136,15 @@ void InterruptNextAtomicWriteAfter(qint64 bytes) { interruptAfter = bytes; }
 
 void FailAtomicWrite(AtomicStep step, int errorCode, int skip) { fault = Fault{step, errorCode, skip}; }
 
+void FailFolderRename(int skip) { folderRenameFault = skip; }
+
+void KillAfterFileChanges(int count) { killAfter = count; }
+
 void ClearAtomicWriteFaults()
 {
     fault.reset();
+    folderRenameFault = -1;
+    killAfter = -1;
     interruptAfter = -1;
 }
 } // namespace testing
@@ -143,6 +159,20 @@ bool IsAtomicWriteLeftover(const QString& fileName, const QString& baseName)
     return true;
 }
 
+bool RenameFolder(const QString& from, const QString& to, QString* error)
+{
+    const bool failed = folderRenameFault == 0;
+    if (folderRenameFault >= 0) --folderRenameFault;
+    // QDir::rename never replaces an existing entry of the new name.
+    if (!failed && QDir().rename(from, to)) {
+        syncFolder(to);
+        changed();
+        return true;
+    }
+    if (error) *error = QStringLiteral("Path/File access error: %1").arg(to);
+    return false;
+}
+
 bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* error)
 {
     int errorCode = 0;
@@ -151,6 +181,7 @@ bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* e
     if (!injected(AtomicStep::Open, errorCode)) {
         fd = createTemporary(path, tempName);
         if (fd < 0) errorCode = errno;
+        else changed();
     }
     bool ok = fd >= 0 && writeTemporary(fd, data, errorCode);
     if (fd >= 0) {
@@ -166,6 +197,7 @@ bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* e
     if (ok && !injected(AtomicStep::Rename, errorCode)) {
         if (::rename(tempName.constData(), QFile::encodeName(path).constData()) == 0) {
             syncFolder(path);
+            changed();
             if (fault && fault->skip > 0) --fault->skip;
             return true;
         }

@@ -18,6 +18,11 @@ bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* e
 // baseName that never finished: baseName, ":", six letters or digits.
 bool IsAtomicWriteLeftover(const QString& fileName, const QString& baseName);
 
+// Gives a folder its new name in one step (it has the old name or the new one,
+// never neither); an existing entry of the new name is never replaced. On
+// failure error (when given) names the new path.
+bool RenameFolder(const QString& from, const QString& to, QString* error = nullptr);
+
 namespace testing {
 // Makes the next atomic write stop after this many bytes, as if the process had
 // died mid-write; the write then reports failure. Negative disables it.
@@ -29,8 +34,16 @@ enum class AtomicStep { Open, Write, Sync, Size, Close, Rename };
 // Makes one coming atomic write fail at that step with that errno value, as
 // the file system would (a failing Write writes half the data first; a
 // failing Size finds the file one byte short). skip counts the writes that
-// succeed before it. ClearAtomicWriteFaults removes both kinds of fault.
+// succeed before it. ClearAtomicWriteFaults removes every kind of fault.
 void FailAtomicWrite(AtomicStep step, int errorCode, int skip = 0);
+
+// Makes one coming folder rename fail after skip renames that succeed.
+void FailFolderRename(int skip = 0);
+
+// Kills the process right after the count-th coming change to the file
+// system (a temporary file created, a temporary file renamed over its file, a
+// folder renamed), as a crash at that moment would. For a child process.
+void KillAfterFileChanges(int count);
 void ClearAtomicWriteFaults();
 } // namespace testing
 
