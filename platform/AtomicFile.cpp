@@ -1,5 +1,6 @@
 #include "platform/AtomicFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -8,6 +9,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <optional>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,6 +25,14 @@ struct Fault {
     int skip;
 };
 std::optional<Fault> fault;
+int folderRenameFault = -1; // renames left to succeed before one fails
+int killAfter = -1;         // file-system changes left before the process dies
+
+// One change to the file system is done; a planned kill comes right after it.
+void changed()
+{
+    if (killAfter > 0 && --killAfter == 0) ::kill(::getpid(), SIGKILL);
+}
 
 // The fault planned for this step of the current write, if any.
 bool injected(AtomicStep step, int& errorCode)
@@ -37,7 +47,11 @@ QString describe(int errorCode) { return QString::fromLocal8Bit(std::strerror(er
 
 const char kSuffixChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
-// Creates "<path>.XXXXXX" exclusively; the mode follows the old file's, or
+// The marker between a file's name and the six random characters of its
+// temporary file.
+constexpr char kMarker = ':';
+
+// Creates "<path>:XXXXXX" exclusively; the mode follows the old file's, or
 // the umask for a new one.
 int createTemporary(const QString& path, QByteArray& tempName)
 {
@@ -45,7 +59,7 @@ int createTemporary(const QString& path, QByteArray& tempName)
     const QByteArray target = QFile::encodeName(path);
     const bool hadFile = ::stat(target.constData(), &old) == 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempName = target + '.';
+        tempName = target + kMarker;
         for (int i = 0; i < 6; ++i)
             tempName += kSuffixChars[QRandomGenerator::global()->bounded(int(sizeof kSuffixChars) - 1)];
         const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -122,9 +136,15 @@ void InterruptNextAtomicWriteAfter(qint64 bytes) { interruptAfter = bytes; }
 
 void FailAtomicWrite(AtomicStep step, int errorCode, int skip) { fault = Fault{step, errorCode, skip}; }
 
+void FailFolderRename(int skip) { folderRenameFault = skip; }
+
+void KillAfterFileChanges(int count) { killAfter = count; }
+
 void ClearAtomicWriteFaults()
 {
     fault.reset();
+    folderRenameFault = -1;
+    killAfter = -1;
     interruptAfter = -1;
 }
 } // namespace testing
@@ -132,11 +152,25 @@ void ClearAtomicWriteFaults()
 bool IsAtomicWriteLeftover(const QString& fileName, const QString& baseName)
 {
     if (baseName.isEmpty() || fileName.size() != baseName.size() + 7 || !fileName.startsWith(baseName)
-        || fileName[baseName.size()] != '.')
+        || fileName[baseName.size()] != QLatin1Char(kMarker))
         return false;
     for (int i = baseName.size() + 1; i < fileName.size(); ++i)
         if (fileName[i].unicode() > 127 || !std::strchr(kSuffixChars, char(fileName[i].unicode()))) return false;
     return true;
+}
+
+bool RenameFolder(const QString& from, const QString& to, QString* error)
+{
+    const bool failed = folderRenameFault == 0;
+    if (folderRenameFault >= 0) --folderRenameFault;
+    // QDir::rename never replaces an existing entry of the new name.
+    if (!failed && QDir().rename(from, to)) {
+        syncFolder(to);
+        changed();
+        return true;
+    }
+    if (error) *error = QStringLiteral("Path/File access error: %1").arg(to);
+    return false;
 }
 
 bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* error)
@@ -147,6 +181,7 @@ bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* e
     if (!injected(AtomicStep::Open, errorCode)) {
         fd = createTemporary(path, tempName);
         if (fd < 0) errorCode = errno;
+        else changed();
     }
     bool ok = fd >= 0 && writeTemporary(fd, data, errorCode);
     if (fd >= 0) {
@@ -162,6 +197,7 @@ bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* e
     if (ok && !injected(AtomicStep::Rename, errorCode)) {
         if (::rename(tempName.constData(), QFile::encodeName(path).constData()) == 0) {
             syncFolder(path);
+            changed();
             if (fault && fault->skip > 0) --fault->skip;
             return true;
         }

@@ -8,7 +8,7 @@ bool IsPlainContentName(const QString& name)
 {
     if (name.isEmpty() || name == "." || name == "..") return false;
     for (const QChar c : name) {
-        if (c == '/' || c == '\\' || c.unicode() < 0x20 || c.unicode() == 0x7F) return false;
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || QStringView(u"/\\\"<>:|?*").contains(c)) return false;
     }
     return true;
 }

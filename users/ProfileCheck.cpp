@@ -27,6 +27,11 @@ ProfileCheck CheckProfile(const QString& firstName, const QString& lastName, con
     check.message = email.isEmpty() ? CheckMessage::of(MsgFieldEmpty) : CheckEmailText(email);
     if (!check.ok()) return check;
 
+    if (!FitsFolderName(check.firstName, check.lastName)) {
+        check.message = CheckMessage::of(MsgNameTooLong);
+        return check;
+    }
+
     const QString current = CurrentUserFolderName();
     if (UserFolderName(check.firstName, check.lastName) != current
         && IsNameRegistered(check.firstName, check.lastName, current))

@@ -104,17 +104,18 @@ bool UpdateUserProfile(const QString& firstName, const QString& lastName, const 
         return false;
     }
 
-    const QString userFile = UserFilePath(oldFolder);
-    QString oldText;
-    const bool hadFile = ReadLearnerText(userFile, oldText);
-    if (!WriteLearnerText(userFile, QuotedItemLine({firstName, lastName, email, QString(), QString()}), error))
-        return false;
-    if (rename && !QDir().rename(UserFolderPath(oldFolder), newPath)) {
-        // The User file must keep naming its folder, or the next sign-in
-        // would write into a folder of the new name.
-        if (hadFile) WriteLearnerText(userFile, oldText);
-        else QFile::remove(userFile);
-        setError(error, QStringLiteral("Path/File access error: %1").arg(newPath));
+    // The folder takes the new name first and the User file follows. A kill
+    // in between leaves the renamed folder with a User file of the old names,
+    // which ReadUserFile accepts, so the learner keeps every course file.
+    if (rename && !RenameFolder(UserFolderPath(oldFolder), newPath, error)) return false;
+    if (!WriteLearnerText(UserFilePath(newFolder), QuotedItemLine({firstName, lastName, email, QString(), QString()}),
+                          error)) {
+        // When the old name cannot be given back, the learner goes on in the
+        // folder as it is now named.
+        if (rename && !RenameFolder(newPath, UserFolderPath(oldFolder))) {
+            UserFirstName = firstName;
+            UserLastName = lastName;
+        }
         return false;
     }
     UserFirstName = firstName;
@@ -131,9 +132,7 @@ void RemoveStaleTemporaryFiles(const QString& folderName)
     QStringList bases{QStringLiteral("User")};
     for (const CourseRecord& course : Courses) bases.append(course.Name);
     for (const QString& name : files) {
-        const int dot = name.lastIndexOf('.');
-        if (dot <= 0 || bases.contains(name)) continue; // a course may have such a name
-        const QString base = name.left(dot);
+        const QString base = name.chopped(qMin(name.size(), 7));
         if ((bases.contains(base) || files.contains(base)) && IsAtomicWriteLeftover(name, base))
             QFile::remove(dir.filePath(name));
     }
@@ -151,8 +150,16 @@ bool ReadUserFile(const QString& folderName, QString& firstName, QString& lastNa
         return false;
     }
     if (UserFolderName(items[0], items[1]) != folderName) {
-        setError(error, QStringLiteral("The User file names another learner: %1").arg(UserFilePath(folderName)));
-        return false;
+        // The folder was given new names and the User file was not rewritten
+        // yet (a profile change that stopped half-way). The folder name is the
+        // learner's: the progress must go on into this folder.
+        const qsizetype blank = folderName.indexOf(' ');
+        if (blank <= 0) {
+            setError(error, QStringLiteral("The User file names another learner: %1").arg(UserFilePath(folderName)));
+            return false;
+        }
+        items[0] = folderName.left(blank);
+        items[1] = folderName.mid(blank + 1);
     }
     firstName = items[0];
     lastName = items[1];

@@ -26,24 +26,29 @@ QStringList GetUserList();
 bool IsNameRegistered(const QString& firstName, const QString& lastName,
                       const QString& exceptFolder = QString());
 
-// Rewrites the current learner's User file with five items (first, last,
-// e-mail, "", "") and gives the folder the new name. Nothing is changed when
+// Gives the current learner's folder the new name, then rewrites its User file
+// with five items (first, last, e-mail, "", ""). Nothing is changed when
 // nobody is signed in, the names are refused, a folder of the new name already
-// exists, or a write fails; when the rename fails the old User file is put
-// back. Unchanged names skip the rename. Returns false with the reason.
+// exists, or the rename fails; when the User file cannot be written the folder
+// gets its old name back (should that fail too, the current learner takes the
+// new names, as the folder has them). Unchanged names skip the rename. Returns
+// false with the reason.
 bool UpdateUserProfile(const QString& firstName, const QString& lastName, const QString& email,
                        QString* error = nullptr);
 
 // Removes the temporary files that writes killed half-way left in the
-// learner's folder: "<name>.XXXXXX" beside the User file or a course file
-// (of the catalogue or present in the folder). Call it at sign-in, when no
-// write of that learner can be under way.
+// learner's folder: "<name>:XXXXXX" beside the User file or a course file
+// (of the catalogue or present in the folder). No other file is ever removed.
+// Call it at sign-in, when no write of that learner can be under way.
 void RemoveStaleTemporaryFiles(const QString& folderName);
 
 // Reads the first three items of a learner folder's User file. Returns false
-// with the reason when the file is missing, unreadable, holds fewer than two
-// items, or names a learner other than the folder's (the data would otherwise
-// go to another folder). A missing e-mail item reads as empty.
+// with the reason when the file is missing, unreadable or holds fewer than two
+// items. A missing e-mail item reads as empty. When the names are not the
+// folder's (a profile change stopped between the folder's rename and the
+// User file's rewrite), the folder name wins: the first name is the text
+// before its first blank, the last name the rest, so that the learner's
+// progress goes on into this folder; a folder name without a blank is refused.
 bool ReadUserFile(const QString& folderName, QString& firstName, QString& lastName, QString& email,
                   QString* error = nullptr);
 

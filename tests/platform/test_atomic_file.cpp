@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace qm;
@@ -95,9 +96,26 @@ private slots:
 
     void leftoverNames()
     {
-        QVERIFY(IsAtomicWriteLeftover("Course A.x1Yz9Q", "Course A"));
-        QVERIFY(!IsAtomicWriteLeftover("User.ABCD-F", "User"));
-        QVERIFY(!IsAtomicWriteLeftover("Users.ABCDE", "User"));
+        QVERIFY(IsAtomicWriteLeftover("Course A:x1Yz9Q", "Course A"));
+        QVERIFY(!IsAtomicWriteLeftover("Course A.x1Yz9Q", "Course A")); // a course may be named so
+        QVERIFY(!IsAtomicWriteLeftover("User:ABCD-F", "User"));
+        QVERIFY(!IsAtomicWriteLeftover("Users:ABCDE", "User"));
+    }
+
+    // The learner may have narrowed (or widened) a file's permissions.
+    void rewriteKeepsTheMode()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("User");
+        QVERIFY(WriteFileAtomically(path, "old"));
+        const QByteArray name = QFile::encodeName(path);
+        QVERIFY(::chmod(name.constData(), 0640) == 0);
+        const mode_t oldMask = ::umask(022); // a new file would get 0644
+        QVERIFY(WriteFileAtomically(path, "new"));
+        ::umask(oldMask);
+        struct stat st {};
+        QVERIFY(::stat(name.constData(), &st) == 0);
+        QCOMPARE(st.st_mode & 07777, mode_t(0640));
     }
 
     // A real full disk: a tiny tmpfs filled to the last byte.

@@ -1,3 +1,4 @@
+#include "content/LinkedList.h"
 #include "platform/ContentName.h"
 #include "platform/ContentPath.h"
 
@@ -70,10 +71,25 @@ private slots:
 
     void contentNamesStayInsideTheirFolder()
     {
-        for (const char* bad : {"", ".", "..", "../x", "a/b", "a\\b", "tab\there", "del\x7f"})
+        for (const char* bad : {"", ".", "..", "../x", "a/b", "a\\b", "tab\there", "del\x7f", "AB\"C12", "a<b", "a>b",
+                                "C:x", "a|b", "a?b", "a*b"})
             QVERIFY2(ContentPathInside("/f", QString::fromLatin1(bad)).isEmpty(), bad);
         QCOMPARE(ContentPathInside("/f", "0001.txm"), QString("/f/0001.txm"));
         QCOMPARE(ContentPathInside("/f/", "...x"), QString("/f/...x"));
+    }
+
+    // Such a page name is told with the page map and its line.
+    void refusedPageNameIsToldByMapAndLine()
+    {
+        touch("Quote/Map.txt");
+        QFile map(dir.filePath("Quote/Map.txt"));
+        QVERIFY(map.open(QIODevice::WriteOnly));
+        map.write("x\r\nTitle\r\ny\r\nAB\"C.txm*Page\r\n");
+        map.close();
+        LinkedList list;
+        QString title, error;
+        list.LoadExistingList(map.fileName(), title, &error);
+        QVERIFY2(error.contains("Map.txt, line 4") && error.contains("AB\"C.txm"), qPrintable(error));
     }
 };
 

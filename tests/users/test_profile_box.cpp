@@ -1,4 +1,5 @@
 #include "StoreFixture.h"
+#include "support/ModalDriver.h"
 #include "platform/QuotedItems.h"
 #include "ui/Controls.h"
 #include "ui/UiText.h"
@@ -45,6 +46,7 @@ private slots:
         QTest::newRow("refused character") << "Ann" << "L:ee" << "a@b.c" << 510 << 511;
         QTest::newRow("malformed e-mail") << "Ann" << "Lee" << "a@bc" << 504 << 505;
         QTest::newRow("another learner's name") << "bob " << "BROWN" << "a@b.c" << 545 << 501;
+        QTest::newRow("too long for a folder") << QString(100, QChar(0x20AC)) << "Lee" << "a@b.c" << 601 << 501;
     }
 
     void refusedInputKeepsTheWindowAndWritesNothing()
@@ -69,6 +71,22 @@ private slots:
         QCOMPARE(userFileText("Ann Lee"), annBefore);
         QCOMPARE(UserFirstName, QString("Ann"));
         QCOMPARE(GetUserList(), (QStringList{"Ann Lee", "Bob Brown"}));
+    }
+
+    // The editor opens on the stored details, so OK without typing keeps them.
+    void opensOnTheStoredDetails()
+    {
+        qmtest::TestEnvironment env;
+        QVERIFY(CreateUserProfile("Ann", "Lee", "stored@b.c"));
+        QStringList shown;
+        qmtest::WhenFormShown("ProfileBox", [&](Form& form) {
+            auto& box = static_cast<ProfileBox&>(form);
+            shown = QStringList{box.FirstNameField->text(), box.LastNameField->text(), box.EmailField->text()};
+            if (!box.OkayBut_Click()) box.CancelBut_Click();
+        });
+        ShowProfileBox();
+        QCOMPARE(shown, (QStringList{"Ann", "Lee", "stored@b.c"}));
+        QCOMPARE(userFileText("Ann Lee"), QString("\"Ann\",\"Lee\",\"stored@b.c\",\"\",\"\"\r\n"));
     }
 
     void okRewritesTheFileAndRenamesTheFolder()

@@ -1,4 +1,6 @@
 #include "StoreFixture.h"
+#include "platform/AtomicFile.h"
+#include "platform/QuotedItems.h"
 #include "ui/UiText.h"
 #include "users/LearnerText.h"
 #include "users/ProgressNotice.h"
@@ -9,6 +11,11 @@
 #include "viewer/Navigation.h"
 
 #include <QtTest>
+
+#include <cerrno>
+#include <functional>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace qm;
 using namespace storetest;
@@ -56,6 +63,8 @@ private slots:
         QVERIFY(env.box.lastText().contains("too large") && env.box.lastText().contains(CourseFile(0)));
     }
 
+    // Only names of the atomic writer's temporary form go; "<file>.XXXXXX"
+    // may be a course file of another catalogue.
     void signInRemovesStaleTemporaryFiles()
     {
         qmtest::TestEnvironment env;
@@ -63,12 +72,59 @@ private slots:
         QVERIFY(CreateUserProfile("Ann", "Lee", "ann@example.org"));
         const QDir folder(UserFolderPath("Ann Lee"));
         // "Gone" is a course no longer in the catalogue; "Other" has no file.
-        const QStringList kept{"Safety.notes", "Other.AB12cd", "Safety.ABC", "Gone", "Gone.kept.txt"};
-        const QStringList stale{"User.x1Y2z3", "Safety.AbCdEf", "Gone.qwerty"};
+        const QStringList kept{"Safety.notes", "Other:AB12cd", "Safety:ABC", "Gone", "Gone.kept.txt",
+                               "Safety.Level2", "User.x1Y2z3", "Gone.qwerty"};
+        const QStringList stale{"User:x1Y2z3", "Safety:AbCdEf", "Gone:qwerty"};
         for (const QString& name : kept + stale) WriteBytes(folder.filePath(name), "x");
         QVERIFY(TakeLearnerFromFolder("Ann Lee", nullptr));
         for (const QString& name : stale) QVERIFY2(!folder.exists(name), qPrintable(name));
         for (const QString& name : kept) QVERIFY2(folder.exists(name), qPrintable(name));
+    }
+
+    // A profile change killed after any of its steps, or failing at any of
+    // them, leaves one folder that signs in with every course file.
+    void aStoppedProfileChangeKeepsTheLearnerAndEveryCourseFile()
+    {
+        qmtest::TestEnvironment env;
+        SetCourses({{"Safety", {"SAF001"}}, {"Privacy", {"PRI001"}}});
+        // How the change stops, and the folder it leaves.
+        const std::vector<std::pair<std::function<void()>, QString>> stops{
+            {[] { testing::KillAfterFileChanges(1); }, "Bob Jones"}, // folder renamed
+            {[] { testing::KillAfterFileChanges(2); }, "Bob Jones"}, // User file being written
+            {[] { testing::KillAfterFileChanges(3); }, "Bob Jones"}, // User file rewritten
+            {[] { testing::FailFolderRename(); }, "Ann Lee"},
+            {[] { testing::FailAtomicWrite(testing::AtomicStep::Rename, EIO); }, "Ann Lee"},
+            {[] {
+                 testing::FailAtomicWrite(testing::AtomicStep::Rename, EIO);
+                 testing::FailFolderRename(1); // the old name cannot be given back
+             },
+             "Bob Jones"}};
+        for (const auto& [stop, folder] : stops) {
+            QDir(UserDataRootPath()).removeRecursively();
+            QVERIFY(CreateUserProfile("Ann", "Lee", "ann@example.org"));
+            for (int c = 0; c < 2; ++c)
+                WriteBytes(CourseFile(c), QuotedItemLine({Courses[c].Modules[0].Code, "0002.txm"}).toUtf8());
+            const pid_t child = ::fork();
+            if (child == 0) {
+                stop();
+                UpdateUserProfile("Bob", "Jones", "bob@example.org");
+                ::_exit(0);
+            }
+            QVERIFY(child > 0 && ::waitpid(child, nullptr, 0) == child);
+
+            SignOutLearner();
+            QCOMPARE(GetUserList(), QStringList{folder});
+            QVERIFY(TakeLearnerFromFolder(folder, nullptr));
+            QCOMPARE(CurrentUserFolderName(), folder);
+            for (CurCourse = 0; CurCourse < 2; ++CurCourse) {
+                QString code, page;
+                QVERIFY(ReadCourseBookmark(folder, code, page));
+                QCOMPARE(code, Courses[CurCourse].Modules[0].Code);
+            }
+            CurCourse = 0;
+            const QStringList files = QDir(UserFolderPath(folder)).entryList(QDir::Files);
+            QCOMPARE(files, (QStringList{"Privacy", "Safety", "User"}));
+        }
     }
 
     // "José" typed composed or decomposed is one learner, stored composed; a

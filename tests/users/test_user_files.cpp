@@ -1,7 +1,10 @@
 #include "StoreFixture.h"
+#include "platform/AtomicFile.h"
 #include "users/UserFiles.h"
 
 #include <QtTest>
+
+#include <cerrno>
 
 using namespace qm;
 using namespace storetest;
@@ -82,12 +85,15 @@ private slots:
         WriteBytes(UserFilePath("Empty One"), "");
         QVERIFY(!ReadUserFile("Empty One", first, last, email, &error));
         QVERIFY(error.contains("incomplete"));
-        // Names that are not the folder's would lead the learner's progress
-        // into another folder.
-        WriteBytes(UserFilePath("Old Name"), "\"New\",\"Name\",\"a@b.c\"\r\n");
-        QVERIFY(!ReadUserFile("Old Name", first, last, email, &error));
+        // Names that are not the folder's give way to the folder name, so the
+        // progress goes on into this folder.
+        WriteBytes(UserFilePath("New Mary Name"), "\"Old\",\"Name\",\"o@b.c\"\r\n");
+        QVERIFY(ReadUserFile("New Mary Name", first, last, email));
+        QCOMPARE(first + "|" + last + "|" + email, QString("New|Mary Name|o@b.c"));
+        WriteBytes(UserFilePath("Blankless"), "\"Ann\",\"Lee\"\r\n");
+        QVERIFY(!ReadUserFile("Blankless", first, last, email, &error));
         QVERIFY(error.contains("another learner"));
-        QCOMPARE(first, QString("Ann"));
+        QCOMPARE(first, QString("New"));
         // A file without the e-mail item still names its learner.
         WriteBytes(UserFilePath("Bo Ng"), "\"Bo\",\"Ng\"");
         QVERIFY(ReadUserFile("Bo Ng", first, last, email));
@@ -124,6 +130,14 @@ private slots:
         QCOMPARE(ReadBytes(UserFilePath("Anne Lee-Park")), mine);
         QCOMPARE(ReadBytes(UserFilePath("Bo Ng")), other);
         QCOMPARE(UserFirstName + " " + UserLastName + " " + UserEmail, QString("Anne Lee-Park ann@b.c"));
+
+        // A folder that cannot get its old name back keeps its learner.
+        testing::FailAtomicWrite(testing::AtomicStep::Rename, EIO);
+        testing::FailFolderRename(1);
+        QVERIFY(!UpdateUserProfile("Cy", "Lee", "cy@b.c"));
+        testing::ClearAtomicWriteFaults();
+        QCOMPARE(GetUserList(), (QStringList{"Bo Ng", "Cy Lee"}));
+        QCOMPARE(CurrentUserFolderName(), QString("Cy Lee"));
 
         QVERIFY(IsNameRegistered("bo", "NG"));
         QVERIFY(!IsNameRegistered("Bo", "Ng", "Bo Ng"));
