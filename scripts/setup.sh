@@ -4,9 +4,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# The fonts have the widths of the ones pages name (Times New Roman, Arial,
+# Courier New, Calibri, Cambria); fontconfig draws those names in them.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev
           gstreamer1.0-libav gstreamer1.0-plugins-ugly gstreamer1.0-plugins-good
-          xdg-utils cups-client)
+          xdg-utils cups-client
+          fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -408,10 +408,12 @@ void RtfParser::ensureContext()
         if (table_.needsPrepare()) {
             flushText();
             table_.prepare(cursor_, rowDef_, colors_);
+            ++flow_;
         }
     } else if (table_.active()) {
         flushText();
         table_.finish(cursor_);
+        ++flow_;
     }
 }
 
@@ -431,7 +433,8 @@ void RtfParser::endParagraph()
     const bool inherited = block == inherited_.block;
     const bool pageBreak = pageBreakBefore_;
     pageBreakBefore_ = false;
-    if (!inherited || pageBreak || !(inherited_.para == cur().para)) {
+    const qreal top = spaceAbove(cur().para);
+    if (!inherited || pageBreak || !(inherited_.para == cur().para) || inherited_.top != top) {
         QTextBlockFormat f = blockFormat(cur().para);
         if (pageBreak) f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         cursor_.setBlockFormat(f);
@@ -442,8 +445,10 @@ void RtfParser::endParagraph()
     cursor_.insertBlock();
     inherited_.block = pageBreak ? QTextBlock() : cursor_.block();
     inherited_.para = cur().para;
+    inherited_.top = top;
     inherited_.chr = cur().chr;
     inherited_.emptyChr = empty;
+    above_ = {flow_, cur().para.afterTwips};
 }
 
 void RtfParser::insertPicture(const CharState& chr)

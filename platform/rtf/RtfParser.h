@@ -76,6 +76,7 @@ private:
     bool pictureWord(Kw kw, const Token& t);
     const QTextCharFormat& charFormat(const CharState& chr);
     QTextBlockFormat blockFormat(const ParaState& para) const;
+    qreal spaceAbove(const ParaState& para) const;
 
     GroupState& cur() { return stack_.back(); }
 
@@ -127,9 +128,17 @@ private:
     struct {
         QTextBlock block;           // the block the last paragraph end made
         ParaState para;             // ... the paragraph formats it carries over
+        qreal top = 0;              // ... its space above
         CharState chr;              // ... and, when the ended block was empty, its character formats
         bool emptyChr = false;
     } inherited_;
+    // Paragraphs follow one another in one flow until a table, a row or a
+    // cell starts or a table ends; each of those starts a new flow.
+    int flow_ = 0;
+    struct {
+        int flow = -1;
+        int afterTwips = 0;
+    } above_;                       // the last paragraph ended: its flow and its space after
 
     RtfContent content_;
     std::vector<int> markGroup_;    // per mark: the group tagged on the content after it

@@ -1,4 +1,5 @@
 #include "platform/rtf/RtfParser.h"
+#include "platform/rtf/RtfFontSize.h"
 
 #include <algorithm>
 
@@ -119,6 +120,7 @@ bool RtfParser::tableWord(Kw kw, const Token& t)
         if (table_.needsPrepare()) {
             flushText();
             table_.prepare(cursor_, rowDef_, colors_);
+            ++flow_;
         }
         flushText();
         cursor_.setBlockFormat(blockFormat(cur().para));
@@ -165,7 +167,7 @@ const QTextCharFormat& RtfParser::charFormat(const CharState& c)
     // which this system's fonts of those names may draw blank.
     if (!family.isEmpty() && SymbolFontOf(family, fonts_.charset(font)) == SymbolFont::None)
         f.setFontFamilies(QStringList{family});
-    f.setFontPointSize(c.halfPoints / 2.0);
+    SetTextSize(f, c.halfPoints / 2.0);
     // Pages are drawn as the authors' word processors drew them: no kerning
     // or ligatures. Skipping the shaper also makes laying out a long page
     // markedly cheaper; text that needs it gets it back as it is inserted.
@@ -194,6 +196,15 @@ const QTextCharFormat& RtfParser::charFormat(const CharState& c)
     return slot.format;
 }
 
+// Word processors leave a paragraph's space before below the space after the
+// paragraph above it. Qt's layout keeps only the larger of the two, so the
+// space above holds both.
+qreal RtfParser::spaceAbove(const ParaState& p) const
+{
+    const qreal before = qMax<qreal>(0, px(p.beforeTwips));
+    return above_.flow == flow_ ? before + qMax<qreal>(0, px(above_.afterTwips)) : before;
+}
+
 QTextBlockFormat RtfParser::blockFormat(const ParaState& p) const
 {
     QTextBlockFormat f;
@@ -206,7 +217,7 @@ QTextBlockFormat RtfParser::blockFormat(const ParaState& p) const
     if (p.leftTwips) f.setLeftMargin(qMax<qreal>(0, px(p.leftTwips)));
     if (p.rightTwips) f.setRightMargin(qMax<qreal>(0, px(p.rightTwips)));
     if (p.firstTwips) f.setTextIndent(px(p.firstTwips));
-    if (p.beforeTwips) f.setTopMargin(qMax<qreal>(0, px(p.beforeTwips)));
+    if (const qreal top = spaceAbove(p); top > 0) f.setTopMargin(top);
     if (p.afterTwips) f.setBottomMargin(qMax<qreal>(0, px(p.afterTwips)));
     if (p.lineSpacing > 0 && p.lineMultiple)
         f.setLineHeight(qBound(10.0, p.lineSpacing * 100.0 / 240.0, 1000.0), QTextBlockFormat::ProportionalHeight);

@@ -4,6 +4,7 @@
 
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
 
 namespace qm::rtf {
 
@@ -38,6 +39,13 @@ RtfContent ReadRtf(QByteArrayView bytes, QTextDocument& doc, const RtfReadOption
     RtfParser parser(doc, options);
     RtfContent content = parser.run(bytes);
     block.endEditBlock();
+    // Qt's layout leaves out the space above a document's first paragraph;
+    // word processors keep it (a title set lower on its page).
+    if (const qreal lead = doc.begin().blockFormat().topMargin(); lead > 0) {
+        QTextFrameFormat root = doc.rootFrame()->frameFormat();
+        root.setTopMargin(doc.documentMargin() + lead);
+        doc.rootFrame()->setFrameFormat(root);
+    }
     // Registering creates the layout; done before reading, every edit would
     // be laid out as it happens (and a whole table again for each cell).
     RegisterPlaceholderHandler(doc);

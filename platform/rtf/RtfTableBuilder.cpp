@@ -46,6 +46,10 @@ void TableBuilder::begin(QTextCursor& cursor, const RowDef& def, const ColorTabl
         }
         fmt.setColumnWidthConstraints(widths);
     }
+    // Qt hides an empty paragraph just before a table, but still puts the
+    // larger of its space above and the space after the paragraph before it
+    // above the table; only the latter belongs there.
+    if (cursor.block().length() == 1) cursor.setBlockFormat(QTextBlockFormat());
     table_ = cursor.insertTable(1, columns, fmt);
     if (def.bordered) gridded_.push_back(table_);
     format_ = fmt;
@@ -191,6 +195,11 @@ void TableBuilder::finish(QTextCursor& cursor)
 {
     if (!table_) return;
     cursor.movePosition(QTextCursor::End);
+    // Qt hides an empty paragraph right after a table and ignores the space
+    // above any paragraph there. An empty spacer takes that place, so the
+    // author's paragraphs after the table keep their height and spacing.
+    cursor.setBlockFormat(QTextBlockFormat());
+    cursor.insertBlock();
     table_ = nullptr;
     rowOpen_ = false;
     cellEnded_ = false;

@@ -46,7 +46,8 @@ public:
     void prepare(QTextCursor& cursor, const RowDef& def, const ColorTable& colors);
     void endCell();
     void endRow(const RowDef& def);
-    // Leaves the table: the cursor goes to the document's end, after it.
+    // Leaves the table: the cursor goes to the document's end, after it and
+    // an empty spacer paragraph (which takes no height).
     void finish(QTextCursor& cursor);
     // Once the document is complete: gives every bordered table's empty
     // cells their white background.

@@ -1,0 +1,82 @@
+// Pages lay out as the authors' word processors laid them out: lines break
+// after the same words and paragraphs stand as far apart. The figures come
+// from pages laid out by a word processor on the metric-compatible fonts
+// that the setup installs.
+#include "RtfTestSupport.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFontInfo>
+#include <QTextLayout>
+#include <QTextTable>
+#include <QtTest>
+
+namespace {
+const QByteArray kHeader = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman Times New Roman;}}";
+
+struct LaidOut : ReadPage {
+    LaidOut(const QByteArray& body, qreal width) : ReadPage(kHeader + body + "}")
+    {
+        doc->setTextWidth(width);
+        (void)doc->documentLayout()->documentSize();
+    }
+    QRectF rectOf(const QString& word) const { return doc->documentLayout()->blockBoundingRect(doc->find(word).block()); }
+    QTextLine firstLine() const { return doc->firstBlock().layout()->lineAt(0); }
+};
+} // namespace
+
+class PageLayoutTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Without them every measure below is off; scripts/setup.sh installs them.
+    void initTestCase()
+    {
+        const QList<QPair<QString, QString>> aliases = {{"Times New Roman", "Liberation Serif"},
+                                                        {"Arial", "Liberation Sans"},
+                                                        {"Courier New", "Liberation Mono"},
+                                                        {"Calibri", "Carlito"},
+                                                        {"Cambria", "Caladea"}};
+        for (const auto& [named, drawn] : aliases)
+            QVERIFY2(QFontInfo(QFont(named)).family() == drawn,
+                     qPrintable(named + " is drawn in " + QFontInfo(QFont(named)).family() + ", not " + drawn));
+    }
+
+    void linesBreakAfterTheSameWords()
+    {
+        // 10 pt is 13.33 pixels; drawn at 13 the line would take "together" too.
+        const LaidOut p("\\pard\\f0\\fs20 Personal data is any information about a living person who can be "
+                        "identified from it, on its own or together with other information we hold.\\par",
+                        624); // 6.5 inches between the margins
+        QCOMPARE(p.doc->firstBlock().text().left(p.firstLine().textLength()).trimmed(),
+                 QString("Personal data is any information about a living person who can be identified from it, "
+                         "on its own or"));
+        // Words keep the width of their size whatever whole pixel size draws them.
+        const LaidOut small("\\f1\\fs20 Keep exits clear\\par", 600), large("\\f1\\fs24 Keep exits clear\\par", 600);
+        QVERIFY(qAbs(small.firstLine().naturalTextWidth() * 12 / 10 - large.firstLine().naturalTextWidth()) < 0.5);
+    }
+
+    void paragraphsStandApartByBothSpaces()
+    {
+        // Space before the first paragraph; 6 pt after one and 12 pt before the
+        // next; only the 6 pt after a paragraph above a table; an empty
+        // paragraph after a table; 12 pt before a paragraph right after one.
+        const LaidOut p("\\pard\\sb480\\sa120\\f0\\fs20 Title\\par\\pard\\sb240 Body\\par"
+                        "\\pard\\sb240\\sa120 Above\\par"
+                        "\\trowd\\cellx2000\\pard\\intbl First\\cell\\row"
+                        "\\pard\\par\\pard\\sb240 Below\\par"
+                        "\\trowd\\cellx2000\\pard\\intbl Second\\cell\\row"
+                        "\\pard\\sb240 Last\\par",
+                        600);
+        QCOMPARE(p.rectOf("Title").top(), p.doc->documentMargin() + 32);
+        QCOMPARE(p.rectOf("Body").top() - p.rectOf("Title").bottom(), 24.0);
+        const auto tableRect = [&](const QString& word) {
+            return p.doc->documentLayout()->frameBoundingRect(p.doc->find(word).currentTable());
+        };
+        QCOMPARE(tableRect("First").top() - p.rectOf("Above").bottom(), 8.0);
+        const qreal line = p.rectOf("First").height();
+        QCOMPARE(p.rectOf("Below").top() - tableRect("First").bottom(), line + 16);
+        QCOMPARE(p.rectOf("Last").top() - tableRect("Second").bottom(), 16.0);
+    }
+};
+
+QTEST_MAIN(PageLayoutTest)
+#include "test_page_layout.moc"
