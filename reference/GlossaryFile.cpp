@@ -25,8 +25,12 @@ class GlossaryReader {
 public:
     explicit GlossaryReader(const std::function<void(const GlossaryPart&)>& sink) : sink_(sink) {}
 
+    // True once a limit is reached: the rest of the text is left out.
+    bool done() const { return done_; }
+
     void feed(QChar c)
     {
+        if (done_) return;
         switch (c.unicode()) {
         case '^': state_ = State::Letter; return;
         case '%': state_ = State::Term; return;
@@ -66,13 +70,21 @@ private:
 
     void flush(QString& pending, GlossaryPart::Kind kind)
     {
-        if (pending.isEmpty()) return;
+        if (pending.isEmpty() || done_) return;
+        if ((kind == GlossaryPart::Letter && ++headings_ > kMaxGlossaryHeadings)
+            || (kind == GlossaryPart::Term && ++terms_ > kMaxGlossaryTerms)) {
+            done_ = true;
+            return;
+        }
         sink_(GlossaryPart{kind, pending});
         pending.clear();
     }
 
     const std::function<void(const GlossaryPart&)>& sink_;
     State state_ = State::None;
+    int headings_ = 0;
+    int terms_ = 0;
+    bool done_ = false;
     QString letter_, term_, definition_;
 };
 
@@ -81,7 +93,7 @@ private:
 void ParseGlossary(const QString& text, const std::function<void(const GlossaryPart&)>& sink)
 {
     GlossaryReader reader(sink);
-    for (const QChar c : text) reader.feed(c);
+    for (qsizetype i = 0; i < text.size() && !reader.done(); ++i) reader.feed(text[i]);
     reader.finish();
 }
 
