@@ -16,6 +16,10 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+
 using namespace qm;
 using qmtest::CourseBuilder;
 
@@ -55,6 +59,26 @@ QByteArray contents(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
+// Lowers the largest file this process may write, so that a write fails
+// part way as on a full disk.
+struct FileSizeLimit {
+    rlimit old{};
+    void (*oldHandler)(int) = nullptr;
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &old);
+        oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lower = old;
+        lower.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lower);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+    }
+};
+
 } // namespace
 
 class RepositoryTest : public QObject {
@@ -86,6 +110,10 @@ private slots:
         r.List1->setCurrentRow(1);
         QTRY_VERIFY(r.Detach_Btn->isEnabled() && r.View_Btn->isEnabled() && r.Print_Btn->isEnabled());
         QCOMPARE(r.Print_Btn->skin(), QString("Button_Off.jpg"));
+        r.List1->clearSelection();
+        QTRY_VERIFY(!r.Detach_Btn->isEnabled() && !r.View_Btn->isEnabled() && !r.Print_Btn->isEnabled());
+        for (const PictureBox* button : {r.Detach_Btn, r.View_Btn, r.Print_Btn})
+            QCOMPARE(button->skin(), QString("Button_Dis.jpg"));
     }
 
     void openingHandsTheDocumentToTheShellAndHidesTheWindow()
@@ -172,6 +200,42 @@ private slots:
         r.Detach_Btn_MouseUp();
         QVERIFY(env.box.lastText().startsWith(GetResString(642)));
         QCOMPARE(contents(existing), QByteArray("learner's own"));
+    }
+
+    void aFailedCopyIsToldWithItsReason()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        b.writeFile("Repository/12/b guide.pdf", QByteArray(256 * 1024, 'g'));
+        qmtest::TestEnvironment env(b.path());
+        qmtest::LinkServices services;
+        QTemporaryDir out;
+        Repository& r = openWindow();
+        r.List1->setCurrentRow(1);
+
+        // A write that fails part way (the file grows past the process's
+        // size limit) leaves the learner's file as it was.
+        const QString existing = out.filePath("mine.pdf");
+        QFile f(existing);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("learner's own");
+        f.close();
+        services.saveDialog.answers.enqueue(existing);
+        env.box.answer(vbYes);
+        {
+            const FileSizeLimit limit(64 * 1024);
+            r.Detach_Btn_MouseUp();
+        }
+        QCOMPARE(env.box.lastText(), GetResString(642) + QString::fromLocal8Bit(std::strerror(EFBIG)));
+        QCOMPARE(contents(existing), QByteArray("learner's own"));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"mine.pdf"});
+
+        // A document that has gone is not reported as copied.
+        QVERIFY(QFile::remove(QDir(b.path()).filePath("Repository/12/b guide.pdf")));
+        services.saveDialog.answers.enqueue(out.filePath("new.pdf"));
+        r.Detach_Btn_MouseUp();
+        QCOMPARE(env.box.lastText(), GetResString(642) + QString::fromLocal8Bit(std::strerror(ENOENT)));
+        QVERIFY(!QFile::exists(out.filePath("new.pdf")));
     }
 
     void printGoesThroughThePrinterDialogToTheShell()
