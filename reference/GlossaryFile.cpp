@@ -30,7 +30,6 @@ public:
 
     void feed(QChar c)
     {
-        if (done_) return;
         switch (c.unicode()) {
         case '^': state_ = State::Letter; return;
         case '%': state_ = State::Term; return;
@@ -93,7 +92,10 @@ private:
 void ParseGlossary(const QString& text, const std::function<void(const GlossaryPart&)>& sink)
 {
     GlossaryReader reader(sink);
-    for (qsizetype i = 0; i < text.size() && !reader.done(); ++i) reader.feed(text[i]);
+    for (const QChar c : text) {
+        if (reader.done()) break;
+        reader.feed(c);
+    }
     reader.finish();
 }
 
