@@ -1,16 +1,10 @@
 // Building the glossary's grid, letter bar and printable copy.
 #include "Bench.h"
-#include "app/Globals.h"
-#include "platform/ProgramFolder.h"
+#include "SampleGlossary.h"
 #include "reference/Glossary.h"
-
-#include <QDir>
-#include <QFile>
 
 namespace {
 qmbench::Register glossary("glossary of 5,000 terms: both views and the print", 300.0, [] {
-    const QString folder = qmbench::ScratchFolder() + "/glossary";
-    QDir().mkpath(folder);
     QByteArray text = "Generated glossary\r\n";
     for (int i = 0; i < 5000; ++i) {
         if (i % 200 == 0) text += "^" + QByteArray(1, char('A' + i / 200)) + "\r\n";
@@ -18,14 +12,7 @@ qmbench::Register glossary("glossary of 5,000 terms: both views and the print", 
               + ", long enough to need a second line in the grid's definition column, as many real\r\n"
                 " definitions do, with a few more words at the end.\r\n";
     }
-    QFile f(folder + "/Glossary.txt");
-    f.open(QIODevice::WriteOnly);
-    f.write(text);
-    f.close();
-    qm::SetProgramFolder(folder);
-    qm::AppPath = folder;
-    qm::Courses = {qm::CourseRecord{"Bench", {}, "1", true}};
-    qm::CurCourse = 0;
+    qmbench::UseGlossary("glossary", text);
     return [] { qm::BuildGlossaryViews(); };
 });
 } // namespace

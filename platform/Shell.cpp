@@ -1,4 +1,5 @@
 #include "platform/Shell.h"
+#include "platform/Clock.h"
 #include "platform/Printers.h"
 
 #include <QDir>
@@ -51,6 +52,7 @@ int fromOpenerExit(int code)
 // program still running then is counted as accepted and left to finish.
 int run(const QString& program, const QStringList& arguments, int (*mapExit)(int))
 {
+    const qint64 handedOff = clockService().steadyMs();
     const QString exe = QStandardPaths::findExecutable(program);
     if (exe.isEmpty()) return kShellNoAssociation;
     auto* process = new QProcess();
@@ -75,11 +77,13 @@ int run(const QString& program, const QStringList& arguments, int (*mapExit)(int
     if (process->state() != QProcess::NotRunning) {
         // The process object lives until the program ends; it has no parent
         // so that leaving the course does not end the learner's viewer.
-        QObject::connect(process, &QProcess::finished, process, [process, mapExit](int code, QProcess::ExitStatus status) {
+        const auto ended = [process, mapExit, handedOff](int code, QProcess::ExitStatus status) {
             const int late = status == QProcess::NormalExit ? mapExit(code) : kShellAccepted;
             process->deleteLater();
-            if (late <= 32 && lateFailureHandler()) lateFailureHandler()(late);
-        });
+            const bool soon = clockService().steadyMs() - handedOff <= kShellLateFailureMs;
+            if (late <= 32 && soon && lateFailureHandler()) lateFailureHandler()(late);
+        };
+        QObject::connect(process, &QProcess::finished, process, ended);
         return kShellAccepted;
     }
     const int result = process->exitStatus() == QProcess::NormalExit ? mapExit(process->exitCode()) : kShellGeneralError;

@@ -39,8 +39,12 @@ ShellService& shellService();
 void setShellService(ShellService* service);
 
 // The real shell counts an opener still running after the grace period as
-// accepted. When it then ends in a failure, this handler hears of it, so the
-// learner is still told.
+// accepted. When it then ends in a failure within kShellLateFailureMs of the
+// hand-off, this handler hears of it, so the learner is still told. A failure
+// after that stays unheard: the learner has long gone on, and a message then
+// would come out of nowhere (a viewer run in the foreground ends with the
+// viewer, perhaps hours later).
+constexpr int kShellLateFailureMs = 5000;
 void setLateShellFailureHandler(std::function<void(int result)> handler);
 
 // How long the real shell waits for the opener to answer before it counts a

@@ -208,8 +208,9 @@ void Glossary::BuildLetterBar()
 {
     layoutBar();
     const int cell = twipsToPixels(kBarCellTwips);
-    MSFlexGrid2->setColumnCount(int(letterTexts_.size()));
-    for (int i = 0; i < letterTexts_.size(); ++i) {
+    const int cells = int(qMin<qsizetype>(letterTexts_.size(), kBarCells));
+    MSFlexGrid2->setColumnCount(cells);
+    for (int i = 0; i < cells; ++i) {
         MSFlexGrid2->setColumnWidth(i, cell);
         auto* item = new QTableWidgetItem(letterTexts_[i]);
         item->setTextAlignment(Qt::AlignCenter);
@@ -263,8 +264,7 @@ int Glossary::barColumnAt(int x) const
     const int width = MSFlexGrid2->columnCount() > 0 ? MSFlexGrid2->columnWidth(0) : 0;
     if (width <= 0 || x < 0) return -1;
     const int column = x / width;
-    // The bar has room for one cell per letter of the alphabet.
-    if (column >= 26 || column >= letterTexts_.size()) return -1;
+    if (column >= MSFlexGrid2->columnCount()) return -1;
     return column;
 }
 

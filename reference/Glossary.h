@@ -47,6 +47,9 @@ public:
     static constexpr int kLetterColumnTwips = 400;
     static constexpr int kTextColumnTwips = 11295;
     static constexpr int kBarCellTwips = 300;
+    // The bar has room for one cell per letter of the alphabet; a cell
+    // beyond these could never be clicked, so none is built.
+    static constexpr int kBarCells = 26;
 
     QTableWidget* MSFlexGrid1 = nullptr; // terms and definitions
     QTableWidget* MSFlexGrid2 = nullptr; // the letter bar

@@ -25,6 +25,9 @@ class GlossaryReader {
 public:
     explicit GlossaryReader(const std::function<void(const GlossaryPart&)>& sink) : sink_(sink) {}
 
+    // True once a limit is reached: the rest of the text is left out.
+    bool done() const { return done_; }
+
     void feed(QChar c)
     {
         switch (c.unicode()) {
@@ -66,13 +69,21 @@ private:
 
     void flush(QString& pending, GlossaryPart::Kind kind)
     {
-        if (pending.isEmpty()) return;
+        if (pending.isEmpty() || done_) return;
+        if ((kind == GlossaryPart::Letter && ++headings_ > kMaxGlossaryHeadings)
+            || (kind == GlossaryPart::Term && ++terms_ > kMaxGlossaryTerms)) {
+            done_ = true;
+            return;
+        }
         sink_(GlossaryPart{kind, pending});
         pending.clear();
     }
 
     const std::function<void(const GlossaryPart&)>& sink_;
     State state_ = State::None;
+    int headings_ = 0;
+    int terms_ = 0;
+    bool done_ = false;
     QString letter_, term_, definition_;
 };
 
@@ -81,7 +92,10 @@ private:
 void ParseGlossary(const QString& text, const std::function<void(const GlossaryPart&)>& sink)
 {
     GlossaryReader reader(sink);
-    for (const QChar c : text) reader.feed(c);
+    for (const QChar c : text) {
+        if (reader.done()) break;
+        reader.feed(c);
+    }
     reader.finish();
 }
 

@@ -22,6 +22,14 @@ QString GlossaryFilePath();
 // its own, joins a term directly followed by a term, and continues a
 // definition directly followed by "~". Whatever is still pending when the
 // text ends is handed on too (letter, term, definition).
+//
+// The text is read up to its kMaxGlossaryHeadings-th heading or its
+// kMaxGlossaryTerms-th term, whichever comes first; the rest is left out.
+// Real glossaries stay far below both. A damaged file (random bytes after a
+// "^" make every byte a heading) would otherwise fill the grid and the printed
+// copy with hundreds of thousands of rows and keep the visit from starting.
+constexpr int kMaxGlossaryHeadings = 1000;
+constexpr int kMaxGlossaryTerms = 10000;
 void ParseGlossary(const QString& text, const std::function<void(const GlossaryPart&)>& sink);
 
 // Reads the chosen course's glossary file and parses it; false (and nothing

@@ -27,6 +27,7 @@ void writeAbout(const QTemporaryDir& dir, const QString& name, const QByteArray&
 // Shows About, reads what it shows and closes it with its button.
 struct Seen {
     QString text, version;
+    QStringList captions;
     bool versionAfterName = false;
     bool versionOnNamesLine = false;
     bool linesUnbroken = false;
@@ -38,6 +39,7 @@ Seen showAndClose()
         About& a = About::instance();
         seen.text = a.Text1->toPlainText();
         seen.version = a.Label6->text();
+        seen.captions = {a.Label2->text(), a.Label4->text(), a.Label5->text(), a.Label3->text()};
         seen.versionAfterName = a.Label6->x() == a.Label5->x() + a.Label5->width();
         seen.versionOnNamesLine = a.Label6->geometry().top() == a.Label5->geometry().top()
                                   && a.Label6->height() == a.Label5->height();
@@ -71,6 +73,7 @@ private slots:
         Seen first = showAndClose();
         QCOMPARE(first.text, QString("Every module\nof every course"));
         QCOMPARE(first.version, QString("1.0.0"));
+        QCOMPARE(first.captions, (QStringList{GetResString(415), GetResString(417), GetResString(418), GetResString(416)}));
         QVERIFY(first.versionAfterName);
         QVERIFY(first.versionOnNamesLine);
         QVERIFY(!About::loaded()); // Close unloads it

@@ -2,6 +2,7 @@
 #include "content/Catalogue.h"
 #include "platform/TextControl.h"
 #include "reference/Glossary.h"
+#include "reference/GlossaryFile.h"
 #include "reference/GlossaryLines.h"
 #include "support/CourseBuilder.h"
 #include "support/PrintDialogDouble.h"
@@ -182,6 +183,24 @@ private slots:
         ExitRequested = true;
         Form1::instance().unload();
         QVERIFY(!Glossary::loaded());
+    }
+
+    void aDamagedGlossaryStopsAtItsLimits()
+    {
+        GlossaryFolder folder;
+        qmtest::TestEnvironment env(folder.dir.path());
+        useCourses({"Safety"});
+        QByteArray letters;
+        for (int i = 0; i < 1200; ++i) letters += char('A' + i % 26);
+        Glossary& g = buildFrom(folder, "^" + letters + "%Lost~never shown");
+        QCOMPARE(g.letterCount(), kMaxGlossaryHeadings);
+        QCOMPARE(g.MSFlexGrid2->columnCount(), 26);
+        QCOMPARE(g.MSFlexGrid1->rowCount(), 2 * kMaxGlossaryHeadings);
+        QCOMPARE(g.TXTextControl1->document()->blockCount(), 2 * kMaxGlossaryHeadings + 1);
+
+        const QStringList rows = gridRows(buildFrom(folder, QByteArray("%T~d").repeated(kMaxGlossaryTerms + 5)));
+        QCOMPARE(rows.size(), 3 * kMaxGlossaryTerms);
+        QCOMPARE(rows.last(), QString("d"));
     }
 
     void longDefinitionsBreakAtBlanksOrWhenTooWide()

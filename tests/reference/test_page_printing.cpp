@@ -63,12 +63,16 @@ private slots:
         qmtest::TestEnvironment env(b.path());
         qmtest::LinkServices services;
         services.printers.list = {{"Front Desk", "Ground floor"}, {"Office Laser", "Room 2"}};
+        services.printers.defaultName = "Office Laser";
+        QCOMPARE(CurrentPrinterName(), QString("Office Laser"));
+        services.printers.defaultName = "Removed Printer";
+        QCOMPARE(CurrentPrinterName(), QString("Front Desk"));
         openCourse(b);
 
         QString first, where;
         chooseAndPrint(1, &first, &where);
         ShowPagePrintDialog();
-        QCOMPARE(first, QString("Front Desk")); // no default printer: the first one
+        QCOMPARE(first, QString("Front Desk"));
         QCOMPARE(where, QString("Room 2"));
         QCOMPARE(env.box.calls.size(), 0);
         QCOMPARE(services.printers.jobs.size(), 1);

@@ -16,6 +16,10 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+
 using namespace qm;
 using qmtest::CourseBuilder;
 
@@ -55,6 +59,26 @@ QByteArray contents(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
+// Lowers the largest file this process may write, so that a write fails
+// part way as on a full disk.
+struct FileSizeLimit {
+    rlimit old{};
+    void (*oldHandler)(int) = nullptr;
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &old);
+        oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lower = old;
+        lower.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lower);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+    }
+};
+
 } // namespace
 
 class RepositoryTest : public QObject {
@@ -86,6 +110,10 @@ private slots:
         r.List1->setCurrentRow(1);
         QTRY_VERIFY(r.Detach_Btn->isEnabled() && r.View_Btn->isEnabled() && r.Print_Btn->isEnabled());
         QCOMPARE(r.Print_Btn->skin(), QString("Button_Off.jpg"));
+        r.List1->clearSelection();
+        QTRY_VERIFY(!r.Detach_Btn->isEnabled() && !r.View_Btn->isEnabled() && !r.Print_Btn->isEnabled());
+        for (const PictureBox* button : {r.Detach_Btn, r.View_Btn, r.Print_Btn})
+            QCOMPARE(button->skin(), QString("Button_Dis.jpg"));
     }
 
     void openingHandsTheDocumentToTheShellAndHidesTheWindow()
@@ -164,14 +192,33 @@ private slots:
         QCOMPARE(env.box.calls.size(), 2);
         QCOMPARE(contents(QDir(b.path()).filePath("Repository/12/b guide.pdf")), QByteArray("guide"));
 
-        // A copy that fails (the document has gone) is told and keeps the old file.
+        // A write that fails part way (the file grows past the process's size
+        // limit) is told with its reason and keeps the old file.
         writeExisting();
-        QVERIFY(QFile::remove(QDir(b.path()).filePath("Repository/12/b guide.pdf")));
+        const QString document = QDir(b.path()).filePath("Repository/12/b guide.pdf");
+        b.writeFile("Repository/12/b guide.pdf", QByteArray(256 * 1024, 'g'));
         services.saveDialog.answers.enqueue(existing);
         env.box.answer(vbYes);
-        r.Detach_Btn_MouseUp();
-        QVERIFY(env.box.lastText().startsWith(GetResString(642)));
+        {
+            const FileSizeLimit limit(64 * 1024);
+            r.Detach_Btn_MouseUp();
+        }
+        QCOMPARE(env.box.lastText(), GetResString(642) + QString::fromLocal8Bit(std::strerror(EFBIG)));
         QCOMPARE(contents(existing), QByteArray("learner's own"));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"mine.pdf"});
+
+        // A document that has gone is not copied, onto an old file or a new one.
+        QVERIFY(QFile::remove(document));
+        services.saveDialog.answers << existing << out.filePath("new.pdf");
+        env.box.answer(vbYes);
+        const QString gone = GetResString(642) + QString::fromLocal8Bit(std::strerror(ENOENT));
+        r.Detach_Btn_MouseUp();
+        QCOMPARE(env.box.lastText(), gone);
+        QCOMPARE(contents(existing), QByteArray("learner's own"));
+        env.box.clear();
+        r.Detach_Btn_MouseUp();
+        QCOMPARE(env.box.lastText(), gone);
+        QVERIFY(!QFile::exists(out.filePath("new.pdf")));
     }
 
     void printGoesThroughThePrinterDialogToTheShell()

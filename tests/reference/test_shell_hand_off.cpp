@@ -3,6 +3,7 @@
 #include "support/LinkDoubles.h"
 #include "support/TestDoubles.h"
 #include "ui/UiText.h"
+#include "viewer/Hyperlinks.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -112,6 +113,13 @@ private slots:
         services.shell.results.enqueue(kShellFileNotFound);
         QVERIFY(!ShellOpenFile(QCoreApplication::applicationFilePath(), SW_SHOW, {}, {}, "open", nullptr));
         QCOMPARE(env.box.lastText(), GetResString(523));
+
+        // A web link too counts as opened only above 32.
+        services.shell.results << 32 << 33;
+        QVERIFY(!OpenWebLink("Site", "Survey", "http://example.org"));
+        QCOMPARE(env.box.lastText(), GetResString(520));
+        QVERIFY(OpenWebLink("Site", "Survey", "http://example.org"));
+        QCOMPARE(env.box.calls.size(), 2);
     }
 
     void realShellHandsExactArgumentsToTheDesktopTools()
@@ -138,22 +146,36 @@ private slots:
         QCOMPARE(shellService().execute(nullptr, "open", stubs.files.filePath("gone.pdf"), SW_SHOW), int(kShellFileNotFound));
         QCOMPARE(shellService().execute(nullptr, "print", stubs.files.filePath("no/gone.pdf"), SW_SHOW), int(kShellPathNotFound));
         QCOMPARE(received(stubs.log + ".xdg-open"), QStringList{"<not run>"});
-        qputenv("STUB_EXIT", "3");
-        QCOMPARE(shellService().execute(nullptr, "open", stubs.file("guide.pdf"), SW_SHOW), int(kShellNoAssociation));
+        const QString doc = stubs.file("guide.pdf");
+        const QList<QPair<const char*, int>> opener = {
+            {"2", kShellFileNotFound}, {"3", kShellNoAssociation}, {"4", kShellGeneralError}, {"5", kShellAccessDenied}};
+        for (const auto& [exit, result] : opener) {
+            qputenv("STUB_EXIT", exit);
+            QCOMPARE(shellService().execute(nullptr, "open", doc, SW_SHOW), result);
+        }
+        qputenv("STUB_EXIT", "1");
+        QCOMPARE(shellService().execute(nullptr, "print", doc, SW_SHOW), int(kShellGeneralError));
     }
 
-    void realShellCountsALingeringOpenerAsAcceptedAndTellsALateFailure()
+    void realShellTellsALateFailureOnlySoonAfterTheHandOff()
     {
         qmtest::TestEnvironment env;
         StubPath stubs;
         const QString doc = stubs.file(QStringLiteral("guide.pdf"));
-        qputenv("STUB_SLEEP", "3");
+        setShellGracePeriod(50);
+        // Both openers outlast the grace, so both hand-offs are accepted, and
+        // both then fail; the first ends only after the clock has moved past its
+        // window, so only the second is told.
+        qputenv("STUB_SLEEP", "0.3");
+        qputenv("STUB_EXIT", "5");
+        QVERIFY(ShellOpenFile(doc, SW_SHOW, {}, {}, "open", nullptr));
+        env.clock.ms += kShellLateFailureMs + 1;
+        qputenv("STUB_SLEEP", "0.8");
         qputenv("STUB_EXIT", "3");
-        setShellGracePeriod(200);
-        // Accepted although the opener goes on to fail: the call did not wait for its end.
         QVERIFY(ShellOpenFile(doc, SW_SHOW, {}, {}, "open", nullptr));
         QCOMPARE(env.box.calls.size(), 0);
         QTRY_VERIFY_WITH_TIMEOUT(env.box.shown(GetResString(521)), 8000);
+        QCOMPARE(env.box.calls.size(), 1);
         setShellGracePeriod(1000);
     }
 

@@ -43,7 +43,9 @@ public:
 class FixedClock : public qm::ClockService {
 public:
     QDate date{2026, 3, 7};
+    qint64 ms = 0; // moves only when a test moves it
     QDate today() override { return date; }
+    qint64 steadyMs() override { return ms; }
 };
 
 class RecordingProcess : public qm::ProcessService {

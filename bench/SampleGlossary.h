@@ -1,0 +1,11 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+namespace qmbench {
+
+// Makes a scratch program folder whose shared "Glossary.txt" holds the text,
+// with one course chosen, so that the glossary builders read that file.
+void UseGlossary(const QString& folderName, const QByteArray& text);
+
+} // namespace qmbench
