@@ -117,6 +117,23 @@ private slots:
         QVERIFY(!c.AllModulesPresent);
     }
 
+    // The subkey list is taken once per enumeration, so reading the
+    // catalogue takes time in proportion to its courses.
+    void anEnumerationWalksTheListItStarted()
+    {
+        TestEnvironment env(dir->path());
+        writeRegistry(kRoot + "\\A]\r\n" + kRoot + "\\B]\r\n");
+        MachineKey root;
+        QVERIFY(OpenMachineKey("SOFTWARE\\Tovask\\Veltrane Quillmark 1.0", root));
+        QString name;
+        QVERIFY(EnumMachineSubKey(root, 0, name));
+        writeRegistry(kRoot + "\\A]\r\n" + kRoot + "\\AA]\r\n" + kRoot + "\\B]\r\n");
+        ReloadMachineRegistry();
+        QVERIFY(EnumMachineSubKey(root, 1, name));
+        QCOMPARE(name, QString("B"));
+        QVERIFY(!EnumMachineSubKey(root, 2, name));
+    }
+
     void topicsComeInPageOrderAndNamesIgnoreCase()
     {
         TestEnvironment env(dir->path());
