@@ -101,7 +101,7 @@ void ParseModuleString(const QString& moduleString, QVector<ModuleRecord>& modul
 bool GetModuleTitle(QString& title, const QString& code)
 {
     QString text;
-    if (!ReadContentText(ModuleMapPath(code), text)) return false;
+    if (!ReadContentText(ModuleMapPath(code), text, kMaxPageMapBytes)) return false;
     const QStringList lines = SplitLines(text);
     if (lines.size() < 2) return false;
     title = lines[1];

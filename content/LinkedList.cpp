@@ -89,7 +89,7 @@ bool ParsePageLine(QString line, QString& name, QString& type, QString& topicTit
 bool LinkedList::load(const QString& path, QString& moduleTitle, QString* error, Adder add)
 {
     QString text;
-    if (!ReadContentText(path, text, error)) return false;
+    if (!ReadContentText(path, text, kMaxPageMapBytes, error)) return false;
     const QStringList lines = SplitLines(text);
     if (lines.size() < 3) {
         if (error) *error = QStringLiteral("Input past end of file: %1").arg(path);

@@ -28,7 +28,7 @@ QString Sample(const QString& rel) { return JoinPath(QStringLiteral(QM_SAMPLE_SO
 QByteArray ReadBytes(const QString& path)
 {
     QByteArray bytes;
-    ReadContentBytes(path, bytes);
+    ReadContentBytes(path, bytes, qint64(1) << 30);
     return bytes;
 }
 
