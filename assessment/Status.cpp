@@ -40,7 +40,12 @@ const CourseRecord* chosenCourse()
 
 void ShowStatusForm()
 {
-    ReadProgressRecords(Progress);
+    // Progress that cannot be read is not the same as nothing viewed: the
+    // learner is told, and the file stays as it is (this window never writes).
+    QString unreadable;
+    ReadProgressRecords(Progress, &unreadable);
+    if (!unreadable.isEmpty())
+        MsgBox(GetResString(602) + QStringLiteral("\n\n") + unreadable, vbExclamation, GetResString(547));
     Status& s = Status::instance();
     s.Clear_Form();
     s.FillStatusModuleGrid();

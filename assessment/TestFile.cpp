@@ -1,6 +1,7 @@
 #include "assessment/TestFile.h"
 #include "platform/ContentName.h"
 #include "platform/ContentPath.h"
+#include "platform/MessageBox.h"
 #include "platform/QuotedItems.h"
 #include "platform/TextFile.h"
 
@@ -139,7 +140,10 @@ bool ReadTestFile(const QString& pageName, QString* reason)
     }
     QString text;
     QString error;
-    if (!ReadContentText(path, text, &error)) {
+    ContentRead outcome = ContentRead::Done;
+    if (!ReadContentText(path, text, kMaxTestFileBytes, &error, &outcome)) {
+        // A test file over its cap is named to the learner, as a page is.
+        if (outcome == ContentRead::TooLarge) MsgBox(error);
         setReason(reason, error);
         return false;
     }

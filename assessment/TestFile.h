@@ -38,8 +38,9 @@ bool ParseTestText(const QString& text, QString& header, QVector<QuestionRecord>
 
 // Reads the test file of the given page of the current module into TestHeader
 // and Questions. False, with the reason, when there is no current module, the
-// file is missing or unreadable, or ParseTestText refuses it; TestHeader and
-// Questions then keep what they held.
+// file is missing, unreadable or over its cap (which is also told in a
+// message naming it), or ParseTestText refuses it; TestHeader and Questions
+// then keep what they held.
 bool ReadTestFile(const QString& pageName, QString* reason = nullptr);
 
 } // namespace qm

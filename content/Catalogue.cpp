@@ -30,6 +30,22 @@ QString usableRepNum(const QString& courseName, const QString& repNum)
              qPrintable(repNum), qPrintable(courseName));
     return QString();
 }
+
+// The topics of the module's page map into the record, its title into title.
+bool readMapTopics(ModuleRecord& module, QString& title, QString* refused)
+{
+    LinkedList list;
+    list.InitSearchLinkedList();
+    if (!list.LoadNewSearchList(ModuleMapPath(module.Code), title, nullptr, refused)) {
+        module.Topics.clear();
+        return false;
+    }
+    int count = 0;
+    QStringList titles;
+    list.GetTopics(count, titles);
+    module.Topics = titles.mid(0, count);
+    return true;
+}
 } // namespace
 
 bool IsUsableCourseName(const QString& name)
@@ -63,7 +79,8 @@ void EnumCourseKeys(MachineKey& root, const QString& rootPath, QVector<CourseRec
             MachineKey valueKey;
             const QString modulesPath = coursePath + QStringLiteral("\\Modules");
             const QString moduleString = ReadMachineValue(valueKey, modulesPath, QStringLiteral("ModuleString"));
-            ParseModuleString(moduleString, course.Modules, course.Name, course.AllModulesPresent);
+            ParseModuleString(moduleString, course.Modules, course.Name, course.AllModulesPresent,
+                              &course.RefusedContent);
             course.RepNum = usableRepNum(name, ReadMachineValue(valueKey, modulesPath, QStringLiteral("RepNum")));
             CloseMachineKey(courseKey);
         }
@@ -82,46 +99,40 @@ void EnumCourseKeys(MachineKey& root, const QString& rootPath, QVector<CourseRec
 }
 
 void ParseModuleString(const QString& moduleString, QVector<ModuleRecord>& modules, const QString& courseName,
-                       bool& allModulesPresent)
+                       bool& allModulesPresent, QStringList* refused)
 {
     for (qsizetype pos = 0; pos < moduleString.size(); pos += 6) {
         ModuleRecord module;
         module.Code = moduleString.mid(pos, 6);
         module.CourseName = courseName;
-        // A page map that cannot be read through counts as missing, so the
-        // course never offers a module that would fail when opened.
-        if (GetModuleTitle(module.Title, module.Code) && GetModuleTopics(module)) {
+        // A page map that cannot be read counts as missing, so the course
+        // never offers a module that would fail when opened. One read gives
+        // the title and the topics.
+        QString title, refusal;
+        if (readMapTopics(module, title, &refusal)) {
+            module.Title = title;
             modules.append(module);
         } else {
             allModulesPresent = false;
         }
+        if (refused && !refusal.isEmpty()) refused->append(refusal);
     }
 }
 
 bool GetModuleTitle(QString& title, const QString& code)
 {
     QString text;
-    if (!ReadContentText(ModuleMapPath(code), text)) return false;
+    if (!ReadContentText(ModuleMapPath(code), text, kMaxPageMapBytes)) return false;
     const QStringList lines = SplitLines(text);
     if (lines.size() < 2) return false;
     title = lines[1];
     return true;
 }
 
-bool GetModuleTopics(ModuleRecord& module)
+bool GetModuleTopics(ModuleRecord& module, QString* refused)
 {
-    LinkedList list;
-    list.InitSearchLinkedList();
     QString title;
-    if (!list.LoadNewSearchList(ModuleMapPath(module.Code), title)) {
-        module.Topics.clear();
-        return false;
-    }
-    int count = 0;
-    QStringList titles;
-    list.GetTopics(count, titles);
-    module.Topics = titles.mid(0, count);
-    return true;
+    return readMapTopics(module, title, refused);
 }
 
 void AddAllModulesCourse(QVector<CourseRecord>& courses, int count)
@@ -130,8 +141,10 @@ void AddAllModulesCourse(QVector<CourseRecord>& courses, int count)
     CourseRecord all;
     all.Name = GetResString(139);
     all.AllModulesPresent = false;
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
         for (const ModuleRecord& m : courses[i].Modules) all.Modules.append(m);
+        all.RefusedContent += courses[i].RefusedContent;
+    }
     courses.insert(count, all);
 }
 

@@ -31,21 +31,25 @@ void EnumCourseKeys(MachineKey& root, const QString& rootPath, QVector<CourseRec
 
 // Builds one course's modules from its module string (6-character codes one
 // after the other). A module whose page map is missing or unreadable is left
-// out and clears allModulesPresent; later modules move up.
+// out and clears allModulesPresent; later modules move up. A module keeps the
+// sound lines of its map; refused, when given, gets one message per map that
+// had a line refused or was over its cap.
 void ParseModuleString(const QString& moduleString, QVector<ModuleRecord>& modules, const QString& courseName,
-                       bool& allModulesPresent);
+                       bool& allModulesPresent, QStringList* refused = nullptr);
 
 // Line 2 of the module's page map. False (title untouched) when the map is
 // missing or has fewer than two lines.
 bool GetModuleTitle(QString& title, const QString& code);
 
-// Fills the module's Topics from its page map, in page order. False when the
-// page map cannot be read as a whole (missing, too short, a malformed page line);
-// Topics is then left empty.
-bool GetModuleTopics(ModuleRecord& module);
+// Fills the module's Topics from its page map, in page order, leaving out
+// refused page lines (see LinkedList). False when the page map cannot be read
+// (missing, too short, over its cap); Topics is then left empty. refused as
+// for LinkedList::LoadNewSearchList.
+bool GetModuleTopics(ModuleRecord& module, QString* refused = nullptr);
 
-// Appends the "All modules" entry (string 139) gathering every module of the
-// first count courses, in order. Does nothing unless count > 1.
+// Appends the "All modules" entry (string 139) gathering every module (and
+// every refused-content message) of the first count courses, in order. Does
+// nothing unless count > 1.
 void AddAllModulesCourse(QVector<CourseRecord>& courses, int count);
 
 } // namespace qm

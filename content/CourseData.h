@@ -3,7 +3,8 @@
 namespace qm {
 
 // Starts the chosen course: content paths, viewer state reset, return stack
-// emptied, module 0 shown at its first page. Returns false when a step could
+// emptied, what the catalogue refused in the course's page maps told in one
+// message, module 0 shown at its first page. Returns false when a step could
 // not run (the steps after it are skipped; no message). The loader reports
 // its own failures and the start goes on.
 bool InitCourseData();

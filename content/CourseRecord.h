@@ -21,6 +21,9 @@ struct CourseRecord {
     QVector<ModuleRecord> Modules;
     QString RepNum;
     bool AllModulesPresent = true;
+    // What the catalogue refused in the course's page maps (a page line, a
+    // map over its cap), one message per map; told when the course is taken.
+    QStringList RefusedContent;
 };
 
 // A dynamic array "has bounds" once it holds an element.

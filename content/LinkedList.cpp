@@ -86,59 +86,68 @@ bool ParsePageLine(QString line, QString& name, QString& type, QString& topicTit
     return true;
 }
 
-bool LinkedList::load(const QString& path, QString& moduleTitle, QString* error, Adder add)
+namespace {
+// Why a page line is refused, or an empty string for a sound line.
+QString lineRefusal(const QString& path, int lineNo, bool hasStar, const QString& name)
+{
+    if (!hasStar)
+        return QStringLiteral("Invalid procedure call or argument: %1, line %2 has no \"*\"").arg(path).arg(lineNo);
+    // The page name becomes a path in the module's folder.
+    if (!IsPlainContentName(name))
+        return QStringLiteral("Invalid procedure call or argument: %1, line %2: the page name \"%3\" "
+                              "is not a plain file name")
+            .arg(path)
+            .arg(lineNo)
+            .arg(name);
+    return QString();
+}
+} // namespace
+
+bool LinkedList::load(const QString& path, QString& moduleTitle, QString* error, QString* refused, Adder add)
 {
     QString text;
-    if (!ReadContentText(path, text, error)) return false;
+    QString why;
+    ContentRead outcome = ContentRead::Done;
+    if (!ReadContentText(path, text, kMaxPageMapBytes, &why, &outcome)) {
+        if (outcome == ContentRead::TooLarge && refused) *refused = why;
+        if (error) *error = why;
+        return false;
+    }
     const QStringList lines = SplitLines(text);
     if (lines.size() < 3) {
         if (error) *error = QStringLiteral("Input past end of file: %1").arg(path);
         return false;
     }
     moduleTitle = lines[1];
-    bool ok = true;
+    bool told = false;
     for (int i = 3; i < lines.size(); ++i) {
         QString name, type, topic;
         bool skip = false;
-        if (!ParsePageLine(lines[i], name, type, topic, skip)) {
-            if (error) {
-                *error = QStringLiteral("Invalid procedure call or argument: %1, line %2 has no \"*\"")
-                             .arg(path)
-                             .arg(i + 1);
-            }
-            ok = false;
-            break;
-        }
+        const bool hasStar = ParsePageLine(lines[i], name, type, topic, skip);
         if (skip) continue;
-        // The page name becomes a path in the module's folder.
-        if (!IsPlainContentName(name)) {
-            if (error) {
-                *error = QStringLiteral("Invalid procedure call or argument: %1, line %2: the page name \"%3\" "
-                                        "is not a plain file name")
-                             .arg(path)
-                             .arg(i + 1)
-                             .arg(name);
-            }
-            ok = false;
-            break;
+        const QString refusal = lineRefusal(path, i + 1, hasStar, name);
+        if (!refusal.isEmpty()) {
+            // One refused line costs only itself; the first one is told.
+            if (refused && !told) *refused = refusal;
+            told = true;
+            continue;
         }
         (this->*add)(name, type, topic, false);
     }
-    // After a bad line the page appended last stays current.
-    if (ok && add == &LinkedList::Add_Page) current_ = firstPage();
-    return ok;
+    if (add == &LinkedList::Add_Page) current_ = firstPage();
+    return true;
 }
 
-bool LinkedList::LoadExistingList(const QString& path, QString& moduleTitle, QString* error)
+bool LinkedList::LoadExistingList(const QString& path, QString& moduleTitle, QString* error, QString* refused)
 {
     if (list0_.nodes.empty()) InitLinedList();
-    return load(path, moduleTitle, error, &LinkedList::Add_Page);
+    return load(path, moduleTitle, error, refused, &LinkedList::Add_Page);
 }
 
-bool LinkedList::LoadNewSearchList(const QString& path, QString& moduleTitle, QString* error)
+bool LinkedList::LoadNewSearchList(const QString& path, QString& moduleTitle, QString* error, QString* refused)
 {
     if (list1_.nodes.empty()) InitSearchLinkedList();
-    return load(path, moduleTitle, error, &LinkedList::AddToSearchLinkedList);
+    return load(path, moduleTitle, error, refused, &LinkedList::AddToSearchLinkedList);
 }
 
 Node* LinkedList::firstPage() const

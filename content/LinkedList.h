@@ -24,12 +24,17 @@ public:
     void Add_Page(const QString& name, const QString& type, const QString& topicTitle, bool unused = false);
     void AddToSearchLinkedList(const QString& name, const QString& type, const QString& topicTitle, bool unused = false);
 
-    // Read a page map. On failure return false with the reason in error (pages
-    // read before a malformed line stay in the list). A line without "*" and a
-    // page name that is not a plain file name (IsPlainContentName) are
-    // malformed.
-    bool LoadExistingList(const QString& path, QString& moduleTitle, QString* error = nullptr);
-    bool LoadNewSearchList(const QString& path, QString& moduleTitle, QString* error = nullptr);
+    // Read a page map. A line without "*", or whose page name is not a plain
+    // file name (IsPlainContentName), is refused: it is left out and the
+    // lines after it are read. False, with the reason in error, when the map
+    // cannot be read (missing, fewer than three lines, over its cap).
+    // refused, when given, gets what the learner is to be told: the message
+    // naming the map and its first refused line, or the map over its cap;
+    // it is left untouched when nothing was refused.
+    bool LoadExistingList(const QString& path, QString& moduleTitle, QString* error = nullptr,
+                          QString* refused = nullptr);
+    bool LoadNewSearchList(const QString& path, QString& moduleTitle, QString* error = nullptr,
+                           QString* refused = nullptr);
 
     void NextPage();
     QString GetNextPageName() const;
@@ -56,7 +61,7 @@ private:
         Node* append(const QString& name, const QString& type, const QString& topic);
     };
     using Adder = void (LinkedList::*)(const QString&, const QString&, const QString&, bool);
-    bool load(const QString& path, QString& moduleTitle, QString* error, Adder add);
+    bool load(const QString& path, QString& moduleTitle, QString* error, QString* refused, Adder add);
     Node* firstPage() const;
     bool isPage(const Node* n) const { return n && n != list0_.head(); }
 

@@ -5,19 +5,28 @@ namespace qm {
 
 bool OpenMachineKey(const QString& keyPath, MachineKey& key)
 {
+    key = MachineKey();
     key.path = keyPath;
     key.open = MachineRegistry().keyExists(keyPath);
     return key.open;
 }
 
-void CloseMachineKey(MachineKey& key) { key.open = false; }
+void CloseMachineKey(MachineKey& key)
+{
+    key.open = false;
+    key.subKeys.clear();
+    key.subKeysTaken = false;
+}
 
-bool EnumMachineSubKey(const MachineKey& key, int index, QString& name)
+bool EnumMachineSubKey(MachineKey& key, int index, QString& name)
 {
     if (!key.open || index < 0) return false;
-    const QStringList names = MachineRegistry().subKeys(key.path);
-    if (index >= names.size()) return false;
-    name = names[index];
+    if (!key.subKeysTaken) {
+        key.subKeys = MachineRegistry().subKeys(key.path);
+        key.subKeysTaken = true;
+    }
+    if (index >= key.subKeys.size()) return false;
+    name = key.subKeys[index];
     return true;
 }
 

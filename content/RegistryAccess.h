@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 namespace qm {
 
@@ -7,6 +8,10 @@ namespace qm {
 struct MachineKey {
     QString path;
     bool open = false;
+    // The subkey names, taken when the first subkey is asked for: an
+    // enumeration walks one list instead of building it again per index.
+    QStringList subKeys;
+    bool subKeysTaken = false;
 };
 
 // Opens HKEY_LOCAL_MACHINE\<keyPath> for reading; false when the key is missing.
@@ -14,8 +19,9 @@ bool OpenMachineKey(const QString& keyPath, MachineKey& key);
 void CloseMachineKey(MachineKey& key);
 
 // The name of the subkey at index, in the registry's enumeration order; false
-// when there are no more items (or the key is not open).
-bool EnumMachineSubKey(const MachineKey& key, int index, QString& name);
+// when there are no more items (or the key is not open). The key keeps the
+// list from its first call until it is opened or closed again.
+bool EnumMachineSubKey(MachineKey& key, int index, QString& name);
 
 // One value as text: REG_SZ up to its first NUL; REG_BINARY the signed 16-bit
 // little-endian decimal of its first two bytes (one byte alone gives that byte);

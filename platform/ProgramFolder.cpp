@@ -12,9 +12,15 @@ QString overrideFolder;
 QString ProgramFolder()
 {
     if (!overrideFolder.isEmpty()) return overrideFolder;
-    const QString dir = QCoreApplication::applicationDirPath();
-    const QString canonical = QFileInfo(dir).canonicalFilePath();
-    return canonical.isEmpty() ? dir : canonical;
+    // The executable does not move while it runs; resolving its folder costs
+    // several system calls, and the catalogue asks once for every module.
+    static QString folder;
+    if (folder.isEmpty() && QCoreApplication::instance()) {
+        const QString dir = QCoreApplication::applicationDirPath();
+        const QString canonical = QFileInfo(dir).canonicalFilePath();
+        folder = canonical.isEmpty() ? dir : canonical;
+    }
+    return folder;
 }
 
 void SetProgramFolder(const QString& folder)

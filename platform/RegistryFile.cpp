@@ -1,5 +1,6 @@
 #include "platform/RegistryFile.h"
 #include "platform/ContentPath.h"
+#include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RegistryValueText.h"
 #include "platform/TextFile.h"
@@ -14,7 +15,8 @@ struct RegistryFile::Key {
     QString name; // as first written
     // Keyed by the upper-case name: lookups ignore case and iteration gives
     // the order in which the Windows registry enumerates subkeys.
-    std::map<QString, std::unique_ptr<Key>> subkeys;
+    // The comparator is transparent, so a part of a path is looked up in place.
+    std::map<QString, std::unique_ptr<Key>, std::less<>> subkeys;
     QHash<QString, RegValue> values; // by upper-case name; "" is the default value
 };
 
@@ -50,7 +52,6 @@ bool isMachineHive(const QString& upper)
     return upper == QLatin1String("HKEY_LOCAL_MACHINE") || upper == QLatin1String("HKLM");
 }
 
-QStringList pathParts(const QString& keyPath) { return keyPath.split('\\', Qt::SkipEmptyParts); }
 
 } // namespace
 
@@ -61,20 +62,25 @@ RegistryFile& RegistryFile::operator=(RegistryFile&&) noexcept = default;
 
 const QList<RegistryError>& RegistryFile::errors() const { return errors_; }
 
-bool RegistryFile::loadFile(const QString& path)
+bool RegistryFile::loadFile(const QString& path, ContentRead* outcome)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
+    QByteArray data;
+    QString why;
+    const ContentRead read = ReadContentFile(path, kMaxRegistryBytes, data, &why);
+    if (outcome) *outcome = read;
+    if (read != ContentRead::Done) {
         root_ = std::make_unique<Key>();
-        errors_ = {RegistryError{0, QStringLiteral("cannot read %1: %2").arg(path, f.errorString())}};
+        lastKey_ = nullptr;
+        errors_ = {RegistryError{0, why}};
         return false;
     }
-    return loadData(f.readAll());
+    return loadData(data);
 }
 
 bool RegistryFile::loadData(const QByteArray& data)
 {
     root_ = std::make_unique<Key>();
+    lastKey_ = nullptr;
     errors_.clear();
     const QStringList lines = SplitLines(decodeRegText(data));
     auto fail = [this](int line, const QString& message) { errors_.append(RegistryError{line, message}); };
@@ -192,17 +198,24 @@ void RegistryFile::removeKey(const QStringList& parts)
 {
     if (parts.isEmpty()) return; // the hive itself cannot go
     Key* parent = const_cast<Key*>(find(parts.mid(0, parts.size() - 1).join('\\')));
+    lastKey_ = nullptr; // it may be the key that goes
     if (parent) parent->subkeys.erase(parts.last().toUpper());
 }
 
 const RegistryFile::Key* RegistryFile::find(const QString& keyPath) const
 {
+    // One upper-case copy of the whole path, walked part by part without
+    // copies: the catalogue looks up several keys for each of its courses.
+    if (lastKey_ && keyPath == lastPath_) return lastKey_;
     const Key* k = root_.get();
-    for (const QString& part : pathParts(keyPath)) {
-        const auto it = k->subkeys.find(part.toUpper());
+    const QString upper = keyPath.toUpper();
+    for (const QStringView part : QStringView(upper).split(u'\\', Qt::SkipEmptyParts)) {
+        const auto it = k->subkeys.find(part);
         if (it == k->subkeys.end()) return nullptr;
         k = it->second.get();
     }
+    lastPath_ = keyPath;
+    lastKey_ = k;
     return k;
 }
 
@@ -238,9 +251,12 @@ const RegistryFile& MachineRegistry()
     if (!cached()) {
         cached() = std::make_unique<RegistryFile>();
         const QString path = ResolveContentPath(JoinPath(ProgramFolder(), QStringLiteral("Registry.reg")));
-        // A missing file is simply an empty registry; a broken one is worth a word on the console.
+        // A missing file is simply an empty registry; a broken one is worth a
+        // word on the console, and one over its cap is named to the learner.
         if (QFile::exists(path)) {
-            cached()->loadFile(path);
+            ContentRead outcome = ContentRead::Done;
+            cached()->loadFile(path, &outcome);
+            if (outcome == ContentRead::TooLarge) MsgBox(cached()->errors().value(0).message);
             for (const RegistryError& e : cached()->errors())
                 qWarning("%s, line %d: %s", qPrintable(path), e.line, qPrintable(e.message));
         }

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/TextFile.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QMap>
@@ -40,8 +42,9 @@ public:
 
     // Parses the file (see above for the form). A malformed file is read as far as it is sound; every
     // problem is listed with its line number. Returns false when the file
-    // cannot be read at all or has no valid header.
-    bool loadFile(const QString& path);
+    // cannot be read at all (missing, unreadable, over kMaxRegistryBytes; the
+    // outcome tells which) or has no valid header.
+    bool loadFile(const QString& path, ContentRead* outcome = nullptr);
     bool loadData(const QByteArray& data);
     const QList<RegistryError>& errors() const;
 
@@ -57,10 +60,14 @@ private:
     void removeKey(const QStringList& parts);
     std::unique_ptr<Key> root_;
     QList<RegistryError> errors_;
+    // The key found last: a key is opened and then read value by value.
+    mutable QString lastPath_;
+    mutable const Key* lastKey_ = nullptr;
 };
 
 // HKEY_LOCAL_MACHINE: "Registry.reg" in the program folder, read when first
-// asked for. A missing or unreadable file is an empty registry.
+// asked for. A missing or unreadable file is an empty registry; a file over
+// its cap is one too, and a message names it.
 const RegistryFile& MachineRegistry();
 // Drops the cached machine registry so the next call reads the file again.
 void ReloadMachineRegistry();

@@ -54,7 +54,7 @@ bool TextControl::load(const QString& path, LoadKind kind)
         error_ = QStringLiteral("File not found: %1").arg(path);
         return false;
     }
-    if (!ReadContentBytes(file, bytes, &error, kMaxFileBytes)) {
+    if (!ReadContentBytes(file, bytes, kMaxFileBytes, &error)) {
         error_ = error;
         return false;
     }

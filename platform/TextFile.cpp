@@ -4,6 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace qm {
 namespace {
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F.
@@ -13,6 +18,40 @@ const char16_t kCp1252High[32] = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
+
+// A file opened for reading with the system's own calls, closed when it goes.
+struct OpenFile {
+    int fd = -1;
+    OpenFile() = default;
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    ~OpenFile()
+    {
+        if (fd >= 0) ::close(fd);
+    }
+    // Never waits: a named pipe without a writer reads as empty or fails.
+    bool open(const QString& path)
+    {
+        const QByteArray name = QFile::encodeName(path);
+        do fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        while (fd < 0 && errno == EINTR);
+        return fd >= 0;
+    }
+};
+
+qint64 readSome(int fd, char* into, qint64 want)
+{
+    ssize_t n;
+    do n = ::read(fd, into, size_t(want));
+    while (n < 0 && errno == EINTR);
+    return qint64(n);
+}
+
+ContentRead failRead(QString* error, ContentRead why, const QString& wording, const QString& path)
+{
+    if (error) *error = wording.arg(path);
+    return why;
+}
 } // namespace
 
 bool IsValidUtf8(const QByteArray& b)
@@ -61,35 +100,60 @@ QString DecodeText(const QByteArray& bytes)
     return DecodeWindows1252(b);
 }
 
-bool ReadContentBytes(const QString& path, QByteArray& bytes, QString* error, qint64 maxBytes)
+ContentRead ReadContentFile(const QString& path, qint64 maxBytes, QByteArray& bytes, QString* error)
 {
-    const QString resolved = ResolveContentPath(path);
-    QFile f(resolved);
-    const QFileInfo info(resolved);
-    if (!info.exists()) {
-        if (error) *error = QStringLiteral("File not found: %1").arg(resolved);
-        return false;
+    // A path that is right as written opens at once; only a miss pays for
+    // the search without regard to case. The read itself costs four system
+    // calls for a small file: the catalogue reads one per module at start.
+    OpenFile file;
+    QString resolved = path;
+    if (path.isEmpty() || path.contains('\\') || !file.open(path)) {
+        resolved = ResolveContentPath(path);
+        if (resolved.isEmpty() || !file.open(resolved)) {
+            const QFileInfo info(resolved);
+            if (!info.exists()) return failRead(error, ContentRead::Missing, QStringLiteral("File not found: %1"), resolved);
+            return failRead(error, ContentRead::Unreadable, QStringLiteral("Permission denied: %1"), resolved);
+        }
     }
-    if (info.isDir()) {
-        if (error) *error = QStringLiteral("Path/File access error: %1").arg(resolved);
-        return false;
+    struct stat st {};
+    if (::fstat(file.fd, &st) != 0 || S_ISDIR(st.st_mode))
+        return failRead(error, ContentRead::Unreadable, QStringLiteral("Path/File access error: %1"), resolved);
+    const QString tooLarge = QStringLiteral("File too large (over %1 bytes): %2").arg(maxBytes);
+    // A regular file over the cap is refused before any byte is read; the cap
+    // is checked again while reading, so that a file that grows, or a device
+    // that reports no size, stops at it too.
+    const bool regular = S_ISREG(st.st_mode);
+    const qint64 size = regular ? qint64(st.st_size) : 0;
+    if (size > maxBytes) return failRead(error, ContentRead::TooLarge, tooLarge, resolved);
+    QByteArray data(size + 1, Qt::Uninitialized);
+    qint64 have = 0;
+    for (;;) {
+        if (have == data.size()) data.resize(qMin(maxBytes + 1, 2 * have + 64 * 1024));
+        const qint64 want = data.size() - have;
+        const qint64 n = readSome(file.fd, data.data() + have, want);
+        if (n < 0) return failRead(error, ContentRead::Unreadable, QStringLiteral("Device I/O error: %1"), resolved);
+        if (n == 0) break;
+        have += n;
+        if (have > maxBytes) return failRead(error, ContentRead::TooLarge, tooLarge, resolved);
+        // A regular file gives less than asked only at its end.
+        if (regular && n < want) break;
     }
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (error) *error = QStringLiteral("Permission denied: %1").arg(resolved);
-        return false;
-    }
-    if (f.size() > maxBytes) {
-        if (error) *error = QStringLiteral("Out of memory: %1").arg(resolved);
-        return false;
-    }
-    bytes = f.readAll();
-    return true;
+    data.truncate(have);
+    bytes = std::move(data);
+    return ContentRead::Done;
 }
 
-bool ReadContentText(const QString& path, QString& text, QString* error)
+bool ReadContentBytes(const QString& path, QByteArray& bytes, qint64 maxBytes, QString* error)
+{
+    return ReadContentFile(path, maxBytes, bytes, error) == ContentRead::Done;
+}
+
+bool ReadContentText(const QString& path, QString& text, qint64 maxBytes, QString* error, ContentRead* outcome)
 {
     QByteArray bytes;
-    if (!ReadContentBytes(path, bytes, error)) return false;
+    const ContentRead result = ReadContentFile(path, maxBytes, bytes, error);
+    if (outcome) *outcome = result;
+    if (result != ContentRead::Done) return false;
     text = DecodeText(bytes);
     return true;
 }
@@ -97,22 +161,17 @@ bool ReadContentText(const QString& path, QString& text, QString* error)
 QStringList SplitLines(const QString& text)
 {
     QStringList lines;
-    QString current;
     const qsizetype n = text.size();
+    const QChar* p = text.constData();
+    qsizetype start = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c == '\r') {
-            lines.append(current);
-            current.clear();
-            if (i + 1 < n && text[i + 1] == '\n') ++i;
-        } else if (c == '\n') {
-            lines.append(current);
-            current.clear();
-        } else {
-            current.append(c);
-        }
+        const QChar c = p[i];
+        if (c != u'\r' && c != u'\n') continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < n && p[i + 1] == u'\n') ++i;
+        start = i + 1;
     }
-    if (!current.isEmpty()) lines.append(current);
+    if (start < n) lines.append(text.mid(start));
     return lines;
 }
 

@@ -11,15 +11,28 @@ QString DecodeText(const QByteArray& bytes);
 QString DecodeWindows1252(const QByteArray& bytes);
 bool IsValidUtf8(const QByteArray& bytes);
 
-// Reads a content file (path resolved without regard to case). On failure
-// returns false and, when given, sets error to the platform's wording of the
-// problem followed by the path, for example "File not found: /x/Map.txt".
-bool ReadContentText(const QString& path, QString& text, QString* error = nullptr);
+// Caps of the content files that are read whole, one per kind. Reading takes
+// about ten times a file's size in memory; each cap stands far above any real
+// file of its kind, so only a damaged or foreign file is refused.
+inline constexpr qint64 kMaxPageMapBytes = qint64(2) << 20;
+inline constexpr qint64 kMaxTestFileBytes = qint64(2) << 20;
+inline constexpr qint64 kMaxGlossaryBytes = qint64(4) << 20;
+inline constexpr qint64 kMaxAboutBytes = qint64(1) << 20;
+inline constexpr qint64 kMaxRegistryBytes = qint64(8) << 20;
 
-// The same read without decoding, for formatted documents that carry their own
-// encoding rules. Files larger than maxBytes are refused as "Out of memory".
-bool ReadContentBytes(const QString& path, QByteArray& bytes, QString* error = nullptr,
-                      qint64 maxBytes = qint64(1) << 30);
+// How the read of a content file ended.
+enum class ContentRead { Done, Missing, Unreadable, TooLarge };
+
+// Reads a content file (path resolved without regard to case) of at most
+// maxBytes; a larger file is refused before it is read into memory. On
+// failure bytes are untouched and error, when given, holds the platform's
+// wording of the problem followed by the path, for example
+// "File not found: /x/Map.txt" or "File too large (over 2097152 bytes): /x/Map.txt".
+ContentRead ReadContentFile(const QString& path, qint64 maxBytes, QByteArray& bytes, QString* error = nullptr);
+bool ReadContentBytes(const QString& path, QByteArray& bytes, qint64 maxBytes, QString* error = nullptr);
+// The same read, decoded; outcome, when given, tells why it failed.
+bool ReadContentText(const QString& path, QString& text, qint64 maxBytes, QString* error = nullptr,
+                     ContentRead* outcome = nullptr);
 
 // Splits text into lines; CR LF, LF and a lone CR each end a line. A final line
 // end does not make an extra empty line.

@@ -4,6 +4,7 @@
 #include "content/ModuleLoader.h"
 #include "platform/ContentName.h"
 #include "platform/ContentPath.h"
+#include "platform/MessageBox.h"
 #include "platform/TextFile.h"
 #include "ui/Controls.h"
 #include "ui/DialogLook.h"
@@ -68,10 +69,14 @@ void About::Form_Load()
     Label3->setText(GetResString(416));
     buttons_->showNormal(Picture1);
 
-    // A missing or unreadable file leaves the text empty, without a message.
+    // A missing or unreadable file leaves the text empty, without a message;
+    // one over its cap is named.
     QString text;
+    QString error;
+    ContentRead outcome = ContentRead::Done;
     const QString path = AboutFilePath();
-    if (!path.isEmpty() && ReadContentText(path, text)) Text1->setPlainText(text);
+    if (!path.isEmpty() && ReadContentText(path, text, kMaxAboutBytes, &error, &outcome)) Text1->setPlainText(text);
+    else if (outcome == ContentRead::TooLarge) MsgBox(error);
 }
 
 void About::CloseAbout()

@@ -3,6 +3,7 @@
 #include "content/ModuleLoader.h"
 #include "platform/ContentName.h"
 #include "platform/ContentPath.h"
+#include "platform/MessageBox.h"
 #include "platform/TextFile.h"
 
 namespace qm {
@@ -99,11 +100,17 @@ void ParseGlossary(const QString& text, const std::function<void(const GlossaryP
     reader.finish();
 }
 
-bool ReadGlossary(const std::function<void(const GlossaryPart&)>& sink)
+bool ReadGlossary(const std::function<void(const GlossaryPart&)>& sink, bool tellRefusal)
 {
     const QString path = GlossaryFilePath();
     QString text;
-    if (path.isEmpty() || !ReadContentText(path, text)) return false;
+    QString error;
+    ContentRead outcome = ContentRead::Done;
+    if (path.isEmpty()) return false;
+    if (!ReadContentText(path, text, kMaxGlossaryBytes, &error, &outcome)) {
+        if (outcome == ContentRead::TooLarge && tellRefusal) MsgBox(error);
+        return false;
+    }
     ParseGlossary(text, sink);
     return true;
 }

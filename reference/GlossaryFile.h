@@ -33,7 +33,8 @@ constexpr int kMaxGlossaryTerms = 10000;
 void ParseGlossary(const QString& text, const std::function<void(const GlossaryPart&)>& sink);
 
 // Reads the chosen course's glossary file and parses it; false (and nothing
-// emitted) when there is no file or it cannot be read.
-bool ReadGlossary(const std::function<void(const GlossaryPart&)>& sink);
+// emitted) when there is no file or it cannot be read. A file over its cap is
+// refused, with a message naming it when tellRefusal is set.
+bool ReadGlossary(const std::function<void(const GlossaryPart&)>& sink, bool tellRefusal = true);
 
 } // namespace qm

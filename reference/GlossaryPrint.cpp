@@ -59,7 +59,7 @@ void Glossary::GetPrintableGlosInfo()
             c.insertText(part.text + kPartEnd, plain);
             break;
         }
-    });
+    }, false); // a refused file was told when the view was built
     c.endEditBlock();
     view.setSelection(0, 0);
 }

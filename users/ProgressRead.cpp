@@ -3,6 +3,8 @@
 #include "users/UserFiles.h"
 #include "users/UserPaths.h"
 
+#include <QFileInfo>
+
 namespace qm {
 namespace {
 void appendRecords(ProgressArrays& a, const CourseFileContent& content)
@@ -22,21 +24,26 @@ void appendRecords(ProgressArrays& a, const CourseFileContent& content)
 }
 } // namespace
 
-bool ReadProgressRecords(ProgressArrays& arrays)
+bool ReadProgressRecords(ProgressArrays& arrays, QString* unreadable)
 {
-    return AllModulesMode ? ReadAllProgressFiles(arrays) : ReadCourseProgressFile(arrays);
+    return AllModulesMode ? ReadAllProgressFiles(arrays, unreadable) : ReadCourseProgressFile(arrays, unreadable);
 }
 
-bool ReadCourseProgressFile(ProgressArrays& arrays)
+bool ReadCourseProgressFile(ProgressArrays& arrays, QString* unreadable)
 {
     arrays.clear();
     CourseFileContent content;
-    if (!ReadCourseFile(CourseFilePath(CurrentUserFolderName(), CurCourse), content)) return false;
+    const QString path = CourseFilePath(CurrentUserFolderName(), CurCourse);
+    QString why;
+    if (!ReadCourseFile(path, content, &why)) {
+        if (unreadable && QFileInfo::exists(path)) *unreadable = why;
+        return false;
+    }
     appendRecords(arrays, content);
     return true;
 }
 
-bool ReadAllProgressFiles(ProgressArrays& arrays)
+bool ReadAllProgressFiles(ProgressArrays& arrays, QString* unreadable)
 {
     arrays.clear();
     const QString folder = CurrentUserFolderName();
@@ -46,8 +53,13 @@ bool ReadAllProgressFiles(ProgressArrays& arrays)
         const QString path = CourseFilePath(folder, i);
         if (!FileExists(path)) continue;
         CourseFileContent content;
-        if (ReadCourseFile(path, content)) appendRecords(arrays, content);
-        else allRead = false;
+        QString why;
+        if (ReadCourseFile(path, content, &why)) {
+            appendRecords(arrays, content);
+        } else {
+            if (unreadable && allRead) *unreadable = why;
+            allRead = false;
+        }
     }
     return allRead;
 }

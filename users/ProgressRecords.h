@@ -68,10 +68,12 @@ QString AddToVisitedSet(const QString& visitedSet, const QString& topicTitle);
 // Refill the arrays (cleared first) from the current learner's course file,
 // or in "All modules" mode from every course file the learner has, in course
 // order. False when a file that should be read is missing or unreadable, or
-// nobody is signed in; what could be read is kept.
-bool ReadProgressRecords(ProgressArrays& arrays);
-bool ReadCourseProgressFile(ProgressArrays& arrays);
-bool ReadAllProgressFiles(ProgressArrays& arrays);
+// nobody is signed in; what could be read is kept. unreadable, when given,
+// gets the reason (naming the file) when a course file is there but cannot
+// be read, for example over its cap; a missing file holds no progress yet.
+bool ReadProgressRecords(ProgressArrays& arrays, QString* unreadable = nullptr);
+bool ReadCourseProgressFile(ProgressArrays& arrays, QString* unreadable = nullptr);
+bool ReadAllProgressFiles(ProgressArrays& arrays, QString* unreadable = nullptr);
 
 // Sets the bookmark line of the current learner's course file for the
 // selected course to the current module's code and the current page. Records

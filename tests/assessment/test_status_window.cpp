@@ -11,6 +11,7 @@
 #include "ui/TextLabel.h"
 #include "ui/UiText.h"
 #include "ui/VbColor.h"
+#include "users/LearnerText.h"
 
 #include <QLineEdit>
 #include <QProgressBar>
@@ -265,6 +266,42 @@ private slots:
         QVERIFY(!Status::loaded() && !QuestionForm::loaded());
         QCOMPARE(here(), QString("STA001 0004.txm"));
         QCOMPARE(storedResults("STA001").value(1), QString("100"));
+    }
+
+    void progressThatCannotBeReadIsToldAndItsFileKept()
+    {
+        CourseBuilder b;
+        buildStatusCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        setUpLearner();
+        writeRecords({{"STA001", "_Start_", "80", "60"}});
+        const QString path = CourseFilePath(CurrentUserFolderName(), CurCourse);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::Append));
+        f.write(QByteArray(kMaxLearnerFileBytes, ' ')); // now over the cap of a learner file
+        f.close();
+        const QByteArray before = courseFileText().toUtf8();
+
+        bool shown = false;
+        whileModal([&] {
+            Status& s = Status::instance();
+            shown = s.isVisible();
+            s.CloseStatus();
+        });
+        ShowStatusForm();
+        QVERIFY(shown);
+        QCOMPARE(env.box.calls.size(), 1);
+        QVERIFY(env.box.lastText().startsWith(GetResString(602)));
+        QVERIFY(env.box.lastText().endsWith(path));
+        QCOMPARE(env.box.calls[0].title, GetResString(547));
+        QVERIFY(courseFileText().toUtf8() == before);
+
+        // A learner with no course file yet has nothing to be told.
+        QFile::remove(path);
+        env.box.clear();
+        whileModal([] { Status::instance().CloseStatus(); });
+        ShowStatusForm();
+        QVERIFY(env.box.calls.isEmpty());
     }
 
     void closeOnAPageWhoseTestIsMissingSaysSo()

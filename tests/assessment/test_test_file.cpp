@@ -1,5 +1,6 @@
 #include "app/Globals.h"
 #include "assessment/TestFile.h"
+#include "platform/TextFile.h"
 #include "support/TestDoubles.h"
 
 #include <QDir>
@@ -211,6 +212,8 @@ private slots:
         QTest::newRow("nothing flagged") << QByteArray("\"1\",\"Q1\",\"A\",\"1\",\"\",\"\",\"\","
                                                        "\"Q2\",\"A>>B\",\"0>>01\",\"\",\"\",\"\"")
                                          << "Question 2 of the test file has no correct answer";
+        const QByteArray test = "\"1\",\"Q1\",\"A\",\"1\",\"\",\"\",\"\"\r\n";
+        QTest::newRow("over its cap") << test + QByteArray(kMaxTestFileBytes + 1 - test.size(), ' ') << "File too large";
     }
 
     void unreadableFilesFailWithAReasonAndChangeNothing()
@@ -225,6 +228,10 @@ private slots:
         QString reason;
         QVERIFY(!ReadTestFile("0003.txm", &reason));
         QVERIFY2(reason.startsWith(reasonStart), qPrintable(reason));
+        // Only a file refused for its size is named to the learner here.
+        const bool tooLarge = reasonStart.startsWith("File too large");
+        QCOMPARE(env.box.calls.size(), tooLarge ? 1 : 0);
+        if (tooLarge) QVERIFY(env.box.lastText().endsWith("ABC123_0003TST"));
         QCOMPARE(TestHeader, QString("old"));
         QCOMPARE(Questions.size(), 3);
     }

@@ -4,6 +4,7 @@
 #include "content/RegistryAccess.h"
 #include "platform/Process.h"
 #include "platform/RegistryFile.h"
+#include "platform/TextFile.h"
 #include "support/TestDoubles.h"
 
 #include <QDir>
@@ -101,7 +102,7 @@ private slots:
         writeModule("M00001", "One");
         writeModule("M00003", "Three");
         writeModule("M00005", "Five");
-        write("M00004/Map.txt", "x\r\nFour\r\ny\r\n0001.txm*Topic*Start\r\nno star here\r\n"); // malformed page line
+        write("M00004/Map.txt", "x\r\nFour\r\ny\r\n0001.txm*Topic*Start\r\nno star here\r\n"); // kept without that line
         write("M00006/Map.txt", "x\r\nSix\r\n");                                              // too short for pages
         write("M00007/Map.txt", "x\r\nSeven\r\ny\r\n");                                       // no pages: kept
         writeRegistry(courseSection("Course", "M00001M00002M00003M00004M00005M00006M00007")
@@ -111,10 +112,54 @@ private slots:
         QVERIFY(Courses[0].AllModulesPresent);
         const CourseRecord& c = Courses[1];
         QCOMPARE(c.Name, QString("Course"));
-        QCOMPARE(codes(c), QStringList({"M00001", "M00003", "M00005", "M00007"}));
+        QCOMPARE(codes(c), QStringList({"M00001", "M00003", "M00004", "M00005", "M00007"}));
         QCOMPARE(c.Modules[1].Title, QString("Three"));
-        QVERIFY(c.Modules[3].Topics.isEmpty());
+        QCOMPARE(c.Modules[2].Topics, QStringList{"Start"});
+        QVERIFY(c.Modules[4].Topics.isEmpty());
         QVERIFY(!c.AllModulesPresent);
+        QCOMPARE(c.RefusedContent.size(), 1);
+        QVERIFY(c.RefusedContent[0].contains("M00004/Map.txt, line 5"));
+    }
+
+    void contentFilesOverTheirCapsAreRefusedByName()
+    {
+        TestEnvironment env(dir->path());
+        writeModule("AAA001", "One");
+        QByteArray map = "x\r\nBig\r\ny\r\n0001.txm*Page\r\n";
+        map += QByteArray(kMaxPageMapBytes + 1 - map.size(), '\n');
+        write("AAA002/Map.txt", map);
+        writeRegistry(courseSection("Course", "AAA001AAA002"));
+        GetInstalledCourses();
+        QCOMPARE(codes(Courses[0]), QStringList{"AAA001"});
+        QVERIFY(!Courses[0].AllModulesPresent);
+        QCOMPARE(Courses[0].RefusedContent.size(), 1);
+        QVERIFY(Courses[0].RefusedContent[0].startsWith("File too large"));
+        QVERIFY(Courses[0].RefusedContent[0].endsWith("AAA002/Map.txt"));
+
+        // A catalogue over its cap counts as none, and the learner hears which file.
+        write("Registry.reg", QByteArray(kMaxRegistryBytes + 1, ' '));
+        ReloadMachineRegistry();
+        GetInstalledCourses();
+        QVERIFY(Courses.isEmpty());
+        QCOMPARE(env.box.calls.size(), 1);
+        QVERIFY(env.box.lastText().endsWith("Registry.reg"));
+    }
+
+    // The subkey list is taken once per enumeration, so reading the
+    // catalogue takes time in proportion to its courses.
+    void anEnumerationWalksTheListItStarted()
+    {
+        TestEnvironment env(dir->path());
+        writeRegistry(kRoot + "\\A]\r\n" + kRoot + "\\B]\r\n");
+        MachineKey root;
+        QVERIFY(OpenMachineKey("SOFTWARE\\Tovask\\Veltrane Quillmark 1.0", root));
+        QString name;
+        QVERIFY(EnumMachineSubKey(root, 0, name));
+        writeRegistry(kRoot + "\\A]\r\n" + kRoot + "\\AA]\r\n" + kRoot + "\\B]\r\n");
+        ReloadMachineRegistry();
+        QVERIFY(EnumMachineSubKey(root, 1, name));
+        QCOMPARE(name, QString("B"));
+        QVERIFY(!EnumMachineSubKey(root, 2, name));
     }
 
     void topicsComeInPageOrderAndNamesIgnoreCase()

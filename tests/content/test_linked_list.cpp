@@ -141,20 +141,27 @@ private slots:
         QCOMPARE(list.GetPrevPageName(), QString("0001.txm"));
     }
 
-    void pageNamesMustBePlainFileNames()
+    void refusedPageLinesAreLeftOut()
     {
         for (const QByteArray& bad : {QByteArray("../../../../etc/passwd"), QByteArray("a\\b"), QByteArray("")}) {
             LinkedList list;
-            QString title, error;
+            QString title, error, refused;
             const QString path = writeMap("bad.txt", "x\r\nT\r\ny\r\n0001.txm*Topic*In\r\n" + bad
-                                                         + "*Topic*Outside\r\n0003.txm*Page\r\n");
-            QVERIFY2(!list.LoadExistingList(path, title, &error), bad.constData());
-            QVERIFY2(error.contains("bad.txt, line 5") && error.contains(QString::fromLatin1(bad)), qPrintable(error));
-            // What was read before the line stays, as for a line without "*".
+                                                         + "*Topic*Outside\r\nno star\r\n0003.txm*Page\r\n");
+            QVERIFY2(list.LoadExistingList(path, title, &error, &refused), bad.constData());
+            QVERIFY2(refused.contains("bad.txt, line 5") && refused.contains(QString::fromLatin1(bad)),
+                     qPrintable(refused));
             QVERIFY(!list.PageExist(QString::fromLatin1(bad)));
             QCOMPARE(list.GetCurrentPageName(), QString("0001.txm"));
-            QVERIFY(!list.LoadNewSearchList(path, title));
+            QCOMPARE(list.GetNextPageName(), QString("0003.txm"));
+            QVERIFY(list.LoadNewSearchList(path, title));
         }
+        // Only the line without "*": it is the one told.
+        LinkedList list;
+        QString title, refused;
+        QVERIFY(list.LoadExistingList(writeMap("star.txt", "x\r\nT\r\ny\r\nno star\r\n0001.txm*Page\r\n"), title,
+                                      nullptr, &refused));
+        QVERIFY2(refused.endsWith("star.txt, line 4 has no \"*\""), qPrintable(refused));
     }
 
     // Past 32,767 topics a 16-bit count would wrap.

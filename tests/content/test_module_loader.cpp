@@ -112,23 +112,44 @@ private slots:
         QVERIFY(fx.view.loaded.isEmpty());
     }
 
-    void malformedPageLineIsReportedWithItsLine()
+    void refusedPageLinesAreLeftOutAndToldOnceWhenTheCourseIsTaken()
     {
         Fixture fx;
-        fx.b.writeFile("BAD001/Map.txt", "x\r\nBad\r\ny\r\n0001.txm*Topic*One\r\n0002.txm*Page\r\nno star here\r\n");
+        fx.b.writeFile("BAD001/Map.txt", "x\r\nBad\r\ny\r\n0001.txm*Topic*One\r\n../../etc/passwd*Topic*Outside\r\n"
+                                         "no star here\r\n0002.txm*Topic*Two\r\n");
         fx.b.writeFile("BAD001/0001.txm", "{\\rtf1 one}");
+        fx.b.writeFile("BAD001/0002.txm", "{\\rtf1 two}");
+        fx.b.course("Broken", {"BAD001", "MOD001"});
+        fx.b.writeRegistry();
         qmtest::TestEnvironment env(fx.b.path());
         SetPageView(&fx.view);
+        GetInstalledCourses();
+        const CourseRecord& broken = Courses[0];
+        QCOMPARE(broken.Name, QString("Broken"));
+        QCOMPARE(broken.Modules.size(), 2);
+        QCOMPARE(broken.Modules[0].Topics, QStringList({"One", "Two"}));
+        QVERIFY(env.box.calls.isEmpty()); // nothing is said before a course is taken
+
+        CurCourse = 0;
+        QVERIFY(InitCourseData());
+        QCOMPARE(env.box.calls.size(), 1);
+        const QString told = env.box.lastText();
+        QVERIFY2(told.contains("BAD001/Map.txt, line 5") && !told.contains("line 6"), qPrintable(told));
+        int count = 0;
+        QStringList names, types, topics;
+        PageList().GetAllPageInfo(count, names, types, topics);
+        QCOMPARE(names, QStringList({"", "0001.txm", "0002.txm"}));
+
+        // Opening the module again says nothing more; "All modules" tells it once too.
         QString page = ModuleMapPath("BAD001");
-        QString title = "Old title";
-        QVERIFY(!LoadModuleMap(page, "BAD001", title, false));
-        QVERIFY(env.box.lastText().contains("line 6"));
-        QVERIFY(env.box.lastText().contains("Map.txt"));
-        // The pages read before the bad line stay in the list, the last of
-        // them current, and the title of line 2 is taken.
-        QCOMPARE(PageList().PageExist("0001.txm"), true);
-        QCOMPARE(PageList().GetCurrentPageName(), QString("0002.txm"));
-        QCOMPARE(title, QString("Bad"));
+        QString title;
+        QVERIFY(LoadModuleMap(page, "BAD001", title, true));
+        QCOMPARE(page, QString("0002.txm"));
+        QCOMPARE(env.box.calls.size(), 1);
+        CurCourse = 2;
+        QVERIFY(InitCourseData());
+        QCOMPARE(env.box.calls.size(), 2);
+        QCOMPARE(env.box.lastText(), told);
     }
 
     void missingPageFileIsReportedByName()

@@ -28,7 +28,7 @@ QString Sample(const QString& rel) { return JoinPath(QStringLiteral(QM_SAMPLE_SO
 QByteArray ReadBytes(const QString& path)
 {
     QByteArray bytes;
-    ReadContentBytes(path, bytes);
+    ReadContentBytes(path, bytes, qint64(1) << 30);
     return bytes;
 }
 
@@ -106,6 +106,7 @@ private slots:
         QCOMPARE(Courses[2].Name, QString("All modules"));
         QCOMPARE(Courses[2].Modules.size(), 5);
         QVERIFY(Courses[0].AllModulesPresent && Courses[1].AllModulesPresent);
+        QCOMPARE(Courses[2].RefusedContent, QStringList()); // no page line is refused
         eachModule([](int c, int m) {
             const ModuleRecord& mod = Courses[c].Modules[m];
             QVERIFY2(mod.Topics.size() >= 2, qPrintable(mod.Code));

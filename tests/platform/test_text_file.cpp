@@ -59,17 +59,29 @@ private slots:
         f.close();
 
         QString text;
-        QVERIFY(ReadContentText(dir.filePath("MODULE/map.TXT"), text));
+        QVERIFY(ReadContentText(dir.filePath("MODULE/map.TXT"), text, 13));
         QCOMPARE(text, QString::fromUtf8("line 1\r\né"));
 
         QString error;
+        ContentRead outcome = ContentRead::Done;
         text = "kept";
-        QVERIFY(!ReadContentText(dir.filePath("Module/none.txt"), text, &error));
+        QVERIFY(!ReadContentText(dir.filePath("Module/none.txt"), text, 100, &error, &outcome));
         QCOMPARE(error, "File not found: " + dir.filePath("Module/none.txt"));
+        QCOMPARE(outcome, ContentRead::Missing);
         QCOMPARE(text, QString("kept"));
-        QVERIFY(!ReadContentText(dir.filePath("module"), text, &error));
+        QVERIFY(!ReadContentText(dir.filePath("module"), text, 100, &error, &outcome));
         QVERIFY2(error.startsWith("Path/File access error: "), qPrintable(error));
-        QVERIFY(!ReadContentText(dir.filePath("Module/none.txt"), text)); // no error wanted: no crash
+        QCOMPARE(outcome, ContentRead::Unreadable);
+        QVERIFY(!ReadContentText(dir.filePath("Module/none.txt"), text, 100)); // no error wanted: no crash
+
+        // One byte over the cap is refused by name; a device that reports no
+        // size stops at the cap too.
+        QVERIFY(!ReadContentText(dir.filePath("Module/Map.txt"), text, 12, &error, &outcome));
+        QCOMPARE(outcome, ContentRead::TooLarge);
+        QCOMPARE(error, "File too large (over 12 bytes): " + dir.filePath("Module/Map.txt"));
+        QCOMPARE(text, QString("kept"));
+        QByteArray bytes;
+        QCOMPARE(ReadContentFile("/dev/zero", 4096, bytes), ContentRead::TooLarge);
     }
 };
 
