@@ -87,9 +87,9 @@ private slots:
         map.write("x\r\nTitle\r\ny\r\nAB\"C.txm*Page\r\n");
         map.close();
         LinkedList list;
-        QString title, error;
-        list.LoadExistingList(map.fileName(), title, &error);
-        QVERIFY2(error.contains("Map.txt, line 4") && error.contains("AB\"C.txm"), qPrintable(error));
+        QString title, refused;
+        QVERIFY(list.LoadExistingList(map.fileName(), title, nullptr, &refused));
+        QVERIFY2(refused.contains("Map.txt, line 4") && refused.contains("AB\"C.txm"), qPrintable(refused));
     }
 };
 
