@@ -75,7 +75,7 @@ int run(const QString& program, const QStringList& arguments, int (*mapExit)(int
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     if (process->state() != QProcess::NotRunning) {
-        // The process object lives until the program ends; it has no parent
+        // The process object lives until the viewer ends; it has no parent
         // so that leaving the course does not end the learner's viewer.
         const auto ended = [process, mapExit, handedOff](int code, QProcess::ExitStatus status) {
             const int late = status == QProcess::NormalExit ? mapExit(code) : kShellAccepted;
