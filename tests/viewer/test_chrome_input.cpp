@@ -150,6 +150,14 @@ private slots:
         QCOMPARE(f.toolBar_But->skin(), QString("ToolbarMenu_ClosedOn.jpg"));
         leave(f);
         QCOMPARE(f.toolBar_But->skin(), QString("ToolbarMenu_ClosedOff.jpg"));
+        // With the menu open the caption goes white too, also when the
+        // pointer moves straight on to Exit.
+        QCOMPARE(f.ToolLabel->foreColor(), quint32(0xFFFFFF));
+        QCOMPARE(f.ToolLabel->backColor(), quint32(0xFF6666));
+        f.toolbarMenu->toolBar_But_MouseMove();
+        f.hover->Exit_Pic_MouseMove();
+        QCOMPARE(f.ToolLabel->foreColor(), quint32(0xFFFFFF));
+        QCOMPARE(f.toolBar_But->skin(), QString("ToolbarMenu_ClosedOff.jpg"));
 
         // So does the module button; a menu row keeps its highlight.
         f.moduleMenu->Modules_MouseMove();
