@@ -7,6 +7,7 @@
 #include "ui/Controls.h"
 #include "ui/PictureBox.h"
 #include "ui/ScaleForm.h"
+#include "ui/TakeKeys.h"
 #include "ui/TextLabel.h"
 #include "ui/UiText.h"
 #include "ui/VbColor.h"
@@ -261,6 +262,8 @@ void Form1::CloseAllMenus()
     topicMenu->CloseTopicMenu();
     toolbarMenu->CloseToolbarMenu();
 }
+
+void Form1::TakeKeysBack() { TakeKeys(ifLoaded()); }
 
 void Form1::BuildModuleMenu() { moduleMenu->BuildModuleMenu(); }
 void Form1::BuildToolbarMenu() { toolbarMenu->BuildToolbarMenu(); }

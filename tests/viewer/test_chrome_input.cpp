@@ -249,9 +249,21 @@ private slots:
         QCOMPARE(env.box.calls.size(), 1);
         QVERIFY(Form1::loaded());
 
+        // The refusal's box takes the keys while it is open; the main
+        // window has them again once it is gone.
+        QWidget elsewhere;
+        elsewhere.show();
+        env.box.onShow = [&](const auto&) {
+            elsewhere.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        };
         AllModulesMode = 1;
         QTest::keyClick(focus, Qt::Key_R, Qt::AltModifier);
         QCOMPARE(env.box.lastText(), GetResString(531));
+        env.box.onShow = nullptr;
+        QTRY_VERIFY(f.isActiveWindow());
+        QTest::keyClick(focus, Qt::Key_Right);
+        QCOMPARE(here(), QString("MOD001 0002.txm"));
         QTest::keyClick(focus, Qt::Key_R); // no Alt: no shortcut
         QCOMPARE(env.box.calls.size(), 2);
 
