@@ -57,6 +57,8 @@ void Form1::buildControls()
     Label1->setFont(heading);
     Label1->setForeColor(kWhite);
     Label1->setWordWrap(false);
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setElided(true); // long module and topic titles
     connect(Label1, &TextLabel::clicked, this, [this] { CloseAllMenus(); });
 
     CourseNameLbl = NewLabel(this, QStringLiteral("CourseNameLbl"), QRect(16, 30, 900, 20), bg);
