@@ -199,6 +199,10 @@ private slots:
         QCOMPARE(CurModule, qint16(0));
         QCOMPARE(PageList().GetNextPageName(), QString("0002.txm"));
         QVERIFY(f.TXTextControl1->toPlainText().contains("missing page"));
+        // A module that is not there keeps the way back pushed for the jump;
+        // a page that cannot be shown leaves none.
+        QCOMPARE(ReturnStack.size(), message ? 1 : 0);
+        if (!message) QVERIFY(!f.Return_Btn->isEnabled());
     }
 
     void skipLinkOpensTheNextModuleButNotPastTheLast()
