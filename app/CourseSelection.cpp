@@ -99,9 +99,14 @@ void CourseSelection::BeginSelectedCourse()
     StartChosenCourse();
 }
 
-void CourseSelection::CancelSelection() { unload(); }
+void CourseSelection::CancelSelection()
+{
+    unload();
+    // A change of course given up: the course on view takes the keys again.
+    Form1::TakeKeysBack();
+}
 
-void CourseSelection::ExitSelection() { unload(); }
+void CourseSelection::ExitSelection() { CancelSelection(); }
 
 void CourseSelection::Form_KeyUp(int keyCode, int) { buttons_->keyUp(keyCode); }
 

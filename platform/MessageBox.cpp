@@ -1,7 +1,9 @@
 #include "platform/MessageBox.h"
+#include "ui/TakeKeys.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QWidget>
 
 namespace qm {
@@ -49,7 +51,12 @@ QString AppTitle() { return QStringLiteral("Veltrane_Quillmark_1.0"); }
 
 int MsgBox(const QString& text, int style, const QString& title)
 {
-    return current->show(text, title.isEmpty() ? AppTitle() : title, style);
+    // The window that had the keys takes them back once the box is gone, also
+    // where no window manager hands them back.
+    const QPointer<QWidget> had = QApplication::activeWindow();
+    const int answer = current->show(text, title.isEmpty() ? AppTitle() : title, style);
+    TakeKeys(had);
+    return answer;
 }
 
 MessageBoxService& messageBoxService() { return *current; }

@@ -8,6 +8,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -106,6 +107,7 @@ void TextControl::adopt(QTextDocument* doc, rtf::RtfContent content, const QStri
     path_ = path;
     error_.clear();
     currentObject_ = 0;
+    linkByKeys_ = false;
     ++generation_;
     moveCursor(QTextCursor::Start);
     horizontalScrollBar()->setValue(0);
@@ -282,6 +284,7 @@ int TextControl::objectAt(const QPoint& pos) const
 
 void TextControl::mousePressEvent(QMouseEvent* e)
 {
+    linkByKeys_ = false;
     pressAnchor_ = anchorAt(e->position().toPoint());
     QTextBrowser::mousePressEvent(e);
 }
@@ -304,6 +307,25 @@ void TextControl::mouseReleaseEvent(QMouseEvent* e)
         return;
     }
     if (pressAnchor_.isEmpty() && anchorAt(pos).isEmpty()) emit textClick();
+}
+
+bool TextControl::focusNextPrevChild(bool next)
+{
+    const bool done = QTextBrowser::focusNextPrevChild(next);
+    linkByKeys_ = hasFocus() && textCursor().hasSelection();
+    return done;
+}
+
+void TextControl::keyPressEvent(QKeyEvent* e)
+{
+    // A link clicked stays selected in the view: Enter opens a link only
+    // where Tab has put the focus, never the one the mouse chose last.
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && !(linkByKeys_ && textCursor().hasSelection())) {
+        e->ignore();
+        return;
+    }
+    QTextBrowser::keyPressEvent(e);
 }
 
 void TextControl::resizeEvent(QResizeEvent* e)

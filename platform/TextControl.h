@@ -119,6 +119,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
     void resizeEvent(QResizeEvent* e) override;
     void scrollContentsBy(int dx, int dy) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -146,6 +148,7 @@ private:
     int currentObject_ = 0;
     int pendingLink_ = 0;
     bool inRelease_ = false;
+    bool linkByKeys_ = false; // Tab put the focus on the link selected
     bool placePending_ = false;
 };
 

@@ -332,6 +332,10 @@ void BuildGlossaryViews()
 void ShowGlossary()
 {
     Glossary& g = Glossary::instance();
+    // It opens with no caption highlighted, so that Enter does nothing until
+    // the pointer or Tab reaches a button: the window itself has the focus.
+    g.buttons()->showAllNormal();
+    g.setFocus(Qt::OtherFocusReason);
     QPointer<Glossary> guard(&g);
     g.showModal(Form1::ifLoaded());
     // The glossary outlives a main window reloaded for another course.

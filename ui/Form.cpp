@@ -2,6 +2,7 @@
 #include "ui/FormsCollection.h"
 #include "ui/KeyCodes.h"
 #include "ui/Pointer.h"
+#include "ui/TakeKeys.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -115,10 +116,36 @@ void Form::attachOwner(QWidget* owner, bool modal)
     }
 }
 
+namespace {
+
+QList<QPointer<Form>> formsOnScreen()
+{
+    QList<QPointer<Form>> shown;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* f = qobject_cast<Form*>(w); f && f->isVisible()) shown.append(f);
+    return shown;
+}
+
+// After a modal window: the window that had the keys before it opened (else
+// its owner) takes them back, also where no window manager hands them back,
+// unless another window of the program opened meanwhile and has them.
+void giveKeysBack(const QPointer<QWidget>& had, const QPointer<QWidget>& owner,
+                  const QList<QPointer<Form>>& shownBefore)
+{
+    for (const QPointer<Form>& f : formsOnScreen())
+        if (!shownBefore.contains(f)) return;
+    TakeKeys(had && had->isVisible() ? had.data() : owner.data());
+}
+
+} // namespace
+
 void Form::showModal(QWidget* owner)
 {
     if (!loaded_) load();
     if (!loaded_) return;
+    const QPointer<QWidget> had = QApplication::activeWindow();
+    const QPointer<QWidget> ownerWindow = owner;
+    const QList<QPointer<Form>> shownBefore = formsOnScreen();
     attachOwner(owner, true);
     setWindowModality(Qt::ApplicationModal);
     show();
@@ -132,6 +159,7 @@ void Form::showModal(QWidget* owner)
         guard->modalLoop_ = nullptr;
         guard->setWindowModality(Qt::NonModal);
     }
+    if (!guard || !guard->isVisible()) giveKeysBack(had, ownerWindow, shownBefore);
 }
 
 void Form::showModeless(QWidget* owner)

@@ -2,6 +2,8 @@
 #include "ui/VbColor.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 
 namespace qm {
 
@@ -37,6 +39,24 @@ void TextLabel::setTransparent()
 {
     opaque_ = false;
     applyColours();
+}
+
+void TextLabel::setElided(bool on)
+{
+    elided_ = on;
+    update();
+}
+
+void TextLabel::paintEvent(QPaintEvent* e)
+{
+    const QRect area = contentsRect();
+    if (!elided_ || wordWrap() || fontMetrics().horizontalAdvance(text()) <= area.width()) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    QPainter p(this);
+    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
+    style()->drawItemText(&p, area, int(alignment()), palette(), isEnabled(), shown, foregroundRole());
 }
 
 void TextLabel::applyColours()

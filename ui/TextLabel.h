@@ -17,6 +17,9 @@ public:
     quint32 backColor() const { return back_; }
     void setTransparent();
     int index() const;
+    // A one-line caption too long for the label ends with an ellipsis instead
+    // of being cut; text() keeps the whole caption.
+    void setElided(bool on);
 
 signals:
     void mouseMoved(QPoint pos);
@@ -28,6 +31,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     void applyColours();
@@ -35,6 +39,7 @@ private:
     quint32 back_ = 0xFFFFFF;
     bool opaque_ = false;
     bool pressed_ = false;
+    bool elided_ = false;
 };
 
 } // namespace qm

@@ -7,6 +7,7 @@
 #include "ui/Controls.h"
 #include "ui/PictureBox.h"
 #include "ui/ScaleForm.h"
+#include "ui/TakeKeys.h"
 #include "ui/TextLabel.h"
 #include "ui/UiText.h"
 #include "ui/VbColor.h"
@@ -56,6 +57,8 @@ void Form1::buildControls()
     Label1->setFont(heading);
     Label1->setForeColor(kWhite);
     Label1->setWordWrap(false);
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setElided(true); // long module and topic titles
     connect(Label1, &TextLabel::clicked, this, [this] { CloseAllMenus(); });
 
     CourseNameLbl = NewLabel(this, QStringLiteral("CourseNameLbl"), QRect(16, 30, 900, 20), bg);
@@ -261,6 +264,8 @@ void Form1::CloseAllMenus()
     topicMenu->CloseTopicMenu();
     toolbarMenu->CloseToolbarMenu();
 }
+
+void Form1::TakeKeysBack() { TakeKeys(ifLoaded()); }
 
 void Form1::BuildModuleMenu() { moduleMenu->BuildModuleMenu(); }
 void Form1::BuildToolbarMenu() { toolbarMenu->BuildToolbarMenu(); }

@@ -40,6 +40,9 @@ public:
 
     // Closes the module, topic and toolbar menus.
     void CloseAllMenus();
+    // The window takes the keys again once a window of the program is gone,
+    // also where no window manager hands them back.
+    static void TakeKeysBack();
     void RemoveMovieControl();
     void BuildModuleMenu();
     void BuildToolbarMenu();

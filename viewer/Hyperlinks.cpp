@@ -94,9 +94,9 @@ void openPageAtMark(Form1& window, const QString& target)
 
 void openPageLink(Form1& window, const QString& target)
 {
+    const MoveStart start = beginMove();
     PushReturnPosition();
-    const PagePosition before = SavedPosition;
-    const QString keptPage = before.PageName;
+    const QString keptPage = SavedPosition.PageName;
     const QVector<ModuleRecord>& modules = CurrentCourse().Modules;
 
     const bool skip = window.TXTextControl1->clickedLinkText() == GetResString(144);
@@ -117,6 +117,7 @@ void openPageLink(Form1& window, const QString& target)
         }
     }
     if (found < 0) {
+        // The way back pushed for the jump stays.
         MsgBox(GetResString(541));
         return;
     }
@@ -130,7 +131,10 @@ void openPageLink(Form1& window, const QString& target)
     QString map = ModuleMapPath(m.Code);
     const bool ok = skip ? LoadModuleMap(map, m.Code, m.Title, false) : LoadModuleMapAtPage(map, m.Code, m.Title, page);
     // A module or page that cannot be shown leaves the learner where they were.
-    if (!ok) RestorePosition(before);
+    if (!ok) {
+        undoMove(start, false);
+        return;
+    }
     SavedPosition.PageName = keptPage;
     UpdateHeadingAndProgress();
     ApplyButtonStateRule();

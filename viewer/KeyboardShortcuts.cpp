@@ -59,8 +59,6 @@ void KeyboardShortcuts::plainKey(int keyCode)
 {
     if (keyCode == vbKeyEscape) {
         f_.Exit_Course();
-        // Answered No: the window takes the keys again once the box is gone.
-        if (f_.isLoaded()) f_.activateWindow();
     } else if (keyCode == vbKeyRight && f_.NextBtn->isEnabled()) {
         // A test window opened by the move may end the visit before it
         // returns: the window is only touched while it lives.

@@ -23,6 +23,8 @@ MenuRow NewMenuRow(Form* form, QWidget* frame, const QString& sliceName, const Q
     // The caption leaves the row image's marks at both ends in sight.
     row.caption = NewLabel(form, captionName, QRect(18, 3, rect.width() - 40, rect.height() - 6), row.slice, index);
     row.caption->setWordWrap(false);
+    row.caption->setTextFormat(Qt::PlainText); // titles are the content's, shown as written
+    row.caption->setElided(true);
     return row;
 }
 

@@ -51,13 +51,6 @@ void restore(const PagePosition& at)
     if (!at.PageName.isEmpty()) PageList().SetPageAsCurrent(at.PageName);
 }
 
-// Where a move starts, and what it may have to give back.
-struct MoveStart {
-    PagePosition position;
-    QVector<PagePosition> stack;
-    PagePosition saved;
-};
-
 PagePosition currentPosition()
 {
     PagePosition p;
@@ -66,12 +59,17 @@ PagePosition currentPosition()
     return p;
 }
 
+bool openModuleAt(int index, bool toLast)
+{
+    ModuleRecord& m = CurrentCourse().Modules[index];
+    QString page = ModuleMapPath(m.Code);
+    return LoadModuleMap(page, m.Code, m.Title, toLast);
+}
+
+} // namespace
+
 MoveStart beginMove() { return {currentPosition(), ReturnStack, SavedPosition}; }
 
-// A move that could not be made leaves the learner where they were: the page
-// they never left, no way back to it, and the buttons as before the attempt
-// (the loaders have said why). `viewMoved` when pages were already shown on
-// the way: the page is shown again and the bookmark set back to it.
 void undoMove(const MoveStart& start, bool viewMoved)
 {
     const PagePosition now = currentPosition();
@@ -90,15 +88,6 @@ void undoMove(const MoveStart& start, bool viewMoved)
     ApplyButtonStateRule();
     resetObjectMemory();
 }
-
-bool openModuleAt(int index, bool toLast)
-{
-    ModuleRecord& m = CurrentCourse().Modules[index];
-    QString page = ModuleMapPath(m.Code);
-    return LoadModuleMap(page, m.Code, m.Title, toLast);
-}
-
-} // namespace
 
 void ShowHeading()
 {
@@ -308,7 +297,5 @@ void ReturnToSavedPage()
     ApplyButtonStateRule();
     resetObjectMemory();
 }
-
-void RestorePosition(const PagePosition& at) { restore(at); }
 
 } // namespace qm

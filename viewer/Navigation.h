@@ -1,5 +1,8 @@
 #pragma once
+#include "app/Globals.h"
+
 #include <QString>
+#include <QVector>
 
 namespace qm {
 
@@ -22,9 +25,17 @@ void ApplyButtonStateRule();
 // are greyed (the main window's load, sign-in and the start of the visit).
 void GreyButtonsAtCourseEnds();
 
-struct PagePosition;
-// Opens the position's module and page again, quietly: a jump that could not
-// be made puts the learner back where they were.
-void RestorePosition(const PagePosition& at);
+// Where a move starts, and what it may have to give back.
+struct MoveStart {
+    PagePosition position;
+    QVector<PagePosition> stack;
+    PagePosition saved;
+};
+MoveStart beginMove();
+// A move that could not be made leaves the learner where they were: the page
+// they never left, no way back to it, and the buttons as before the attempt
+// (the loaders have said why). `viewMoved` when pages were already shown on
+// the way: the page is shown again and the bookmark set back to it.
+void undoMove(const MoveStart& start, bool viewMoved);
 
 } // namespace qm

@@ -13,25 +13,17 @@
 #include "viewer/Navigation.h"
 
 namespace qm {
-namespace {
-// After a modal window the main window takes the keys again, even where no
-// window manager hands the focus back.
-void backToMainWindow()
-{
-    if (Form1* f = Form1::ifLoaded(); f && f->isVisible()) f->activateWindow();
-}
-} // namespace
 
 void PrintPageCommand()
 {
     ShowPagePrintDialog();
-    backToMainWindow();
+    Form1::TakeKeysBack();
 }
 
 void CheckProgressCommand()
 {
     ShowStatusForm();
-    backToMainWindow();
+    Form1::TakeKeysBack();
 }
 
 void RepositoryCommand()
@@ -41,19 +33,19 @@ void RepositoryCommand()
         return;
     }
     ShowRepositoryWindow();
-    backToMainWindow();
+    Form1::TakeKeysBack();
 }
 
 void GlossaryCommand()
 {
     ShowGlossary();
-    backToMainWindow();
+    Form1::TakeKeysBack();
 }
 
 void EditProfileCommand()
 {
     ShowProfileBox();
-    backToMainWindow();
+    Form1::TakeKeysBack();
 }
 
 void ChangeCourseCommand()
@@ -67,7 +59,7 @@ void ChangeCourseCommand()
 void AboutCommand()
 {
     ShowAbout();
-    backToMainWindow();
+    Form1::TakeKeysBack();
 }
 
 void MinimiseCommand()

@@ -139,12 +139,10 @@ void ToolbarMenu::CloseToolbarMenu()
 
 void ToolbarMenu::showButtonResting()
 {
-    // The button matches its menu: "Closed" images while the menu is open.
-    if (isOpen()) {
-        f_.toolBar_But->setSkin(QStringLiteral("ToolbarMenu_ClosedOff.jpg"));
-        return;
-    }
-    f_.toolBar_But->setSkin(QStringLiteral("ToolbarMenu_OpenOff.jpg"));
+    // The image matches the menu ("Closed" images while it is open); the
+    // caption is white whenever the pointer is elsewhere.
+    f_.toolBar_But->setSkin(isOpen() ? QStringLiteral("ToolbarMenu_ClosedOff.jpg")
+                                     : QStringLiteral("ToolbarMenu_OpenOff.jpg"));
     f_.ToolLabel->setForeColor(kWhite);
     f_.ToolLabel->setBackColor(kNormalBack);
 }

@@ -228,8 +228,10 @@ private slots:
         standBefore(0, "0003.txm");
         QString counter;
         bool stayedOnNo = false;
+        bool tookKeys = false;
         whileModal([&] {
             QuestionForm& q = QuestionForm::instance();
+            tookKeys = QTest::qWaitForWindowActive(&q);
             answerAll(q, "11");
             counter = q.Label7->text();
             env.box.answer(vbNo);
@@ -251,6 +253,11 @@ private slots:
         QCOMPARE(storedResults("TST001"), noResults());
         QCOMPARE(here(), QString("TST001 0005.txm"));
         QCOMPARE(shown(f), CourseBuilder::pageText("TST001", "0005.txm"));
+        // The main window has the keys again.
+        QVERIFY(tookKeys);
+        QTRY_VERIFY(f.isActiveWindow());
+        QTest::keyClick(f.TXTextControl1, Qt::Key_Left);
+        QCOMPARE(here(), QString("TST001 0003.txm"));
     }
 
     void aQuestionThatCannotBeGradedRefusesTheTest()

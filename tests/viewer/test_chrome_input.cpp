@@ -150,6 +150,14 @@ private slots:
         QCOMPARE(f.toolBar_But->skin(), QString("ToolbarMenu_ClosedOn.jpg"));
         leave(f);
         QCOMPARE(f.toolBar_But->skin(), QString("ToolbarMenu_ClosedOff.jpg"));
+        // With the menu open the caption goes white too, also when the
+        // pointer moves straight on to Exit.
+        QCOMPARE(f.ToolLabel->foreColor(), quint32(0xFFFFFF));
+        QCOMPARE(f.ToolLabel->backColor(), quint32(0xFF6666));
+        f.toolbarMenu->toolBar_But_MouseMove();
+        f.hover->Exit_Pic_MouseMove();
+        QCOMPARE(f.ToolLabel->foreColor(), quint32(0xFFFFFF));
+        QCOMPARE(f.toolBar_But->skin(), QString("ToolbarMenu_ClosedOff.jpg"));
 
         // So does the module button; a menu row keeps its highlight.
         f.moduleMenu->Modules_MouseMove();
@@ -241,9 +249,21 @@ private slots:
         QCOMPARE(env.box.calls.size(), 1);
         QVERIFY(Form1::loaded());
 
+        // The refusal's box takes the keys while it is open; the main
+        // window has them again once it is gone.
+        QWidget elsewhere;
+        elsewhere.show();
+        env.box.onShow = [&](const auto&) {
+            elsewhere.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        };
         AllModulesMode = 1;
         QTest::keyClick(focus, Qt::Key_R, Qt::AltModifier);
         QCOMPARE(env.box.lastText(), GetResString(531));
+        env.box.onShow = nullptr;
+        QTRY_VERIFY(f.isActiveWindow());
+        QTest::keyClick(focus, Qt::Key_Right);
+        QCOMPARE(here(), QString("MOD001 0002.txm"));
         QTest::keyClick(focus, Qt::Key_R); // no Alt: no shortcut
         QCOMPARE(env.box.calls.size(), 2);
 

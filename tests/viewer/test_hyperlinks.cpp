@@ -131,6 +131,8 @@ private slots:
     {
         LinkCourse course;
         auto& [b, env, services, f] = course;
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        f.TXTextControl1->setFocus();
 
         click(f, Document);
         click(f, HiddenDoc);
@@ -139,6 +141,15 @@ private slots:
         QCOMPARE(services.shell.calls[0].showMode, 5);
         QVERIFY(services.shell.calls[0].owner == &f);
         QCOMPARE(services.shell.calls[1].file, QDir(b.path()).filePath("Repository/12/Hidden/secret.txt"));
+
+        // Enter opens no link the mouse chose, only the one Tab reaches.
+        QTest::keyClick(f.TXTextControl1, Qt::Key_Return);
+        QCOMPARE(services.shell.calls.size(), 2);
+        QTest::keyClick(f.TXTextControl1, Qt::Key_Tab, Qt::ShiftModifier);
+        QTest::keyClick(f.TXTextControl1, Qt::Key_Return);
+        QCOMPARE(services.shell.calls.size(), 3);
+        QCOMPARE(services.shell.calls[2].file, services.shell.calls[0].file);
+        services.shell.calls.removeLast();
 
         // A name leading out of the course's folder is refused.
         click(f, Escape);
@@ -188,6 +199,10 @@ private slots:
         QCOMPARE(CurModule, qint16(0));
         QCOMPARE(PageList().GetNextPageName(), QString("0002.txm"));
         QVERIFY(f.TXTextControl1->toPlainText().contains("missing page"));
+        // A module that is not there keeps the way back pushed for the jump;
+        // a page that cannot be shown leaves none.
+        QCOMPARE(ReturnStack.size(), message ? 1 : 0);
+        if (!message) QVERIFY(!f.Return_Btn->isEnabled());
     }
 
     void skipLinkOpensTheNextModuleButNotPastTheLast()
