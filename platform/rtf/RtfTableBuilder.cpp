@@ -10,7 +10,7 @@ constexpr int kMaxCellPx = 4000;
 constexpr int kRowsPerPart = 100;
 constexpr int kMaxPaddingPx = 40;
 
-int twipsToPx(int twips) { return int(qBound<qint64>(0, qint64(twips) / 15, qint64(kMaxCellPx))); }
+int twipsToPx(qint64 twips) { return int(qBound<qint64>(0, twips / 15, qint64(kMaxCellPx))); }
 qreal padding(int twips, int fallback) { return qBound(0, twipsToPx(twips >= 0 ? twips : fallback), kMaxPaddingPx); }
 } // namespace
 
@@ -41,7 +41,7 @@ void TableBuilder::begin(QTextCursor& cursor, const RowDef& def, const ColorTabl
         QList<QTextLength> widths;
         int left = qMin(def.leftTwips, def.cells.front().rightTwips);
         for (const CellDef& c : def.cells) {
-            widths.append(QTextLength(QTextLength::FixedLength, qMax(1, twipsToPx(c.rightTwips - left))));
+            widths.append(QTextLength(QTextLength::FixedLength, qMax(1, twipsToPx(qint64(c.rightTwips) - left))));
             left = qMax(left, c.rightTwips);
         }
         fmt.setColumnWidthConstraints(widths);
