@@ -404,7 +404,7 @@ void RtfParser::flushText()
 // table's current cell for table paragraphs, after the table otherwise.
 void RtfParser::ensureContext()
 {
-    if (cur().para.inTable) {
+    if (cur().para.inTable || rowPending_) {
         if (table_.needsPrepare()) {
             flushText();
             table_.prepare(cursor_, rowDef_, colors_);

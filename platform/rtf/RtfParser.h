@@ -115,6 +115,9 @@ private:
     FontTable fonts_;
     ColorTable colors_;
     RowDef rowDef_;
+    // From \trowd to its \row, text is the row's even in paragraphs without
+    // \intbl, as pages written by hand often have them.
+    bool rowPending_ = false;
     TableBuilder table_;
     PictureData picture_;
     std::vector<Field> fields_;

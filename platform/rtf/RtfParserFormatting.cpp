@@ -94,7 +94,10 @@ bool RtfParser::tableWord(Kw kw, const Token& t)
     // its cells are shown as paragraphs of the outer cell.
     if (cur().nestProps && kw != Kw::Cell && kw != Kw::Row && kw != Kw::NestCell) return true;
     switch (kw) {
-    case Kw::RowDefaults: rowDef_.reset(); return true;
+    case Kw::RowDefaults:
+        rowDef_.reset();
+        rowPending_ = cur().dest == Destination::Text;
+        return true;
     case Kw::CellRight: rowDef_.addCell(t.twips()); return true;
     case Kw::CellShading: rowDef_.pending.shading = t.param; return true;
     case Kw::CellVMergeFirst: rowDef_.pending.vMergeFirst = true; return true;
@@ -126,6 +129,7 @@ bool RtfParser::tableWord(Kw kw, const Token& t)
         return true;
     case Kw::Row:
         if (cur().dest != Destination::Text) return true;
+        rowPending_ = false;
         flushText();
         table_.endRow(rowDef_);
         return true;

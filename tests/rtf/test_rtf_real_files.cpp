@@ -141,6 +141,20 @@ private slots:
         QVERIFY(!p.text().contains("footnote reference"));
     }
 
+    void rowsWithoutIntblKeepTheirTextInTheirCells()
+    {
+        const ReadPage p(dataFile("rows_without_intbl.rtf"));
+        QTextTable* t = p.doc->find("Guard").currentTable();
+        QVERIFY(t);
+        QCOMPARE(t->rows(), 2);
+        QCOMPARE(t->columns(), 2);
+        QCOMPARE(t->cellAt(p.doc->find("Tested")).column(), 1);
+        QCOMPARE(p.doc->find("Tested").currentTable(), t);
+        QVERIFY(!p.doc->find("Checks").currentTable());
+        QVERIFY(!p.doc->find("After").currentTable());
+        QCOMPARE(p.text().count("Guard"), 1);
+    }
+
     void longTablesStayOneTableToTheEye()
     {
         // A long table is built in parts; between parts nothing shows.
