@@ -161,6 +161,12 @@ void CodePageDecoder::decodeUtf8(unsigned char b, QString& out)
     }
 }
 
+void CodePageDecoder::flush(QString& out)
+{
+    if (utf8Need_ > 0) out.append(QChar(0xFFFD));
+    reset();
+}
+
 void CodePageDecoder::decodeByte(unsigned char b, QString& out)
 {
     if (!page_) {

@@ -23,6 +23,10 @@ public:
     void decodeByte(unsigned char byte, QString& out);
     // Forgets a lead byte still waiting for its trail byte.
     void reset() { lead_ = -1; utf8Have_ = utf8Need_ = 0; }
+    bool pending() const { return lead_ >= 0 || utf8Need_ > 0; }
+    // The bytes end here: a UTF-8 sequence cut short shows as U+FFFD, as it
+    // does when a byte that cannot continue it follows.
+    void flush(QString& out);
 
     struct Page; // one code page's converter and tables (RtfCodePage.cpp)
 

@@ -61,8 +61,8 @@ RtfContent RtfParser::run(QByteArrayView bytes)
         const bool firstInGroup = groupFresh_;
         // Blanks before a group's first control do not count.
         if (t.type != TokenType::Text || !onlyBlanks(t.data)) groupFresh_ = false;
-        // A double-byte character never spans a brace or a control word.
-        if (t.type != TokenType::HexByte && t.type != TokenType::Text) decoder_.reset();
+        // A character's bytes never span a brace or a control word.
+        if (t.type != TokenType::HexByte && t.type != TokenType::Text) flushDecoder();
         if (overflow_ > 0 && t.type != TokenType::GroupOpen && t.type != TokenType::GroupClose) continue;
         const bool starred = starPending_;
         starPending_ = false;
@@ -78,6 +78,7 @@ RtfContent RtfParser::run(QByteArrayView bytes)
         case TokenType::End: break;
         }
     }
+    flushDecoder();
     return finish();
 }
 

@@ -63,6 +63,8 @@ private:
     // text bytes, code pages and notes (RtfParserText.cpp)
     void text(QByteArrayView bytes);
     void hexByte(unsigned char b);
+    void flushDecoder();
+    void putDecoded(const QString& s);
     void decodeBytes(QByteArrayView bytes, QString& out);
     int codePageOf(int font) const;
     SymbolFont symbolFontOf(int font) const;

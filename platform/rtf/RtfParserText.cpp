@@ -22,7 +22,7 @@ void RtfParser::text(QByteArrayView bytes)
     }
     QString s;
     if (rawUtf8_) {
-        decoder_.reset(); // text read apart from the decoder ends what it held
+        flushDecoder(); // text read apart from the decoder ends what it held
         const QString all = QString::fromUtf8(bytes.data(), bytes.size());
         s.reserve(all.size());
         for (const QChar c : all)
@@ -50,8 +50,22 @@ void RtfParser::hexByte(unsigned char b)
     }
     QString s;
     decodeBytes(QByteArrayView(reinterpret_cast<const char*>(&b), 1), s);
-    if (s.isEmpty()) return; // a lead byte waiting for its trail byte
-    if (d == Destination::FontTable) fonts_.addText(s);
+    putDecoded(s); // nothing yet for a lead byte waiting for its trail byte
+}
+
+void RtfParser::flushDecoder()
+{
+    if (!decoder_.pending()) return;
+    QString s;
+    decoder_.flush(s);
+    const Destination d = cur().dest;
+    if (d != Destination::Skip && d != Destination::Picture && d != Destination::ColorTable) putDecoded(s);
+}
+
+void RtfParser::putDecoded(const QString& s)
+{
+    if (s.isEmpty()) return;
+    if (cur().dest == Destination::FontTable) fonts_.addText(s);
     else for (const QChar c : s) putChar(c.unicode());
 }
 

@@ -63,10 +63,13 @@ private slots:
         ReadPage unknown("{\\rtf1\\ansi\\ansicpg99999 caf\\'e9}");
         QCOMPARE(unknown.text(), QString::fromUtf8("café"));
         // UTF-8 bytes gather into characters, hex or raw; a sequence cut short
-        // is dropped as a lead byte is, and a stray trail byte shows U+FFFD.
+        // (by a byte, a control word, a brace or the end) and a stray trail
+        // byte each show one U+FFFD.
         ReadPage utf8("{\\rtf1\\ansi\\ansicpg65001 \\'d0\\'9f\\'d1\\'80\\'d0\\'b8\\'d0\\'b2\\'d0\\'b5\\'d1\\'82 "
                       "\xe2\x82\xac \\'f0\\'9f\\'99\\'82 \\'e2\\'82x \\'82y}");
-        QCOMPARE(utf8.text(), QString::fromUtf8("Привет € 🙂 x \uFFFDy"));
+        QCOMPARE(utf8.text(), QString::fromUtf8("Привет € 🙂 \uFFFDx \uFFFDy"));
+        ReadPage cutShort("{\\rtf1\\ansi\\ansicpg65001 a\\'e2\\'82\\b b\\'f0\\'9f\\'99{c}\\'c3}");
+        QCOMPARE(cutShort.text(), QString::fromUtf8("a\uFFFDb\uFFFDc\uFFFD"));
     }
 
     void symbolFontBullets()
