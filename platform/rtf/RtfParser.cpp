@@ -33,6 +33,14 @@ bool onlyBlanks(QByteArrayView b)
     return true;
 }
 
+// "{*\name": some generators leave out the star's backslash.
+bool bareStar(QByteArrayView b, const Tokenizer& tokens)
+{
+    if (b.trimmed() != "*") return false;
+    Tokenizer ahead = tokens;
+    return ahead.next().type == TokenType::ControlWord;
+}
+
 bool hasHighBytes(QByteArrayView b)
 {
     for (const char c : b)
@@ -72,7 +80,11 @@ RtfContent RtfParser::run(QByteArrayView bytes)
         case TokenType::GroupClose: groupClose(); break;
         case TokenType::ControlWord: controlWord(t, starred); break;
         case TokenType::ControlSymbol: controlSymbol(t.symbol, firstInGroup); break;
-        case TokenType::Text: text(t.data); break;
+        case TokenType::Text:
+            // Word processors take it as the marked group it was meant to be.
+            if (firstInGroup && bareStar(t.data, tokens)) controlSymbol('*', true);
+            else text(t.data);
+            break;
         case TokenType::HexByte: hexByte(t.byte); break;
         case TokenType::Binary: binary(t.data); break;
         case TokenType::End: break;

@@ -134,6 +134,12 @@ private slots:
         QCOMPARE(ReadPage("{\\rtf1 a{ \\*\\unknown hidden}b}").text(), QString("a b"));
     }
 
+    void groupsStarredWithoutBackslashAreHidden()
+    {
+        const ReadPage p(dataFile("star_without_backslash.rtf"));
+        QCOMPARE(p.text(), QString("Visible text.\nSecond line, with a * star and * stars of its own.\n"));
+    }
+
     void notesKeepTheirMarkAndFollowThePage()
     {
         const ReadPage p(dataFile("footnote.rtf"));
