@@ -47,6 +47,7 @@ const char* iconvName(int codePage, QByteArray& scratch)
 {
     switch (codePage) {
     case 10000: return "MACINTOSH";
+    case 10001: return "CP932"; // Mac Japanese: Shift-JIS, a few single bytes aside (see openPage)
     case 10007: return "MAC-CYRILLIC";
     case 10029: return "MAC-CENTRALEUROPE";
     case 1361: return "JOHAB";
@@ -61,7 +62,8 @@ const char* iconvName(int codePage, QByteArray& scratch)
 
 bool isDoubleByte(int codePage)
 {
-    return codePage == 932 || codePage == 936 || codePage == 949 || codePage == 950 || codePage == 1361;
+    return codePage == 932 || codePage == 936 || codePage == 949 || codePage == 950 || codePage == 1361
+        || codePage == 10001;
 }
 
 std::unique_ptr<CodePageDecoder::Page> openPage(int codePage)
@@ -78,6 +80,15 @@ std::unique_ptr<CodePageDecoder::Page> openPage(int codePage)
         const QString s = page->convert(&byte, 1, &incomplete);
         if (incomplete && dbcs) page->lead.set(size_t(b));
         page->single[size_t(b)] = s.size() == 1 ? s[0].unicode() : u'\xFFFD';
+    }
+    if (codePage == 10001) {
+        // Where Mac Japanese differs from Windows Shift-JIS in single bytes.
+        page->single[0x5C] = u'\u00A5';
+        page->single[0x80] = u'\\';
+        page->single[0xA0] = u'\u00A0';
+        page->single[0xFD] = u'\u00A9';
+        page->single[0xFE] = u'\u2122';
+        page->single[0xFF] = u'\u2026';
     }
     if (dbcs) page->pairs.assign(65536, 0);
     return page;

@@ -52,6 +52,12 @@ private slots:
         QCOMPARE(ReadPage(dataFile("mac_roman.rtf")).text(), QString::fromUtf8("Café, crème brûlée – naïve\n"));
     }
 
+    void macJapaneseReadsAsShiftJis()
+    {
+        QCOMPARE(ReadPage(dataFile("mac_japanese_ansicpg10001.rtf")).text(),
+                 QString::fromUtf8("お読みください\n© 2004 Course team\n"));
+    }
+
     void codePageEdgeCases()
     {
         // A lead byte cut off by a control word is dropped, not paired with
