@@ -95,9 +95,13 @@ RtfContent RtfParser::run(QByteArrayView bytes)
 }
 
 // After \uN the next \uc characters are the fallback for readers without
-// Unicode: plain bytes, \'hh and control words each count one; a brace ends it.
+// Unicode: plain bytes, \'hh and control words each count one; a brace ends
+// it. A fallback never ends inside a double-byte character: the trail byte
+// of a lead byte it ended on goes with it.
 bool RtfParser::consumeFallback(const Token& t)
 {
+    const bool trailOnly = fallbackTrail_;
+    fallbackTrail_ = false;
     switch (t.type) {
     case TokenType::GroupOpen:
     case TokenType::GroupClose:
@@ -112,7 +116,17 @@ bool RtfParser::consumeFallback(const Token& t)
     }
     case TokenType::Binary:
         return true;
+    case TokenType::HexByte:
+        if (--fallbackLeft_ == 0 && !trailOnly && IsLeadByte(codePageOf(cur().chr.font), t.byte)) {
+            fallbackLeft_ = 1;
+            fallbackTrail_ = true;
+        }
+        return true;
     default:
+        if (trailOnly) {
+            fallbackLeft_ = 0;
+            return false;
+        }
         --fallbackLeft_;
         return true;
     }

@@ -91,6 +91,7 @@ private:
     bool starPending_ = false;
     bool groupFresh_ = false;       // no token yet since the last group opened
     int fallbackLeft_ = 0;          // \uc characters still to skip after \uN
+    bool fallbackTrail_ = false;    // ... the one left is a lead byte's trail byte
     bool rawUtf8_ = false;          // plain bytes are UTF-8 (a file typed in an editor)
     int defaultFont_ = -1;
     int docCodePage_ = 1252;        // \ansicpg, \mac, \pc, \pca

@@ -70,14 +70,17 @@ void RtfParser::putDecoded(const QString& s)
 }
 
 // The code page in force: the font's own (\cpg, then a character set other
-// than ANSI), else the document's.
+// than ANSI), else the document's. A Latin font (character set 0) never
+// holds double-byte characters: in a Chinese, Japanese or Korean document
+// its bytes are Windows-1252.
 int RtfParser::codePageOf(int font) const
 {
     const int n = font >= 0 ? font : defaultFont_;
     if (const int cpg = fonts_.codePage(n); cpg > 0) return cpg;
     const int charset = fonts_.charset(n);
-    if (charset != 0)
+    if (charset > 0)
         if (const int cp = CodePageOfCharset(charset); cp > 0) return cp;
+    if (charset == 0 && IsDoubleByteCodePage(docCodePage_)) return 1252;
     return docCodePage_;
 }
 

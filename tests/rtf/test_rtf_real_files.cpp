@@ -52,6 +52,14 @@ private slots:
         QCOMPARE(ReadPage(dataFile("mac_roman.rtf")).text(), QString::fromUtf8("Café, crème brûlée – naïve\n"));
     }
 
+    void leadBytesOnlyInDoubleByteFonts()
+    {
+        // In a Big5 page the Latin font's \'a9 is the copyright sign; in the
+        // Chinese font a lead byte before a blank is read on its own.
+        QCOMPARE(ReadPage(dataFile("traditional_chinese_latin_font.rtf")).text(),
+                 QString::fromUtf8("Copyright © 2004\n中文 and \uFFFD x\n"));
+    }
+
     void macJapaneseReadsAsShiftJis()
     {
         QCOMPARE(ReadPage(dataFile("mac_japanese_ansicpg10001.rtf")).text(),
@@ -60,10 +68,10 @@ private slots:
 
     void codePageEdgeCases()
     {
-        // A lead byte cut off by a control word is dropped, not paired with
-        // what follows; \cpg outranks \fcharset; an unknown code page reads as 1252.
+        // A lead byte cut off by a control word is read on its own, not paired
+        // with what follows; \cpg outranks \fcharset; an unknown code page reads as 1252.
         ReadPage cut("{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset128 G;}}\\f1 \\'82\\b \\'82\\'a0x}");
-        QCOMPARE(cut.text(), QString::fromUtf8("あx"));
+        QCOMPARE(cut.text(), QString::fromUtf8("\uFFFDあx"));
         ReadPage cpg("{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset0\\cpg1253 G;}}\\f1 \\'e1\\'e2}");
         QCOMPARE(cpg.text(), QString::fromUtf8("αβ"));
         ReadPage unknown("{\\rtf1\\ansi\\ansicpg99999 caf\\'e9}");
