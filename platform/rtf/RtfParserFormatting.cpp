@@ -90,6 +90,12 @@ bool RtfParser::paragraphWord(Kw kw, const Token& t)
 
 bool RtfParser::tableWord(Kw kw, const Token& t)
 {
+    // A note is plain text: its cell and row ends end paragraphs, and its
+    // row definitions leave the page's own table alone.
+    if (cur().dest == Destination::Note) {
+        if (kw == Kw::Cell || kw == Kw::Row || kw == Kw::NestCell) endParagraph();
+        return true;
+    }
     // A nested table's own row definition must not replace the outer row's;
     // its cells are shown as paragraphs of the outer cell.
     if (cur().nestProps && kw != Kw::Cell && kw != Kw::Row && kw != Kw::NestCell) return true;

@@ -178,6 +178,13 @@ private slots:
         QCOMPARE(p.text().count("Guard"), 1);
     }
 
+    void tablesInNotesKeepTheirParagraphs()
+    {
+        const ReadPage p(dataFile("table_in_footnote.rtf"));
+        QVERIFY(p.text().endsWith("1 Before work:\nTable in footnote\nSecond cell\nAnother paragraph"));
+        QVERIFY(p.doc->find("Outer B").currentTable());
+    }
+
     void longTablesStayOneTableToTheEye()
     {
         // A long table is built in parts; between parts nothing shows.
