@@ -7,10 +7,12 @@ namespace qmbench {
 
 // One measured figure. prepare() runs once, untimed, and returns the work
 // that is timed (several runs; the median is printed against the target).
+// With a memory target, the figure's own peak memory is printed as well.
 struct Figure {
     QString name;
     double targetMs = 0;
     std::function<std::function<void()>()> prepare;
+    double targetMB = 0;
 };
 
 std::vector<Figure>& Figures();
@@ -24,6 +26,10 @@ struct Register {
     Register(const char* name, double targetMs, std::function<std::function<void()>()> prepare)
     {
         Figures().push_back(Figure{QString::fromUtf8(name), targetMs, std::move(prepare)});
+    }
+    Register(const char* name, double targetMs, double targetMB, std::function<std::function<void()>()> prepare)
+    {
+        Figures().push_back(Figure{QString::fromUtf8(name), targetMs, std::move(prepare), targetMB});
     }
 };
 

@@ -53,7 +53,8 @@ qmbench::Register tables("table of 1,000 / 4,000 / 8,000 rows: read and lay out 
 });
 
 // The worst shapes of just under a given size: one paragraph of formatting
-// runs, a page of empty paragraphs, and one table.
+// runs, a page of empty paragraphs, one table, and a page of rows each with
+// its own \trowd ... \row and no \intbl, as pages written by hand have them.
 QByteArray shape(int kind, qsizetype bytes)
 {
     QByteArray page = "{\\rtf1\\ansi ";
@@ -66,17 +67,20 @@ QByteArray shape(int kind, qsizetype bytes)
     case 1:
         while (page.size() < bytes) page += "\\par\r\n";
         break;
-    default:
+    case 2:
         while (page.size() < bytes) page += "\\trowd\\cellx1000\\cellx2000\\pard\\intbl a\\cell b\\cell\\row\r\n";
+        break;
+    default:
+        while (page.size() < bytes) page += "\\trowd\\cellx1000\\cellx2000\\pard a\\cell b\\cell\\row\r\n";
         break;
     }
     return page + "}";
 }
 
-void registerShape(const char* name, int kind)
+void registerShape(const char* name, int kind, double targetMB = 0)
 {
     static std::vector<std::unique_ptr<qmbench::Register>> kept;
-    kept.push_back(std::make_unique<qmbench::Register>(name, 2000.0, [kind] {
+    kept.push_back(std::make_unique<qmbench::Register>(name, 2000.0, targetMB, [kind] {
         const QString path = qmbench::ScratchFolder() + QStringLiteral("/shape%1.txm").arg(kind);
         QFile f(path);
         f.open(QIODevice::WriteOnly);
@@ -97,6 +101,7 @@ const bool shapes = [] {
     registerShape("largest page, one paragraph of {\\b x} runs: first screen", 0);
     registerShape("largest page, repeated \\par: first screen", 1);
     registerShape("largest page, one table: first screen", 2);
+    registerShape("largest page, rows without \\intbl: first screen", 3, 500.0);
     return true;
 }();
 } // namespace

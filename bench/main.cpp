@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <sys/resource.h>
@@ -24,11 +25,33 @@ QString ScratchFolder()
 } // namespace qmbench
 
 namespace {
+// The process's peak resident memory in MB since the last reset (Linux).
+long peakMB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').front().toLong() / 1024;
+    return -1;
+}
+void resetPeak()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly)) clear.write("5");
+}
+
+// Objects a run deleted later (a replaced page) go between runs, as the
+// event loop would delete them, so that runs do not pile up memory.
+void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
 // Runs the work until it has taken half a second or 50 runs (at least 5).
 void measure(const qmbench::Figure& f)
 {
+    settle();
+    if (f.targetMB > 0) resetPeak();
     const std::function<void()> work = f.prepare();
     work(); // warm-up: first-use costs (fonts, caches) are not the figure
+    settle();
     std::vector<double> ms;
     QElapsedTimer total;
     total.start();
@@ -37,12 +60,18 @@ void measure(const qmbench::Figure& f)
         t.start();
         work();
         ms.push_back(t.nsecsElapsed() / 1e6);
+        settle();
     }
     std::sort(ms.begin(), ms.end());
     const double median = ms[ms.size() / 2];
     std::printf("%-52s median %9.3f ms  min %9.3f ms  (%zu runs; target < %g ms)%s\n",
                 qPrintable(f.name), median, ms.front(), ms.size(), f.targetMs,
                 median < f.targetMs ? "" : "  ** over target **");
+    if (f.targetMB > 0) {
+        const long peak = peakMB();
+        std::printf("%-52s peak memory %5ld MB (target < %g MB)%s\n", "", peak, f.targetMB,
+                    peak >= 0 && peak < f.targetMB ? "" : "  ** over target **");
+    }
     std::fflush(stdout);
 }
 } // namespace

@@ -14,6 +14,7 @@ struct CodePageDecoder::Page {
     iconv_t cd = iconv_t(-1);
     std::array<char16_t, 256> single{};
     std::bitset<256> lead;
+    std::bitset<256> trail; // bytes that follow some lead byte in a character
     std::vector<char16_t> pairs; // double-byte pages: lead * 256 + trail, 0 until first met
 
     ~Page()
@@ -47,6 +48,7 @@ const char* iconvName(int codePage, QByteArray& scratch)
 {
     switch (codePage) {
     case 10000: return "MACINTOSH";
+    case 10001: return "CP932"; // Mac Japanese: Shift-JIS, a few single bytes aside (see openPage)
     case 10007: return "MAC-CYRILLIC";
     case 10029: return "MAC-CENTRALEUROPE";
     case 1361: return "JOHAB";
@@ -59,11 +61,6 @@ const char* iconvName(int codePage, QByteArray& scratch)
     }
 }
 
-bool isDoubleByte(int codePage)
-{
-    return codePage == 932 || codePage == 936 || codePage == 949 || codePage == 950 || codePage == 1361;
-}
-
 std::unique_ptr<CodePageDecoder::Page> openPage(int codePage)
 {
     QByteArray scratch;
@@ -71,7 +68,7 @@ std::unique_ptr<CodePageDecoder::Page> openPage(int codePage)
     if (cd == iconv_t(-1)) return nullptr;
     auto page = std::make_unique<CodePageDecoder::Page>();
     page->cd = cd;
-    const bool dbcs = isDoubleByte(codePage);
+    const bool dbcs = IsDoubleByteCodePage(codePage);
     for (int b = 0; b < 256; ++b) {
         const char byte = char(b);
         bool incomplete = false;
@@ -79,7 +76,26 @@ std::unique_ptr<CodePageDecoder::Page> openPage(int codePage)
         if (incomplete && dbcs) page->lead.set(size_t(b));
         page->single[size_t(b)] = s.size() == 1 ? s[0].unicode() : u'\xFFFD';
     }
-    if (dbcs) page->pairs.assign(65536, 0);
+    if (codePage == 10001) {
+        // Where Mac Japanese differs from Windows Shift-JIS in single bytes.
+        page->single[0x5C] = u'\u00A5';
+        page->single[0x80] = u'\\';
+        page->single[0xA0] = u'\u00A0';
+        page->single[0xFD] = u'\u00A9';
+        page->single[0xFE] = u'\u2122';
+        page->single[0xFF] = u'\u2026';
+    }
+    if (dbcs) {
+        page->pairs.assign(65536, 0);
+        for (int t = 0; t < 256; ++t) {
+            for (int l = 0; l < 256 && !page->trail.test(size_t(t)); ++l) {
+                if (!page->lead.test(size_t(l))) continue;
+                const char two[2] = {char(l), char(t)};
+                const QString s = page->convert(two, 2);
+                if (s.size() >= 1 && s[0] != QChar(0xFFFD)) page->trail.set(size_t(t));
+            }
+        }
+    }
     return page;
 }
 
@@ -95,6 +111,19 @@ CodePageDecoder::Page* pageFor(int codePage)
     return p;
 }
 } // namespace
+
+bool IsDoubleByteCodePage(int codePage)
+{
+    return codePage == 932 || codePage == 936 || codePage == 949 || codePage == 950 || codePage == 1361
+        || codePage == 10001;
+}
+
+bool IsLeadByte(int codePage, unsigned char byte)
+{
+    if (!IsDoubleByteCodePage(codePage)) return false;
+    const CodePageDecoder::Page* page = pageFor(codePage);
+    return page && page->lead.test(byte);
+}
 
 int CodePageOfCharset(int charset)
 {
@@ -161,6 +190,13 @@ void CodePageDecoder::decodeUtf8(unsigned char b, QString& out)
     }
 }
 
+void CodePageDecoder::flush(QString& out)
+{
+    if (lead_ >= 0) out.append(QChar(page_->single[size_t(lead_)]));
+    if (utf8Need_ > 0) out.append(QChar(0xFFFD));
+    reset();
+}
+
 void CodePageDecoder::decodeByte(unsigned char b, QString& out)
 {
     if (!page_) {
@@ -170,6 +206,12 @@ void CodePageDecoder::decodeByte(unsigned char b, QString& out)
     if (codePage_ == 65001) {
         decodeUtf8(b, out);
         return;
+    }
+    if (lead_ >= 0 && !page_->trail.test(b)) {
+        // Not a trail byte: the lead byte stands on its own, and this byte
+        // starts afresh (a blank after it stays a blank).
+        out.append(QChar(page_->single[size_t(lead_)]));
+        lead_ = -1;
     }
     if (lead_ >= 0) {
         const int key = lead_ * 256 + b;

@@ -8,10 +8,16 @@ namespace qm::rtf {
 // the set names none, and the document's code page applies.
 int CodePageOfCharset(int charset);
 
+// True for the code pages whose characters may take two bytes.
+bool IsDoubleByteCodePage(int codePage);
+// True when the byte starts a two-byte character in the code page.
+bool IsLeadByte(int codePage, unsigned char byte);
+
 // Turns bytes of one Windows code page into text. Single-byte pages decode
 // through a table that the system's converter (iconv) fills once per page;
 // in double-byte pages a lead byte waits for its trail byte, which may come
-// in the next call. UTF-8 (65001) sequences are gathered the same way.
+// in the next call, and is read on its own when a byte that cannot be a
+// trail byte follows. UTF-8 (65001) sequences are gathered the same way.
 // Unknown code pages read as Windows-1252.
 class CodePageDecoder {
 public:
@@ -23,6 +29,11 @@ public:
     void decodeByte(unsigned char byte, QString& out);
     // Forgets a lead byte still waiting for its trail byte.
     void reset() { lead_ = -1; utf8Have_ = utf8Need_ = 0; }
+    bool pending() const { return lead_ >= 0 || utf8Need_ > 0; }
+    // The bytes end here: a lead byte still waiting is read on its own, and
+    // a UTF-8 sequence cut short shows as U+FFFD, as each does when a byte
+    // that cannot continue it follows.
+    void flush(QString& out);
 
     struct Page; // one code page's converter and tables (RtfCodePage.cpp)
 

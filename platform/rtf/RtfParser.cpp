@@ -33,6 +33,14 @@ bool onlyBlanks(QByteArrayView b)
     return true;
 }
 
+// "{*\name": some generators leave out the star's backslash.
+bool bareStar(QByteArrayView b, const Tokenizer& tokens)
+{
+    if (b.trimmed() != "*") return false;
+    Tokenizer ahead = tokens;
+    return ahead.next().type == TokenType::ControlWord;
+}
+
 bool hasHighBytes(QByteArrayView b)
 {
     for (const char c : b)
@@ -61,8 +69,8 @@ RtfContent RtfParser::run(QByteArrayView bytes)
         const bool firstInGroup = groupFresh_;
         // Blanks before a group's first control do not count.
         if (t.type != TokenType::Text || !onlyBlanks(t.data)) groupFresh_ = false;
-        // A double-byte character never spans a brace or a control word.
-        if (t.type != TokenType::HexByte && t.type != TokenType::Text) decoder_.reset();
+        // A character's bytes never span a brace or a control word.
+        if (t.type != TokenType::HexByte && t.type != TokenType::Text) flushDecoder();
         if (overflow_ > 0 && t.type != TokenType::GroupOpen && t.type != TokenType::GroupClose) continue;
         const bool starred = starPending_;
         starPending_ = false;
@@ -72,19 +80,28 @@ RtfContent RtfParser::run(QByteArrayView bytes)
         case TokenType::GroupClose: groupClose(); break;
         case TokenType::ControlWord: controlWord(t, starred); break;
         case TokenType::ControlSymbol: controlSymbol(t.symbol, firstInGroup); break;
-        case TokenType::Text: text(t.data); break;
+        case TokenType::Text:
+            // Word processors take it as the marked group it was meant to be.
+            if (firstInGroup && bareStar(t.data, tokens)) controlSymbol('*', true);
+            else text(t.data);
+            break;
         case TokenType::HexByte: hexByte(t.byte); break;
         case TokenType::Binary: binary(t.data); break;
         case TokenType::End: break;
         }
     }
+    flushDecoder();
     return finish();
 }
 
 // After \uN the next \uc characters are the fallback for readers without
-// Unicode: plain bytes, \'hh and control words each count one; a brace ends it.
+// Unicode: plain bytes, \'hh and control words each count one; a brace ends
+// it. A fallback never ends inside a double-byte character: the trail byte
+// of a lead byte it ended on goes with it.
 bool RtfParser::consumeFallback(const Token& t)
 {
+    const bool trailOnly = fallbackTrail_;
+    fallbackTrail_ = false;
     switch (t.type) {
     case TokenType::GroupOpen:
     case TokenType::GroupClose:
@@ -99,7 +116,17 @@ bool RtfParser::consumeFallback(const Token& t)
     }
     case TokenType::Binary:
         return true;
+    case TokenType::HexByte:
+        if (--fallbackLeft_ == 0 && !trailOnly && IsLeadByte(codePageOf(cur().chr.font), t.byte)) {
+            fallbackLeft_ = 1;
+            fallbackTrail_ = true;
+        }
+        return true;
     default:
+        if (trailOnly) {
+            fallbackLeft_ = 0;
+            return false;
+        }
         --fallbackLeft_;
         return true;
     }
@@ -404,7 +431,7 @@ void RtfParser::flushText()
 // table's current cell for table paragraphs, after the table otherwise.
 void RtfParser::ensureContext()
 {
-    if (cur().para.inTable) {
+    if (cur().para.inTable || rowPending_) {
         if (table_.needsPrepare()) {
             flushText();
             table_.prepare(cursor_, rowDef_, colors_);

@@ -63,6 +63,8 @@ private:
     // text bytes, code pages and notes (RtfParserText.cpp)
     void text(QByteArrayView bytes);
     void hexByte(unsigned char b);
+    void flushDecoder();
+    void putDecoded(const QString& s);
     void decodeBytes(QByteArrayView bytes, QString& out);
     int codePageOf(int font) const;
     SymbolFont symbolFontOf(int font) const;
@@ -90,6 +92,7 @@ private:
     bool starPending_ = false;
     bool groupFresh_ = false;       // no token yet since the last group opened
     int fallbackLeft_ = 0;          // \uc characters still to skip after \uN
+    bool fallbackTrail_ = false;    // ... the one left is a lead byte's trail byte
     bool rawUtf8_ = false;          // plain bytes are UTF-8 (a file typed in an editor)
     int defaultFont_ = -1;
     int docCodePage_ = 1252;        // \ansicpg, \mac, \pc, \pca
@@ -116,6 +119,9 @@ private:
     FontTable fonts_;
     ColorTable colors_;
     RowDef rowDef_;
+    // From \trowd to its \row, text is the row's even in paragraphs without
+    // \intbl, as pages written by hand often have them.
+    bool rowPending_ = false;
     TableBuilder table_;
     PictureData picture_;
     std::vector<Field> fields_;

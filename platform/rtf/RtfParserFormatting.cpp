@@ -66,19 +66,19 @@ bool RtfParser::paragraphWord(Kw kw, const Token& t)
     case Kw::AlignCenter: p.align = 1; return true;
     case Kw::AlignRight: p.align = 2; return true;
     case Kw::AlignJustify: p.align = 3; return true;
-    case Kw::LeftIndent: p.leftTwips = t.param; return true;
-    case Kw::RightIndent: p.rightTwips = t.param; return true;
-    case Kw::FirstIndent: p.firstTwips = t.param; return true;
-    case Kw::SpaceBefore: p.beforeTwips = t.param; return true;
-    case Kw::SpaceAfter: p.afterTwips = t.param; return true;
-    case Kw::LineSpacing: p.lineSpacing = t.param; return true;
+    case Kw::LeftIndent: p.leftTwips = t.twips(); return true;
+    case Kw::RightIndent: p.rightTwips = t.twips(); return true;
+    case Kw::FirstIndent: p.firstTwips = t.twips(); return true;
+    case Kw::SpaceBefore: p.beforeTwips = t.twips(); return true;
+    case Kw::SpaceAfter: p.afterTwips = t.twips(); return true;
+    case Kw::LineSpacing: p.lineSpacing = t.twips(); return true;
     case Kw::LineMultiple: p.lineMultiple = on(t); return true;
     case Kw::TabRight: p.nextTabType = QTextOption::RightTab; return true;
     case Kw::TabCenter: p.nextTabType = QTextOption::CenterTab; return true;
     case Kw::TabDecimal: p.nextTabType = QTextOption::DelimiterTab; return true;
     case Kw::TabStop:
         if (p.tabs.size() < kMaxTabs)
-            p.tabs.append(QTextOption::Tab(qMax<qreal>(0, px(t.param)), p.nextTabType,
+            p.tabs.append(QTextOption::Tab(qMax<qreal>(0, px(t.twips())), p.nextTabType,
                                            p.nextTabType == QTextOption::DelimiterTab ? QChar('.') : QChar()));
         p.nextTabType = QTextOption::LeftTab;
         return true;
@@ -91,29 +91,38 @@ bool RtfParser::paragraphWord(Kw kw, const Token& t)
 
 bool RtfParser::tableWord(Kw kw, const Token& t)
 {
+    // A note is plain text: its cell and row ends end paragraphs, and its
+    // row definitions leave the page's own table alone.
+    if (cur().dest == Destination::Note) {
+        if (kw == Kw::Cell || kw == Kw::Row || kw == Kw::NestCell) endParagraph();
+        return true;
+    }
     // A nested table's own row definition must not replace the outer row's;
     // its cells are shown as paragraphs of the outer cell.
     if (cur().nestProps && kw != Kw::Cell && kw != Kw::Row && kw != Kw::NestCell) return true;
     switch (kw) {
-    case Kw::RowDefaults: rowDef_.reset(); return true;
-    case Kw::CellRight: rowDef_.addCell(t.param); return true;
+    case Kw::RowDefaults:
+        rowDef_.reset();
+        rowPending_ = cur().dest == Destination::Text;
+        return true;
+    case Kw::CellRight: rowDef_.addCell(t.twips()); return true;
     case Kw::CellShading: rowDef_.pending.shading = t.param; return true;
     case Kw::CellVMergeFirst: rowDef_.pending.vMergeFirst = true; return true;
     case Kw::CellVMerge: rowDef_.pending.vMerged = true; return true;
     case Kw::CellHMergeFirst: rowDef_.pending.hMergeFirst = true; return true;
     case Kw::CellHMerge: rowDef_.pending.hMerged = true; return true;
     case Kw::CellBorder: rowDef_.bordered = true; return true;
-    case Kw::RowGap: rowDef_.gapTwips = t.param; return true;
-    case Kw::RowLeft: rowDef_.leftTwips = t.param; return true;
+    case Kw::RowGap: rowDef_.gapTwips = t.twips(); return true;
+    case Kw::RowLeft: rowDef_.leftTwips = t.twips(); return true;
     case Kw::RowAlignLeft: rowDef_.align = 0; return true;
     case Kw::RowAlignCenter: rowDef_.align = 1; return true;
     case Kw::RowAlignRight: rowDef_.align = 2; return true;
-    case Kw::RowPadLeft: rowDef_.padLeftTwips = qMax(0, t.param); return true;
-    case Kw::RowPadRight: rowDef_.padRightTwips = qMax(0, t.param); return true;
-    case Kw::RowPadTop: rowDef_.padTopTwips = qMax(0, t.param); return true;
-    case Kw::RowPadBottom: rowDef_.padBottomTwips = qMax(0, t.param); return true;
-    case Kw::CellPadLeft: rowDef_.pending.padLeftTwips = qMax(0, t.param); return true;
-    case Kw::CellPadRight: rowDef_.pending.padRightTwips = qMax(0, t.param); return true;
+    case Kw::RowPadLeft: rowDef_.padLeftTwips = qMax(0, t.twips()); return true;
+    case Kw::RowPadRight: rowDef_.padRightTwips = qMax(0, t.twips()); return true;
+    case Kw::RowPadTop: rowDef_.padTopTwips = qMax(0, t.twips()); return true;
+    case Kw::RowPadBottom: rowDef_.padBottomTwips = qMax(0, t.twips()); return true;
+    case Kw::CellPadLeft: rowDef_.pending.padLeftTwips = qMax(0, t.twips()); return true;
+    case Kw::CellPadRight: rowDef_.pending.padRightTwips = qMax(0, t.twips()); return true;
     case Kw::Cell:
         if (cur().dest != Destination::Text) return true;
         // A cell mark makes its paragraph a table paragraph even without \intbl.
@@ -128,6 +137,7 @@ bool RtfParser::tableWord(Kw kw, const Token& t)
         return true;
     case Kw::Row:
         if (cur().dest != Destination::Text) return true;
+        rowPending_ = false;
         flushText();
         table_.endRow(rowDef_);
         return true;
@@ -148,8 +158,8 @@ bool RtfParser::pictureWord(Kw kw, const Token& t)
     case Kw::PngBlip: picture_.setKind(PictureData::Kind::Png); return true;
     case Kw::JpegBlip: picture_.setKind(PictureData::Kind::Jpeg); return true;
     case Kw::OtherBlip: picture_.setKind(PictureData::Kind::Other); return true;
-    case Kw::PicGoalWidth: picture_.setGoalWidth(t.param); return true;
-    case Kw::PicGoalHeight: picture_.setGoalHeight(t.param); return true;
+    case Kw::PicGoalWidth: picture_.setGoalWidth(t.twips()); return true;
+    case Kw::PicGoalHeight: picture_.setGoalHeight(t.twips()); return true;
     case Kw::PicScaleX: picture_.setScaleX(t.param); return true;
     case Kw::PicScaleY: picture_.setScaleY(t.param); return true;
     default: return false;

@@ -22,7 +22,7 @@ void RtfParser::text(QByteArrayView bytes)
     }
     QString s;
     if (rawUtf8_) {
-        decoder_.reset(); // text read apart from the decoder ends what it held
+        flushDecoder(); // text read apart from the decoder ends what it held
         const QString all = QString::fromUtf8(bytes.data(), bytes.size());
         s.reserve(all.size());
         for (const QChar c : all)
@@ -50,20 +50,37 @@ void RtfParser::hexByte(unsigned char b)
     }
     QString s;
     decodeBytes(QByteArrayView(reinterpret_cast<const char*>(&b), 1), s);
-    if (s.isEmpty()) return; // a lead byte waiting for its trail byte
-    if (d == Destination::FontTable) fonts_.addText(s);
+    putDecoded(s); // nothing yet for a lead byte waiting for its trail byte
+}
+
+void RtfParser::flushDecoder()
+{
+    if (!decoder_.pending()) return;
+    QString s;
+    decoder_.flush(s);
+    const Destination d = cur().dest;
+    if (d != Destination::Skip && d != Destination::Picture && d != Destination::ColorTable) putDecoded(s);
+}
+
+void RtfParser::putDecoded(const QString& s)
+{
+    if (s.isEmpty()) return;
+    if (cur().dest == Destination::FontTable) fonts_.addText(s);
     else for (const QChar c : s) putChar(c.unicode());
 }
 
 // The code page in force: the font's own (\cpg, then a character set other
-// than ANSI), else the document's.
+// than ANSI), else the document's. A Latin font (character set 0) never
+// holds double-byte characters: in a Chinese, Japanese or Korean document
+// its bytes are Windows-1252.
 int RtfParser::codePageOf(int font) const
 {
     const int n = font >= 0 ? font : defaultFont_;
     if (const int cpg = fonts_.codePage(n); cpg > 0) return cpg;
     const int charset = fonts_.charset(n);
-    if (charset != 0)
+    if (charset > 0)
         if (const int cp = CodePageOfCharset(charset); cp > 0) return cp;
+    if (charset == 0 && IsDoubleByteCodePage(docCodePage_)) return 1252;
     return docCodePage_;
 }
 

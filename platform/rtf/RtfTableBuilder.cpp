@@ -10,22 +10,10 @@ constexpr int kMaxCellPx = 4000;
 constexpr int kRowsPerPart = 100;
 constexpr int kMaxPaddingPx = 40;
 
-int twipsToPx(int twips) { return int(qBound<qint64>(0, qint64(twips) / 15, qint64(kMaxCellPx))); }
+int twipsToPx(qint64 twips) { return int(qBound<qint64>(0, twips / 15, qint64(kMaxCellPx))); }
 qreal padding(int twips, int fallback) { return qBound(0, twipsToPx(twips >= 0 ? twips : fallback), kMaxPaddingPx); }
-} // namespace
-
-void RowDef::addCell(int rightTwips)
+QTextTableFormat tableFormat(const RowDef& def)
 {
-    if (int(cells.size()) < kMaxColumns) {
-        pending.rightTwips = rightTwips;
-        cells.push_back(pending);
-    }
-    pending = CellDef();
-}
-
-void TableBuilder::begin(QTextCursor& cursor, const RowDef& def, const ColorTable&)
-{
-    const int columns = qBound(1, int(def.cells.size()), kMaxColumns);
     QTextTableFormat fmt;
     fmt.setCellPadding(0); // each cell has its own
     // A bordered table is drawn as a one-pixel grid: its cells, white unless
@@ -41,18 +29,40 @@ void TableBuilder::begin(QTextCursor& cursor, const RowDef& def, const ColorTabl
         QList<QTextLength> widths;
         int left = qMin(def.leftTwips, def.cells.front().rightTwips);
         for (const CellDef& c : def.cells) {
-            widths.append(QTextLength(QTextLength::FixedLength, qMax(1, twipsToPx(c.rightTwips - left))));
+            widths.append(QTextLength(QTextLength::FixedLength, qMax(1, twipsToPx(qint64(c.rightTwips) - left))));
             left = qMax(left, c.rightTwips);
         }
         fmt.setColumnWidthConstraints(widths);
     }
+    return fmt;
+}
+} // namespace
+
+void RowDef::addCell(int rightTwips)
+{
+    if (int(cells.size()) < kMaxColumns) {
+        pending.rightTwips = rightTwips;
+        cells.push_back(pending);
+    }
+    pending = CellDef();
+}
+
+void TableBuilder::begin(QTextCursor& cursor, const RowDef& def, const ColorTable&)
+{
+    const int columns = qBound(1, int(def.cells.size()), kMaxColumns);
+    // Pages of many small tables repeat one row definition.
+    if (!formatMade_ || !(def == formatDef_)) {
+        formatDef_ = def;
+        formatMade_ = true;
+        format_ = tableFormat(def);
+    }
+    const QTextTableFormat& fmt = format_;
     // Qt hides an empty paragraph just before a table, but still puts the
     // larger of its space above and the space after the paragraph before it
     // above the table; only the latter belongs there.
     if (cursor.block().length() == 1) cursor.setBlockFormat(QTextBlockFormat());
     table_ = cursor.insertTable(1, columns, fmt);
     if (def.bordered) gridded_.push_back(table_);
-    format_ = fmt;
     row_ = 0;
     col_ = 0;
     cellsInRow_ = 0;
@@ -99,18 +109,27 @@ void TableBuilder::enterCell(QTextCursor& cursor, const RowDef& def, const Color
 {
     QTextTableCell cell = table_->cellAt(row_, col_);
     if (!cell.isValid()) return;
-    QTextTableCellFormat f = cell.format().toTableCellFormat();
     const CellDef* d = size_t(col_) < def.cells.size() ? &def.cells[size_t(col_)] : nullptr;
     // Word processors keep the gap (or the paddings that replace it) on
     // either side of a cell's text, inside the width its \cellx gives.
-    f.setLeftPadding(padding(d && d->padLeftTwips >= 0 ? d->padLeftTwips : def.padLeftTwips, def.gapTwips));
-    f.setRightPadding(padding(d && d->padRightTwips >= 0 ? d->padRightTwips : def.padRightTwips, def.gapTwips));
-    f.setTopPadding(padding(def.padTopTwips, 0));
-    f.setBottomPadding(padding(def.padBottomTwips, 0));
-    const QColor shade = d ? colors.color(d->shading) : QColor();
-    if (shade.isValid()) f.setBackground(shade);
-    else if (format_.cellSpacing() > 0) f.setBackground(Qt::white);
-    cell.setFormat(f);
+    const qreal left = padding(d && d->padLeftTwips >= 0 ? d->padLeftTwips : def.padLeftTwips, def.gapTwips);
+    const qreal right = padding(d && d->padRightTwips >= 0 ? d->padRightTwips : def.padRightTwips, def.gapTwips);
+    const qreal top = padding(def.padTopTwips, 0);
+    const qreal bottom = padding(def.padBottomTwips, 0);
+    QColor background = d ? colors.color(d->shading) : QColor();
+    if (!background.isValid() && format_.cellSpacing() > 0) background = Qt::white;
+    auto& made = cellFormat_;
+    if (left != made.left || right != made.right || top != made.top || bottom != made.bottom
+        || background != made.background) {
+        QTextTableCellFormat f;
+        f.setLeftPadding(left);
+        f.setRightPadding(right);
+        f.setTopPadding(top);
+        f.setBottomPadding(bottom);
+        if (background.isValid()) f.setBackground(background);
+        made = {left, right, top, bottom, background, f};
+    }
+    cell.setFormat(made.format);
     cursor = cell.lastCursorPosition();
     cellsInRow_ = qMax(cellsInRow_, col_ + 1);
 }

@@ -15,6 +15,7 @@ struct CellDef {
     int shading = 0; // colour table index, 0 none
     int padLeftTwips = -1, padRightTwips = -1; // -1: the row's
     bool hMergeFirst = false, hMerged = false, vMergeFirst = false, vMerged = false;
+    bool operator==(const CellDef&) const = default;
 };
 
 // The row definition that \trowd starts and \cellx completes cell by cell.
@@ -28,6 +29,7 @@ struct RowDef {
     bool bordered = false;
     void reset() { *this = RowDef(); }
     void addCell(int rightTwips);
+    bool operator==(const RowDef&) const = default;
 };
 
 // Builds a QTextTable while the reader streams its rows. Rows and cells are
@@ -61,6 +63,14 @@ private:
     void startNextPart(QTextCursor& cursor);
 
     QTextTableFormat format_;
+    RowDef formatDef_; // the row definition format_ was made from
+    bool formatMade_ = false;
+    // The cell format made last: most cells of a page share one.
+    struct {
+        qreal left = -1, right = -1, top = -1, bottom = -1;
+        QColor background;
+        QTextTableCellFormat format;
+    } cellFormat_;
 
     QTextTable* table_ = nullptr;
     int row_ = 0;

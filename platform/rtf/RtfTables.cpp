@@ -52,7 +52,7 @@ QString FontTable::family(int number) const
 int FontTable::charset(int number) const
 {
     const auto it = fonts_.find(number);
-    return it == fonts_.end() ? 0 : it->second.charset;
+    return it == fonts_.end() ? -1 : it->second.charset;
 }
 
 int FontTable::codePage(int number) const

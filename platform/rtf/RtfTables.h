@@ -14,14 +14,14 @@ public:
     void setCodePage(int codePage);    // \cpgN inside the table
     void addText(const QString& text); // the name, up to ';'
     QString family(int number) const;
-    int charset(int number) const;
+    int charset(int number) const;     // -1 when the entry gives none
     int codePage(int number) const;    // 0 when the entry gives none
     bool empty() const { return fonts_.empty(); }
 
 private:
     struct Entry {
         QString name;
-        int charset = 0;
+        int charset = -1;
         int codePage = 0;
         bool named = false;
     };

@@ -22,6 +22,12 @@ struct Token {
     char symbol = 0;     // ControlSymbol
     QByteArrayView data; // Text and Binary
     unsigned char byte = 0; // HexByte
+
+    // The parameter as a measure in twips, held to the 22 inches either way
+    // that word processors allow for a page, an indent or a cell boundary,
+    // so that sums and differences of measures cannot overflow.
+    int twips() const { return qBound(-kMaxTwips, param, kMaxTwips); }
+    static constexpr int kMaxTwips = 22 * 1440;
 };
 
 // Splits RTF bytes into tokens. Every call to next() consumes input or

@@ -52,21 +52,38 @@ private slots:
         QCOMPARE(ReadPage(dataFile("mac_roman.rtf")).text(), QString::fromUtf8("Café, crème brûlée – naïve\n"));
     }
 
+    void leadBytesOnlyInDoubleByteFonts()
+    {
+        // In a Big5 page the Latin font's \'a9 is the copyright sign; in the
+        // Chinese font a lead byte before a blank is read on its own.
+        QCOMPARE(ReadPage(dataFile("traditional_chinese_latin_font.rtf")).text(),
+                 QString::fromUtf8("Copyright © 2004\n中文 and \uFFFD x\n"));
+    }
+
+    void macJapaneseReadsAsShiftJis()
+    {
+        QCOMPARE(ReadPage(dataFile("mac_japanese_ansicpg10001.rtf")).text(),
+                 QString::fromUtf8("お読みください\n© 2004 Course team\n"));
+    }
+
     void codePageEdgeCases()
     {
-        // A lead byte cut off by a control word is dropped, not paired with
-        // what follows; \cpg outranks \fcharset; an unknown code page reads as 1252.
+        // A lead byte cut off by a control word is read on its own, not paired
+        // with what follows; \cpg outranks \fcharset; an unknown code page reads as 1252.
         ReadPage cut("{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset128 G;}}\\f1 \\'82\\b \\'82\\'a0x}");
-        QCOMPARE(cut.text(), QString::fromUtf8("あx"));
+        QCOMPARE(cut.text(), QString::fromUtf8("\uFFFDあx"));
         ReadPage cpg("{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset0\\cpg1253 G;}}\\f1 \\'e1\\'e2}");
         QCOMPARE(cpg.text(), QString::fromUtf8("αβ"));
         ReadPage unknown("{\\rtf1\\ansi\\ansicpg99999 caf\\'e9}");
         QCOMPARE(unknown.text(), QString::fromUtf8("café"));
         // UTF-8 bytes gather into characters, hex or raw; a sequence cut short
-        // is dropped as a lead byte is, and a stray trail byte shows U+FFFD.
+        // (by a byte, a control word, a brace or the end) and a stray trail
+        // byte each show one U+FFFD.
         ReadPage utf8("{\\rtf1\\ansi\\ansicpg65001 \\'d0\\'9f\\'d1\\'80\\'d0\\'b8\\'d0\\'b2\\'d0\\'b5\\'d1\\'82 "
                       "\xe2\x82\xac \\'f0\\'9f\\'99\\'82 \\'e2\\'82x \\'82y}");
-        QCOMPARE(utf8.text(), QString::fromUtf8("Привет € 🙂 x \uFFFDy"));
+        QCOMPARE(utf8.text(), QString::fromUtf8("Привет € 🙂 \uFFFDx \uFFFDy"));
+        ReadPage cutShort("{\\rtf1\\ansi\\ansicpg65001 a\\'e2\\'82\\b b\\'f0\\'9f\\'99{c}\\'c3}");
+        QCOMPARE(cutShort.text(), QString::fromUtf8("a\uFFFDb\uFFFDc\uFFFD"));
     }
 
     void symbolFontBullets()
@@ -131,6 +148,12 @@ private slots:
         QCOMPARE(ReadPage("{\\rtf1 a{ \\*\\unknown hidden}b}").text(), QString("a b"));
     }
 
+    void groupsStarredWithoutBackslashAreHidden()
+    {
+        const ReadPage p(dataFile("star_without_backslash.rtf"));
+        QCOMPARE(p.text(), QString("Visible text.\nSecond line, with a * star and * stars of its own.\n"));
+    }
+
     void notesKeepTheirMarkAndFollowThePage()
     {
         const ReadPage p(dataFile("footnote.rtf"));
@@ -139,6 +162,27 @@ private slots:
         mark.setPosition(p.text().indexOf("1 at") + 1);
         QCOMPARE(mark.charFormat().verticalAlignment(), QTextCharFormat::AlignSuperScript);
         QVERIFY(!p.text().contains("footnote reference"));
+    }
+
+    void rowsWithoutIntblKeepTheirTextInTheirCells()
+    {
+        const ReadPage p(dataFile("rows_without_intbl.rtf"));
+        QTextTable* t = p.doc->find("Guard").currentTable();
+        QVERIFY(t);
+        QCOMPARE(t->rows(), 2);
+        QCOMPARE(t->columns(), 2);
+        QCOMPARE(t->cellAt(p.doc->find("Tested")).column(), 1);
+        QCOMPARE(p.doc->find("Tested").currentTable(), t);
+        QVERIFY(!p.doc->find("Checks").currentTable());
+        QVERIFY(!p.doc->find("After").currentTable());
+        QCOMPARE(p.text().count("Guard"), 1);
+    }
+
+    void tablesInNotesKeepTheirParagraphs()
+    {
+        const ReadPage p(dataFile("table_in_footnote.rtf"));
+        QVERIFY(p.text().endsWith("1 Before work:\nTable in footnote\nSecond cell\nAnother paragraph"));
+        QVERIFY(p.doc->find("Outer B").currentTable());
     }
 
     void longTablesStayOneTableToTheEye()

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QTextTable>
 #include <QtTest>
 
 using namespace qm::rtf;
@@ -12,11 +13,12 @@ using namespace qm::rtf;
 // Whatever the bytes, the reader returns a document that can be laid out.
 // Seeds are fixed so that a failure can be replayed.
 namespace {
-QByteArray richPage()
+QByteArray dataFile(const char* name)
 {
-    QFile f(QStringLiteral(QM_TEST_DATA_DIR "/rtf/rich_page.rtf"));
+    QFile f(QStringLiteral(QM_TEST_DATA_DIR "/rtf/") + QLatin1String(name));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+QByteArray richPage() { return dataFile("rich_page.rtf"); }
 
 void readAndLayOut(const QByteArray& bytes)
 {
@@ -163,6 +165,23 @@ private slots:
         readAndLayOut(noEnd + QByteArray(100000, 'x'));
         readAndLayOut("{\\rtf1{\\*\\qmobject\\objw-5\\objh2147483647 a}{\\*\\qmobject\\objw0 b}}");
         readAndLayOut("{\\rtf1{\\pict\\pngblip\\picwgoal-100\\pichgoal2147483647\\picscalex0 89504e470d0a1a0a}}");
+    }
+
+    void measuresBeyondThePageAreHeldToIt()
+    {
+        // Cell boundaries, indents and line spacing far outside any page are
+        // held to 22 inches, as word processors hold them.
+        ReadPage p(dataFile("cell_boundary_out_of_range.rtf"));
+        QTextTable* t = p.doc->find("Wide").currentTable();
+        QVERIFY(t);
+        const QList<QTextLength> widths = t->format().columnWidthConstraints();
+        QCOMPARE(widths[0].rawValue(), qreal((22 * 1440 + 108) / 15));
+        QCOMPARE(widths[1].rawValue(), 1.0); // its boundary lies left of the first's
+        const QTextBlockFormat after = p.blockOf("After");
+        QCOMPARE(after.lineHeightType(), int(QTextBlockFormat::FixedHeight));
+        QVERIFY(after.lineHeight() > 0);
+        QCOMPARE(after.leftMargin(), 0.0);
+        readAndLayOut(dataFile("cell_boundary_out_of_range.rtf"));
     }
 
     void manyTableRows()
