@@ -59,9 +59,10 @@ bool isAbandonedFolder(const QString& path)
 }
 
 // Removes the User file and the leftovers of its writes, then the folder;
-// anything else in it keeps the folder where it is.
+// anything else in it keeps the folder where it is. A link is never followed.
 void removeRegistrationRemains(const QString& path)
 {
+    if (QFileInfo(path).isSymLink()) return;
     const QDir dir(path);
     for (const QString& entry : entriesOf(path))
         if (entry == kUserFile || IsAtomicWriteLeftover(entry, kUserFile)) QFile::remove(dir.filePath(entry));
