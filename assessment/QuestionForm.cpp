@@ -241,11 +241,8 @@ bool QuestionForm::InitTest()
     HideReviewLinks();
     HideFeedback();
 
-    QString reason;
-    if (!ReadTestFile(PageList().GetCurrentPageName(), &reason)) {
-        qWarning("The test cannot be run: %s", qPrintable(reason));
-        return false;
-    }
+    refusal_.clear();
+    if (!ReadTestFile(PageList().GetCurrentPageName(), &refusal_)) return false;
     attempt_.start(int(Questions.size()), ReviewItems);
     Label2->setText(GetResString(129));
     Label7->setText(QuestionCounterText(1, attempt_.QuestionCount));
@@ -428,7 +425,8 @@ void QuestionForm::WriteResultRecord()
     const bool saved = SaveProgressRecord(code, PageList().GetCurrentPageTopName(), UserFirstName, UserLastName,
                                           r, QString(), &error);
     // A signed-in learner hears when the result could not be kept.
-    if (!saved && !CurrentUserFolderName().isEmpty()) MsgBox(error, vbExclamation);
+    if (!saved && !CurrentUserFolderName().isEmpty())
+        MsgBox(GetResString(720) + QStringLiteral("\n\n") + error, vbExclamation, GetResString(547));
 }
 
 void QuestionForm::CloseTest()

@@ -1,7 +1,6 @@
 #include "assessment/TestFile.h"
 #include "platform/ContentName.h"
 #include "platform/ContentPath.h"
-#include "platform/MessageBox.h"
 #include "platform/QuotedItems.h"
 #include "platform/TextFile.h"
 
@@ -35,11 +34,30 @@ public:
         pos_ = at >= 0 ? at + kAnswerSeparator.size() : text_.size();
         return part;
     }
+    // Steps over the next part without copying it.
+    void skip()
+    {
+        const qsizetype at = text_.indexOf(kAnswerSeparator, pos_);
+        pos_ = at >= 0 ? at + kAnswerSeparator.size() : text_.size();
+    }
 
 private:
     const QString& text_;
     qsizetype pos_ = 0;
 };
+
+// The number of answers ParseAnswers would make of texts, counting no
+// further than limit + 1, so that a huge item is refused before it is split.
+int countAnswers(const QString& texts, int limit)
+{
+    AnswerParts parts(texts);
+    int n = 0;
+    while (!parts.atEnd() && n <= limit) {
+        parts.skip();
+        ++n;
+    }
+    return n;
+}
 
 void setReason(QString* reason, const QString& text)
 {
@@ -100,6 +118,13 @@ bool ParseTestText(const QString& text, QString& header, QVector<QuestionRecord>
         q.Explanation = restoreQuotes(items[3]);
         q.ReviewCaption = restoreQuotes(items[4]);
         q.ReviewLink = restoreQuotes(items[5]);
+        if (countAnswers(items[1], kMaxAnswersPerQuestion) > kMaxAnswersPerQuestion) {
+            setReason(reason, QStringLiteral("Question %1 of the test file has more than %2 answers, more than a test "
+                                             "window can show.")
+                                  .arg(number)
+                                  .arg(kMaxAnswersPerQuestion));
+            return false;
+        }
         int correct = 0;
         ParseAnswers(restoreQuotes(items[1]), items[2], q.Answers, correct);
         q.CorrectCount = qint16(qMin(correct, int(std::numeric_limits<qint16>::max())));
@@ -140,10 +165,7 @@ bool ReadTestFile(const QString& pageName, QString* reason)
     }
     QString text;
     QString error;
-    ContentRead outcome = ContentRead::Done;
-    if (!ReadContentText(path, text, kMaxTestFileBytes, &error, &outcome)) {
-        // A test file over its cap is named to the learner, as a page is.
-        if (outcome == ContentRead::TooLarge) MsgBox(error);
+    if (!ReadContentText(path, text, kMaxTestFileBytes, &error)) {
         setReason(reason, error);
         return false;
     }
