@@ -59,6 +59,17 @@ int countAnswers(const QString& texts, int limit)
     return n;
 }
 
+// True when a text of the question that the window lays out (its text, an
+// answer, the explanation or the review caption) is longer than it can show.
+bool hasOverlongText(const QuestionRecord& q)
+{
+    const auto tooLong = [](const QString& t) { return t.size() > kMaxTestTextChars; };
+    if (tooLong(q.Text) || tooLong(q.Explanation) || tooLong(q.ReviewCaption)) return true;
+    for (const AnswerRecord& a : q.Answers)
+        if (tooLong(a.Text)) return true;
+    return false;
+}
+
 void setReason(QString* reason, const QString& text)
 {
     if (reason) *reason = text;
@@ -132,6 +143,13 @@ bool ParseTestText(const QString& text, QString& header, QVector<QuestionRecord>
         // graded wrong; refuse the file so the author hears of it.
         if (q.Answers.isEmpty()) {
             setReason(reason, QStringLiteral("Question %1 of the test file has no answers.").arg(number));
+            return false;
+        }
+        if (hasOverlongText(q)) {
+            setReason(reason, QStringLiteral("Question %1 of the test file has a text of more than %2 characters, "
+                                             "more than a test window can show.")
+                                  .arg(number)
+                                  .arg(kMaxTestTextChars));
             return false;
         }
         if (q.CorrectCount == 0) {

@@ -21,6 +21,10 @@ QString TestFilePath(const QString& moduleCode, const QString& pageName);
 // each answer; far more than any real question has would freeze it, so a
 // test with a question over this is refused.
 inline constexpr int kMaxAnswersPerQuestion = 100;
+// The longest text (question, answer, explanation, review caption) a test may
+// show: each is wrapped anew whenever it is drawn, and a text of megabytes
+// would make every repaint take a second.
+inline constexpr int kMaxTestTextChars = 20000;
 
 // Splits the answer-texts item and the answer-flags item (answers separated by
 // ">>", in the same order in both) into answers. The texts drive the split:

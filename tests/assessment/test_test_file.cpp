@@ -189,12 +189,14 @@ private slots:
         QCOMPARE(correct, 1);
     }
 
-    void aQuestionMayHaveAsManyAnswersAsTheWindowShows()
+    void aQuestionMayHaveAsManyAnswersAndAsLongTextsAsTheWindowShows()
     {
         QString header;
         QVector<QuestionRecord> qs;
         const QString most = QString("a>>").repeated(kMaxAnswersPerQuestion); // the last ">>" ends, adds none
-        QVERIFY(ParseTestText("\"1\",\"Q\",\"" + most + "\",\"1\",\"\",\"\",\"\"", header, qs));
+        const QString longest(kMaxTestTextChars, 'x');
+        QVERIFY(ParseTestText("\"1\",\"" + longest + "\",\"" + most + "\",\"1\",\"" + longest + "\",\"\",\"\"",
+                              header, qs));
         QCOMPARE(qs[0].Answers.size(), kMaxAnswersPerQuestion);
         QVERIFY(!ParseTestText("\"1\",\"Q\",\"" + most + "b\",\"1\",\"\",\"\",\"\"", header, qs));
     }
@@ -227,6 +229,9 @@ private slots:
         QTest::newRow("too many answers") << "\"1\",\"Q1\",\"A\",\"1\",\"\",\"\",\"\",\"Q2\",\"" + many
                                                  + "\",\"1\",\"\",\"\",\"\""
                                           << "Question 2 of the test file has more than 100 answers";
+        QTest::newRow("text too long") << "\"1\",\"Q1\",\"A>>" + QByteArray(kMaxTestTextChars + 1, 'b')
+                                              + "\",\"1\",\"\",\"\",\"\""
+                                       << "Question 1 of the test file has a text of more than 20000 characters";
         const QByteArray test = "\"1\",\"Q1\",\"A\",\"1\",\"\",\"\",\"\"\r\n";
         QTest::newRow("over its cap") << test + QByteArray(kMaxTestFileBytes + 1 - test.size(), ' ') << "File too large";
     }
