@@ -388,7 +388,7 @@ void QuestionForm::ShowSummary()
         Label8->show();
         listed = true;
     }
-    WriteResultRecord();
+    const QString notKept = WriteResultRecord();
     placeTextAndFrame();
     if (listed) {
         int frameHeight = 0;
@@ -412,11 +412,14 @@ void QuestionForm::ShowSummary()
         Frame1->show();
     }
     layoutMode(1);
+    // Told over the finished summary, so the learner sees the score that was lost.
+    if (!notKept.isEmpty())
+        MsgBox(GetResString(720) + QStringLiteral("\n\n") + notKept, vbExclamation, GetResString(547));
 }
 
-void QuestionForm::WriteResultRecord()
+QString QuestionForm::WriteResultRecord()
 {
-    if (!HasCurrentModule()) return;
+    if (!HasCurrentModule()) return QString();
     ReadProgressRecords(Progress);
     const QString code = CurrentModule().Code;
     const ResultItems r =
@@ -425,8 +428,7 @@ void QuestionForm::WriteResultRecord()
     const bool saved = SaveProgressRecord(code, PageList().GetCurrentPageTopName(), UserFirstName, UserLastName,
                                           r, QString(), &error);
     // A signed-in learner hears when the result could not be kept.
-    if (!saved && !CurrentUserFolderName().isEmpty())
-        MsgBox(GetResString(720) + QStringLiteral("\n\n") + error, vbExclamation, GetResString(547));
+    return !saved && !CurrentUserFolderName().isEmpty() ? error : QString();
 }
 
 void QuestionForm::CloseTest()

@@ -84,7 +84,8 @@ private:
     bool ShowQuestion(int index);
     void GradeShownQuestion();
     void ShowSummary();
-    void WriteResultRecord();
+    // Writes this attempt's result; why it could not be kept, or "".
+    QString WriteResultRecord();
     void CloseTest();
     void ClearCheckBoxes();
     void ClearOptionButtons();
