@@ -30,7 +30,6 @@ public:
     // and topics: no row is marked viewed and no score, share or colour key
     // is shown, as any of them would be a figure nobody read.
     void SetProgressKnown(bool known);
-    bool progressKnown() const { return progressKnown_; }
 
     // The pointer moved over grid index (0 modules, 1 topics) at y.
     void MSFlexGrid1_MouseMove(int index, int y);
