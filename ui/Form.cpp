@@ -283,6 +283,8 @@ void Form::changeEvent(QEvent* e)
     QWidget::changeEvent(e);
     if (e->type() != QEvent::ActivationChange || !loaded_) return;
     const bool nowActive = isActiveWindow();
+    // Keys released while another window had them are not this window's.
+    if (!nowActive) keysDown_.clear();
     if (nowActive == active_) return;
     active_ = nowActive;
     if (nowActive) Form_Activate();
