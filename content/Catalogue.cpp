@@ -12,6 +12,7 @@
 #include "ui/UiText.h"
 
 #include <QHash>
+#include <functional>
 
 namespace qm {
 namespace {
@@ -63,22 +64,33 @@ QString courseNameRefusal(const QString& name)
     return QString();
 }
 
-// "<Registry.reg>, line N: " for a message about what that line sets.
-QString placeOf(int line) { return QStringLiteral("%1, line %2: ").arg(MachineRegistryPath()).arg(line); }
+// "<Registry.reg>, line N: " for a message about what that line sets; only
+// worked out for a refusal, since most courses have none.
+class RegistryPlace {
+public:
+    QString ofLine(int line)
+    {
+        if (path_.isEmpty()) path_ = MachineRegistryPath();
+        return QStringLiteral("%1, line %2: ").arg(path_).arg(line);
+    }
+    QString ofKey(const QString& keyPath) { return ofLine(MachineRegistry().keyLine(keyPath)); }
+    QString ofValue(const QString& keyPath, const QString& name)
+    {
+        const std::optional<RegValue> v = MachineRegistry().value(keyPath, name);
+        return v ? ofLine(v->line) : ofKey(keyPath);
+    }
 
-int valueLine(const QString& keyPath, const QString& name)
-{
-    const std::optional<RegValue> v = MachineRegistry().value(keyPath, name);
-    return v ? v->line : MachineRegistry().keyLine(keyPath);
-}
+private:
+    QString path_;
+};
 
 void parseModules(const QString& moduleString, QVector<ModuleRecord>& modules, const QString& courseName,
-                  bool& allModulesPresent, QStringList* refused, const QString& place, QStringList* startRefusals,
-                  MapReads& reads)
+                  bool& allModulesPresent, QStringList* refused, const std::function<QString()>& place,
+                  QStringList* startRefusals, MapReads& reads)
 {
     auto refuse = [&](const QString& why) {
         allModulesPresent = false;
-        if (startRefusals) startRefusals->append(place + why);
+        if (startRefusals) startRefusals->append(place() + why);
     };
     const qsizetype listed = (moduleString.size() + 5) / 6;
     for (qsizetype pos = 0; pos < moduleString.size(); pos += 6) {
@@ -121,10 +133,11 @@ void parseModules(const QString& moduleString, QVector<ModuleRecord>& modules, c
 
 // RepNum names the course's folder of reference documents; a value that could
 // lead out of "Repository" is dropped (the course has no documents then).
-QString usableRepNum(const QString& courseName, const QString& repNum, const QString& place, QStringList& refusals)
+QString usableRepNum(const QString& courseName, const QString& repNum, const std::function<QString()>& place,
+                     QStringList& refusals)
 {
     if (repNum.isEmpty() || IsPlainContentName(repNum)) return repNum;
-    refusals.append(place + QStringLiteral("the RepNum \"%1\" of the course \"%2\" is ignored: it is not a plain "
+    refusals.append(place() + QStringLiteral("the RepNum \"%1\" of the course \"%2\" is ignored: it is not a plain "
                                            "folder name").arg(repNum, courseName));
     return QString();
 }
@@ -141,7 +154,7 @@ void GetInstalledCourses()
     Courses.clear();
     QStringList refusals;
     for (const RegistryError& e : MachineRegistry().errors())
-        if (e.line > 0) refusals.append(placeOf(e.line) + e.message); // a file over its cap was named already
+        if (e.line > 0) refusals.append(RegistryPlace().ofLine(e.line) + e.message); // a file over its cap was named already
     MachineKey root;
     EnumCourseKeys(root, kCatalogueRootKey, Courses, refusals);
 }
@@ -155,13 +168,14 @@ void EnumCourseKeys(MachineKey& root, const QString& rootPath, QVector<CourseRec
     }
 
     MapReads reads;
+    RegistryPlace registry;
     int found = 0;
     QString name;
     for (int index = 0; EnumMachineSubKey(root, index, name); ++index) {
         const QString coursePath = rootPath + '\\' + name;
         const QString why = courseNameRefusal(name);
         if (!why.isEmpty()) {
-            refusals.append(placeOf(MachineRegistry().keyLine(coursePath)) + why);
+            refusals.append(registry.ofKey(coursePath) + why);
             continue;
         }
         CourseRecord course;
@@ -172,10 +186,12 @@ void EnumCourseKeys(MachineKey& root, const QString& rootPath, QVector<CourseRec
             MachineKey valueKey;
             const QString modulesPath = coursePath + QStringLiteral("\\Modules");
             const QString moduleString = ReadMachineValue(valueKey, modulesPath, QStringLiteral("ModuleString"));
-            parseModules(moduleString, course.Modules, course.Name, course.AllModulesPresent, &course.RefusedContent,
-                         placeOf(valueLine(modulesPath, QStringLiteral("ModuleString"))), &refusals, reads);
+            parseModules(
+                moduleString, course.Modules, course.Name, course.AllModulesPresent, &course.RefusedContent,
+                [&] { return registry.ofValue(modulesPath, QStringLiteral("ModuleString")); }, &refusals, reads);
             course.RepNum = usableRepNum(name, ReadMachineValue(valueKey, modulesPath, QStringLiteral("RepNum")),
-                                         placeOf(valueLine(modulesPath, QStringLiteral("RepNum"))), refusals);
+                                         [&] { return registry.ofValue(modulesPath, QStringLiteral("RepNum")); },
+                                         refusals);
             CloseMachineKey(courseKey);
         }
         courses.append(course);
@@ -196,7 +212,8 @@ void ParseModuleString(const QString& moduleString, QVector<ModuleRecord>& modul
                        bool& allModulesPresent, QStringList* refused)
 {
     MapReads reads;
-    parseModules(moduleString, modules, courseName, allModulesPresent, refused, QString(), nullptr, reads);
+    parseModules(moduleString, modules, courseName, allModulesPresent, refused, [] { return QString(); }, nullptr,
+                 reads);
 }
 
 bool GetModuleTitle(QString& title, const QString& code)

@@ -272,7 +272,7 @@ const RegistryFile& MachineRegistry()
     return *cached();
 }
 
-void ReloadMachineRegistry() { cached().reset(); }
+std::unique_ptr<RegistryFile> ReloadMachineRegistry() { return std::move(cached()); }
 
 QString MachineRegistryPath() { return ResolveContentPath(JoinPath(ProgramFolder(), QStringLiteral("Registry.reg"))); }
 

@@ -73,8 +73,9 @@ private:
 // asked for. A missing or unreadable file is an empty registry; a file over
 // its cap is one too, and a message names it.
 const RegistryFile& MachineRegistry();
-// Drops the cached machine registry so the next call reads the file again.
-void ReloadMachineRegistry();
+// Drops the cached machine registry so the next call reads the file again;
+// the dropped one is handed back.
+std::unique_ptr<RegistryFile> ReloadMachineRegistry();
 // The file MachineRegistry() reads, as it is named on disk.
 QString MachineRegistryPath();
 
