@@ -6,7 +6,6 @@
 #include "app/Globals.h"
 #include "content/Catalogue.h"
 #include "platform/MessageBox.h"
-#include "platform/ProgramFolder.h"
 #include "platform/RegistryFile.h"
 #include "platform/TextFile.h"
 
@@ -41,12 +40,7 @@ qmbench::Register atCap("Registry.reg at its cap: start to the chooser", 1000.0,
         if (reg.size() + section.size() > qm::kMaxRegistryBytes) break;
         reg += section;
     }
-    QFile f(folder + "/Registry.reg");
-    f.open(QIODevice::WriteOnly);
-    f.write(reg);
-    f.close();
-    qm::SetProgramFolder(folder);
-    qm::AppPath.clear();
+    qmbench::UseProgramFolder(folder, reg);
     static NoBox box;
     qm::setMessageBoxService(&box);
     return [] {

@@ -47,18 +47,21 @@ const MapRead& readMap(const QString& code, MapReads& reads)
 
 // Why a course key cannot be a course; empty when it can. Its name also
 // names the course's file in every learner's folder.
-QString courseNameRefusal(const QString& name)
+QString courseNameRefusal(const QString& key)
 {
-    if (name.compare(GetResString(139), Qt::CaseInsensitive) == 0)
+    // A name too long for a file would run off the message; its line tells which it is.
+    constexpr int kShown = 60;
+    const QString name = key.size() > kShown ? key.left(kShown) + QStringLiteral("...") : key;
+    if (key.compare(GetResString(139), Qt::CaseInsensitive) == 0)
         return QStringLiteral("the course \"%1\" is left out: that is the name of the entry that gathers every "
                               "course's modules").arg(name);
-    if (name.compare(QLatin1String("User"), Qt::CaseInsensitive) == 0)
+    if (key.compare(QLatin1String("User"), Qt::CaseInsensitive) == 0)
         return QStringLiteral("the course \"%1\" is left out: that is the name of each learner's own file").arg(name);
-    if (name.toUtf8().size() > kMaxFileNameBytes)
+    if (key.toUtf8().size() > kMaxFileNameBytes)
         return QStringLiteral("the course \"%1\" is left out: its name is longer than a file name can be (%2 bytes)")
             .arg(name)
             .arg(kMaxFileNameBytes);
-    if (!IsPlainContentName(name))
+    if (!IsPlainContentName(key))
         return QStringLiteral("the course \"%1\" is left out: its name cannot name a file (it holds one of "
                               "\" < > : | ? * / \\ or a control character)").arg(name);
     return QString();

@@ -237,6 +237,26 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(env.process.ends, 1, 5000);
     }
 
+    void everyCourseOfALargeCatalogueCanBeOpened()
+    {
+        qmtest::CourseBuilder b;
+        b.module("ONE001", "Only module", qmtest::CourseBuilder::pages(1));
+        b.course("Only course", {"ONE001"});
+        b.writeRegistry();
+        qmtest::TestEnvironment env(b.path());
+        GetInstalledCourses();
+        const CourseRecord only = Courses[0];
+        Courses.fill(only, 40000); // past what a 16-bit index can reach
+        Courses.last().Name = "Last course";
+        qmtest::WhenFormShown("UserLogin", [](Form& f) { f.unload(); });
+        QVERIFY(StartChosenCourse(39999, 0));
+        QCOMPARE(CurCourse, 39999);
+        QVERIFY(Form1::loaded());
+        QCOMPARE(Form1::ifLoaded()->CourseNameLbl->text(), QString("Last course"));
+        QVERIFY(env.box.calls.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!SplashScreen::loaded(), 5000);
+    }
+
     // No window is on screen while the visit starts: a message then must not
     // end the program, which still ends once its last window goes.
     void aMessageDuringTheStartKeepsTheProgramRunning()
