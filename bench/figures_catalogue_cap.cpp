@@ -24,7 +24,7 @@ struct Leftovers : QObject {
     QVector<qm::CourseRecord> courses;
 };
 
-qmbench::Register atCap("Registry.reg at its cap: start to the chooser", 1000.0, [] {
+qmbench::Register atCap("Registry.reg at its cap: start to the chooser", 1000.0, 400.0, [] {
     const QString folder = qmbench::ScratchFolder() + "/catalogue-cap";
     QDir().mkpath(folder + "/SAF101");
     QFile map(folder + "/SAF101/Map.txt");

@@ -18,7 +18,10 @@ struct RegistryFile::Key {
     // the order in which the Windows registry enumerates subkeys.
     // The comparator is transparent, so a part of a path is looked up in place.
     std::map<QString, std::unique_ptr<Key>, std::less<>> subkeys;
-    QHash<QString, RegValue> values; // by upper-case name; "" is the default value
+    // By upper-case name; "" is the default value. A tree rather than a hash:
+    // most keys hold a value or two, and an empty hash table for each of a
+    // large catalogue's keys would cost far more than the file itself.
+    std::map<QString, RegValue> values;
 };
 
 namespace {
@@ -172,8 +175,8 @@ bool RegistryFile::loadData(const QByteArray& data)
                 continue;
             }
             value.line = lineNo;
-            if (remove) key->values.remove(name.toUpper());
-            else key->values.insert(name.toUpper(), value);
+            if (remove) key->values.erase(name.toUpper());
+            else key->values.insert_or_assign(name.toUpper(), value);
             continue;
         }
 
@@ -242,9 +245,9 @@ std::optional<RegValue> RegistryFile::value(const QString& keyPath, const QStrin
 {
     const Key* k = find(keyPath);
     if (!k) return std::nullopt;
-    const auto it = k->values.constFind(name.toUpper());
-    if (it == k->values.constEnd()) return std::nullopt;
-    return *it;
+    const auto it = k->values.find(name.toUpper());
+    if (it == k->values.end()) return std::nullopt;
+    return it->second;
 }
 
 namespace {
