@@ -12,6 +12,7 @@
 #include "ui/UiText.h"
 
 #include <QHash>
+#include <QSet>
 #include <functional>
 
 namespace qm {
@@ -244,9 +245,15 @@ void AddAllModulesCourse(QVector<CourseRecord>& courses, int count)
     CourseRecord all;
     all.Name = GetResString(139);
     all.AllModulesPresent = false;
+    // Courses that share a module share its refused lines: each is told once.
+    QSet<QString> told;
     for (int i = 0; i < count; ++i) {
         all.Modules += courses[i].Modules;
-        all.RefusedContent += courses[i].RefusedContent;
+        for (const QString& refusal : courses[i].RefusedContent)
+            if (!told.contains(refusal)) {
+                told.insert(refusal);
+                all.RefusedContent.append(refusal);
+            }
     }
     courses.insert(count, all);
 }

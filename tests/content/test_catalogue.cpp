@@ -107,9 +107,9 @@ private slots:
         write("M00006/Map.txt", "x\r\nSix\r\n");                                              // too short for pages
         write("M00007/Map.txt", "x\r\nSeven\r\ny\r\n");                                       // no pages: kept
         writeRegistry(courseSection("Course", "M00001M00002M00003M00004M00005M00006M00007")
-                      + courseSection("Clean", "M00001"));
+                      + courseSection("Clean", "M00001M00004"));
         GetInstalledCourses();
-        QCOMPARE(codes(Courses[0]), QStringList({"M00001"}));
+        QCOMPARE(codes(Courses[0]), QStringList({"M00001", "M00004"}));
         QVERIFY(Courses[0].AllModulesPresent);
         const CourseRecord& c = Courses[1];
         QCOMPARE(c.Name, QString("Course"));
@@ -120,6 +120,7 @@ private slots:
         QVERIFY(!c.AllModulesPresent);
         QCOMPARE(c.RefusedContent.size(), 1);
         QVERIFY(c.RefusedContent[0].contains("M00004/Map.txt, line 5"));
+        QCOMPARE(Courses[2].RefusedContent, c.RefusedContent); // told once for both courses
     }
 
     void contentFilesOverTheirCapsAreRefusedByName()
