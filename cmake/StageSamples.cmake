@@ -22,3 +22,15 @@ add_custom_command(
   VERBATIM)
 add_custom_target(stage_samples ALL DEPENDS ${SAMPLES_STAMP})
 add_dependencies(quillmark stage_samples)
+
+# The tests read a copy of their own, which no author installs into.
+set(TEST_PROGRAM_DIR ${CMAKE_BINARY_DIR}/tests/program)
+add_custom_command(
+  OUTPUT ${CMAKE_BINARY_DIR}/test-program.stamp
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${SAMPLE_SOURCE_DIR} ${TEST_PROGRAM_DIR}
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${PAINTED_DIR} ${TEST_PROGRAM_DIR}
+  COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/test-program.stamp
+  DEPENDS ${SAMPLE_FILES} ${SAMPLES_STAMP}
+  COMMENT "Staging the sample courses for the tests"
+  VERBATIM)
+add_custom_target(stage_test_program DEPENDS ${CMAKE_BINARY_DIR}/test-program.stamp)
