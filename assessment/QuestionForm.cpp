@@ -241,11 +241,8 @@ bool QuestionForm::InitTest()
     HideReviewLinks();
     HideFeedback();
 
-    QString reason;
-    if (!ReadTestFile(PageList().GetCurrentPageName(), &reason)) {
-        qWarning("The test cannot be run: %s", qPrintable(reason));
-        return false;
-    }
+    refusal_.clear();
+    if (!ReadTestFile(PageList().GetCurrentPageName(), &refusal_)) return false;
     attempt_.start(int(Questions.size()), ReviewItems);
     Label2->setText(GetResString(129));
     Label7->setText(QuestionCounterText(1, attempt_.QuestionCount));
@@ -391,7 +388,7 @@ void QuestionForm::ShowSummary()
         Label8->show();
         listed = true;
     }
-    WriteResultRecord();
+    const QString notKept = WriteResultRecord();
     placeTextAndFrame();
     if (listed) {
         int frameHeight = 0;
@@ -415,11 +412,14 @@ void QuestionForm::ShowSummary()
         Frame1->show();
     }
     layoutMode(1);
+    // Told over the finished summary, so the learner sees the score that was lost.
+    if (!notKept.isEmpty())
+        MsgBox(GetResString(720) + QStringLiteral("\n\n") + notKept, vbExclamation, GetResString(547));
 }
 
-void QuestionForm::WriteResultRecord()
+QString QuestionForm::WriteResultRecord()
 {
-    if (!HasCurrentModule()) return;
+    if (!HasCurrentModule()) return QString();
     ReadProgressRecords(Progress);
     const QString code = CurrentModule().Code;
     const ResultItems r =
@@ -428,7 +428,7 @@ void QuestionForm::WriteResultRecord()
     const bool saved = SaveProgressRecord(code, PageList().GetCurrentPageTopName(), UserFirstName, UserLastName,
                                           r, QString(), &error);
     // A signed-in learner hears when the result could not be kept.
-    if (!saved && !CurrentUserFolderName().isEmpty()) MsgBox(error, vbExclamation);
+    return !saved && !CurrentUserFolderName().isEmpty() ? error : QString();
 }
 
 void QuestionForm::CloseTest()

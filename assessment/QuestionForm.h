@@ -26,6 +26,8 @@ public:
     // Starts the test of the current page afresh and shows its first
     // question; false when its test file cannot be read or run.
     bool InitTest();
+    // Why the last InitTest returned false, naming the test file.
+    const QString& refusal() const { return refusal_; }
     // The next question, or the summary page after the last one.
     void ShowNextQuestion();
     // The main button: grade, next question or close, by its caption.
@@ -82,7 +84,8 @@ private:
     bool ShowQuestion(int index);
     void GradeShownQuestion();
     void ShowSummary();
-    void WriteResultRecord();
+    // Writes this attempt's result; why it could not be kept, or "".
+    QString WriteResultRecord();
     void CloseTest();
     void ClearCheckBoxes();
     void ClearOptionButtons();
@@ -98,6 +101,7 @@ private:
     QAbstractButton* answerControl(int index) const;
 
     TestAttempt attempt_;
+    QString refusal_;
     bool optionsShown_ = true;
     int SavedTestLabelHeight = 0;
 };

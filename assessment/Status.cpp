@@ -47,6 +47,7 @@ void ShowStatusForm()
     if (!unreadable.isEmpty())
         MsgBox(GetResString(602) + QStringLiteral("\n\n") + unreadable, vbExclamation, GetResString(547));
     Status& s = Status::instance();
+    s.SetProgressKnown(unreadable.isEmpty());
     s.Clear_Form();
     s.FillStatusModuleGrid();
     s.showModal();
@@ -148,6 +149,14 @@ void Status::Form_Load()
     buttons_->showAllNormal();
 }
 
+void Status::SetProgressKnown(bool known)
+{
+    progressKnown_ = known;
+    for (QWidget* w : std::initializer_list<QWidget*>{ccrpProgressBar1, Text1, Text2, Picture1, Picture3})
+        w->setVisible(known);
+    for (TextLabel* l : Label1) l->setVisible(known);
+}
+
 void Status::Clear_Form()
 {
     HoverModuleRow = -1;
@@ -167,7 +176,7 @@ void Status::FillStatusModuleGrid()
         for (int i = 0; i < course->Modules.size(); ++i) {
             const ModuleRecord& m = course->Modules[i];
             grid->addRow(m.Title);
-            if (IsModuleViewed(Progress, m.Code)) {
+            if (progressKnown_ && IsModuleViewed(Progress, m.Code)) {
                 grid->markViewed(i);
                 grid->setSelectionColors(kViewedHighlight, kViewedColor);
             }
@@ -189,13 +198,13 @@ void Status::FillStatusTopicGrid(const QString& rowText)
     const ModuleRecord& module = course->Modules[m];
     for (int t = 0; t < module.Topics.size(); ++t) {
         grid->addRow(module.Topics[t]);
-        if (IsTopicViewed(Progress, module.Code, module.Topics[t])) grid->markViewed(t);
+        if (progressKnown_ && IsTopicViewed(Progress, module.Code, module.Topics[t])) grid->markViewed(t);
     }
 }
 
 void Status::ShowModuleScores(int row)
 {
-    const ModuleScoreTexts scores = ModuleScores(row);
+    const ModuleScoreTexts scores = progressKnown_ ? ModuleScores(row) : ModuleScoreTexts{};
     Text1->setText(scores.Best);
     Text2->setText(scores.Last);
 }
@@ -248,7 +257,7 @@ void Status::CloseStatus()
     unload();
     if (PageList().GetCurrentPageTpye() != QLatin1String("Test")) return;
     if (InitTest()) ShowTestWindowModal();
-    else MsgBox(GetResString(539));
+    else ShowTestRefusal();
 }
 
 bool Status::Form_QueryUnload(int unloadMode)

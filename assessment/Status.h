@@ -26,6 +26,10 @@ public:
     void FillStatusModuleGrid();
     void FillStatusTopicGrid(const QString& rowText);
     void ShowModuleScores(int row);
+    // With progress that could not be read, the lists only lead to modules
+    // and topics: no row is marked viewed and no score, share or colour key
+    // is shown, as any of them would be a figure nobody read.
+    void SetProgressKnown(bool known);
 
     // The pointer moved over grid index (0 modules, 1 topics) at y.
     void MSFlexGrid1_MouseMove(int index, int y);
@@ -63,6 +67,7 @@ protected:
 private:
     void buildControls();
     SkinnedButtonSet* buttons_ = nullptr;
+    bool progressKnown_ = true;
 };
 
 } // namespace qm

@@ -1,7 +1,6 @@
 #include "assessment/TestFile.h"
 #include "platform/ContentName.h"
 #include "platform/ContentPath.h"
-#include "platform/MessageBox.h"
 #include "platform/QuotedItems.h"
 #include "platform/TextFile.h"
 
@@ -35,11 +34,41 @@ public:
         pos_ = at >= 0 ? at + kAnswerSeparator.size() : text_.size();
         return part;
     }
+    // Steps over the next part without copying it.
+    void skip()
+    {
+        const qsizetype at = text_.indexOf(kAnswerSeparator, pos_);
+        pos_ = at >= 0 ? at + kAnswerSeparator.size() : text_.size();
+    }
 
 private:
     const QString& text_;
     qsizetype pos_ = 0;
 };
+
+// The number of answers ParseAnswers would make of texts, counting no
+// further than limit + 1, so that a huge item is refused before it is split.
+int countAnswers(const QString& texts, int limit)
+{
+    AnswerParts parts(texts);
+    int n = 0;
+    while (!parts.atEnd() && n <= limit) {
+        parts.skip();
+        ++n;
+    }
+    return n;
+}
+
+// True when a text of the question that the window lays out (its text, an
+// answer, the explanation or the review caption) is longer than it can show.
+bool hasOverlongText(const QuestionRecord& q)
+{
+    const auto tooLong = [](const QString& t) { return t.size() > kMaxTestTextChars; };
+    if (tooLong(q.Text) || tooLong(q.Explanation) || tooLong(q.ReviewCaption)) return true;
+    for (const AnswerRecord& a : q.Answers)
+        if (tooLong(a.Text)) return true;
+    return false;
+}
 
 void setReason(QString* reason, const QString& text)
 {
@@ -100,6 +129,13 @@ bool ParseTestText(const QString& text, QString& header, QVector<QuestionRecord>
         q.Explanation = restoreQuotes(items[3]);
         q.ReviewCaption = restoreQuotes(items[4]);
         q.ReviewLink = restoreQuotes(items[5]);
+        if (countAnswers(items[1], kMaxAnswersPerQuestion) > kMaxAnswersPerQuestion) {
+            setReason(reason, QStringLiteral("Question %1 of the test file has more than %2 answers, more than a test "
+                                             "window can show.")
+                                  .arg(number)
+                                  .arg(kMaxAnswersPerQuestion));
+            return false;
+        }
         int correct = 0;
         ParseAnswers(restoreQuotes(items[1]), items[2], q.Answers, correct);
         q.CorrectCount = qint16(qMin(correct, int(std::numeric_limits<qint16>::max())));
@@ -107,6 +143,13 @@ bool ParseTestText(const QString& text, QString& header, QVector<QuestionRecord>
         // graded wrong; refuse the file so the author hears of it.
         if (q.Answers.isEmpty()) {
             setReason(reason, QStringLiteral("Question %1 of the test file has no answers.").arg(number));
+            return false;
+        }
+        if (hasOverlongText(q)) {
+            setReason(reason, QStringLiteral("Question %1 of the test file has a text of more than %2 characters, "
+                                             "more than a test window can show.")
+                                  .arg(number)
+                                  .arg(kMaxTestTextChars));
             return false;
         }
         if (q.CorrectCount == 0) {
@@ -140,10 +183,7 @@ bool ReadTestFile(const QString& pageName, QString* reason)
     }
     QString text;
     QString error;
-    ContentRead outcome = ContentRead::Done;
-    if (!ReadContentText(path, text, kMaxTestFileBytes, &error, &outcome)) {
-        // A test file over its cap is named to the learner, as a page is.
-        if (outcome == ContentRead::TooLarge) MsgBox(error);
+    if (!ReadContentText(path, text, kMaxTestFileBytes, &error)) {
         setReason(reason, error);
         return false;
     }

@@ -17,6 +17,15 @@ QString TestFileName(const QString& moduleCode, const QString& pageName);
 // the file name is not a plain name (ContentPathInside).
 QString TestFilePath(const QString& moduleCode, const QString& pageName);
 
+// The most answers one question may have. The window lays out a control for
+// each answer; far more than any real question has would freeze it, so a
+// test with a question over this is refused.
+inline constexpr int kMaxAnswersPerQuestion = 100;
+// The longest text (question, answer, explanation, review caption) a test may
+// show: each is wrapped anew whenever it is drawn, and a text of megabytes
+// would make every repaint take a second.
+inline constexpr int kMaxTestTextChars = 20000;
+
 // Splits the answer-texts item and the answer-flags item (answers separated by
 // ">>", in the same order in both) into answers. The texts drive the split:
 // flags beyond the last text are ignored and a text without a flag gets "".
@@ -37,10 +46,10 @@ bool ParseTestText(const QString& text, QString& header, QVector<QuestionRecord>
                    QString* reason = nullptr);
 
 // Reads the test file of the given page of the current module into TestHeader
-// and Questions. False, with the reason, when there is no current module, the
-// file is missing, unreadable or over its cap (which is also told in a
-// message naming it), or ParseTestText refuses it; TestHeader and Questions
-// then keep what they held.
+// and Questions. False, with the reason naming the file as it is (or would be)
+// on disk, when there is no current module, the file is missing, unreadable or
+// over its cap, or ParseTestText refuses it; TestHeader and Questions then
+// keep what they held. Nothing is shown here: the caller tells the learner.
 bool ReadTestFile(const QString& pageName, QString* reason = nullptr);
 
 } // namespace qm

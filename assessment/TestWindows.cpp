@@ -3,6 +3,8 @@
 #include "assessment/QuestionForm.h"
 #include "assessment/TestReview.h"
 #include "content/LinkedList.h"
+#include "platform/MessageBox.h"
+#include "ui/UiText.h"
 #include "viewer/Form1.h"
 
 namespace qm {
@@ -14,6 +16,13 @@ bool InitTest()
     // test page never gets here while the list is open.)
     if (TestReview* review = TestReview::ifLoaded()) review->unload();
     return QuestionForm::instance().InitTest();
+}
+
+void ShowTestRefusal()
+{
+    const QuestionForm* test = QuestionForm::ifLoaded();
+    const QString why = test ? test->refusal() : QString();
+    MsgBox(why.isEmpty() ? GetResString(539) : GetResString(539) + QStringLiteral("\n\n") + why);
 }
 
 void ShowTestWindowModal()

@@ -51,6 +51,15 @@ const char kSuffixChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxy
 // temporary file.
 constexpr char kMarker = ':';
 
+// "<target>:" and six random letters or digits.
+QByteArray temporaryName(const QByteArray& target)
+{
+    QByteArray name = target + kMarker;
+    for (int i = 0; i < 6; ++i)
+        name += kSuffixChars[QRandomGenerator::global()->bounded(int(sizeof kSuffixChars) - 1)];
+    return name;
+}
+
 // Creates "<path>:XXXXXX" exclusively; the mode follows the old file's, or
 // the umask for a new one.
 int createTemporary(const QString& path, QByteArray& tempName)
@@ -59,9 +68,7 @@ int createTemporary(const QString& path, QByteArray& tempName)
     const QByteArray target = QFile::encodeName(path);
     const bool hadFile = ::stat(target.constData(), &old) == 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempName = target + kMarker;
-        for (int i = 0; i < 6; ++i)
-            tempName += kSuffixChars[QRandomGenerator::global()->bounded(int(sizeof kSuffixChars) - 1)];
+        tempName = temporaryName(target);
         const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno == EEXIST) continue;
         if (fd >= 0 && hadFile) ::fchmod(fd, old.st_mode & 07777);
@@ -171,6 +178,21 @@ bool RenameFolder(const QString& from, const QString& to, QString* error)
     }
     if (error) *error = QStringLiteral("Path/File access error: %1").arg(to);
     return false;
+}
+
+QString CreateTemporaryFolder(const QString& path, QString* error)
+{
+    const QByteArray target = QFile::encodeName(path);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QByteArray name = temporaryName(target);
+        if (::mkdir(name.constData(), 0777) == 0) {
+            changed();
+            return QFile::decodeName(name);
+        }
+        if (errno != EEXIST) break;
+    }
+    if (error) *error = QStringLiteral("Path/File access error: %1").arg(path);
+    return QString();
 }
 
 bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* error)

@@ -23,6 +23,11 @@ bool IsAtomicWriteLeftover(const QString& fileName, const QString& baseName);
 // failure error (when given) names the new path.
 bool RenameFolder(const QString& from, const QString& to, QString* error = nullptr);
 
+// Creates a new folder "<path>:XXXXXX", in which something can be made whole
+// before RenameFolder gives it its real name. Returns its path; empty on
+// failure, with error (when given) naming path.
+QString CreateTemporaryFolder(const QString& path, QString* error = nullptr);
+
 namespace testing {
 // Makes the next atomic write stop after this many bytes, as if the process had
 // died mid-write; the write then reports failure. Negative disables it.
@@ -41,8 +46,9 @@ void FailAtomicWrite(AtomicStep step, int errorCode, int skip = 0);
 void FailFolderRename(int skip = 0);
 
 // Kills the process right after the count-th coming change to the file
-// system (a temporary file created, a temporary file renamed over its file, a
-// folder renamed), as a crash at that moment would. For a child process.
+// system (a temporary file or folder created, a temporary file renamed over
+// its file, a folder renamed), as a crash at that moment would. For a child
+// process.
 void KillAfterFileChanges(int count);
 void ClearAtomicWriteFaults();
 } // namespace testing

@@ -94,10 +94,24 @@ QString DecodeWindows1252(const QByteArray& bytes)
 
 QString DecodeText(const QByteArray& bytes)
 {
-    QByteArray b = bytes;
-    if (b.startsWith("\xEF\xBB\xBF")) b.remove(0, 3);
+    const QByteArray b = bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
     if (IsValidUtf8(b)) return QString::fromUtf8(b);
-    return DecodeWindows1252(b);
+    // Each line on its own, so that one damaged or foreign line does not
+    // turn every other line of the file into another encoding. CR and LF
+    // never occur inside a UTF-8 sequence, so splitting on them is safe.
+    QString out;
+    out.reserve(b.size());
+    qsizetype start = 0;
+    const qsizetype n = b.size();
+    while (start < n) {
+        qsizetype end = start;
+        while (end < n && b[end] != '\r' && b[end] != '\n') ++end;
+        while (end < n && (b[end] == '\r' || b[end] == '\n')) ++end;
+        const QByteArray line = b.sliced(start, end - start);
+        out += IsValidUtf8(line) ? QString::fromUtf8(line) : DecodeWindows1252(line);
+        start = end;
+    }
+    return out;
 }
 
 ContentRead ReadContentFile(const QString& path, qint64 maxBytes, QByteArray& bytes, QString* error)

@@ -6,7 +6,7 @@
 namespace qm {
 
 // Content text files are UTF-8 when their bytes are valid UTF-8 (a BOM is
-// dropped) and Windows-1252 otherwise.
+// dropped) and Windows-1252 otherwise, decided line by line.
 QString DecodeText(const QByteArray& bytes);
 QString DecodeWindows1252(const QByteArray& bytes);
 bool IsValidUtf8(const QByteArray& bytes);

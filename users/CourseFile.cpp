@@ -23,6 +23,14 @@ QStringList lineItems(const QString& line)
     return items;
 }
 
+// The program writes every item in double quotes and never a line without
+// a module code first: anything else is damage or a foreign line, which is
+// neither the bookmark nor a record.
+bool isItemLine(const QString& line, const QStringList& items)
+{
+    return line.trimmed().startsWith(u'"') && !items.isEmpty() && !items[0].isEmpty();
+}
+
 QStringList toRecord(QStringList items)
 {
     while (items.size() < kProgressItems) items.append(QString());
@@ -37,6 +45,7 @@ CourseFileContent ParseCourseFile(const QString& text)
     for (const QString& line : SplitLines(text)) {
         if (isBlankLine(line)) continue;
         const QStringList items = lineItems(line);
+        if (!isItemLine(line, items)) continue;
         if (first) {
             first = false;
             if (items.size() <= 2) {

@@ -20,8 +20,10 @@ struct CourseFileContent {
 // Reads the text line by line so that a damaged line (a record cut short, an
 // unclosed quote) costs only that line: every later record still reads as it
 // was written. A short record is padded with empty items, extra items are
-// dropped. The first non-blank line is the bookmark when it holds at most two
-// items; a bookmark with an empty item does not count as one.
+// dropped. A line that is not in the quoted form or has no module code first
+// is passed over: it never counts as a record. The first line left is the
+// bookmark when it holds at most two items; a bookmark with an empty item
+// does not count as one.
 CourseFileContent ParseCourseFile(const QString& text);
 
 // The file text: bookmark line (when there is one) and records, each line in

@@ -51,7 +51,7 @@ bool FindRecordInAllCourseFiles(const QString& moduleCode, const QString& folder
 std::optional<qint16> FindCourseOfModule(const QString& moduleCode);
 
 // Rewrites the course file of Courses[courseIndex] in the folder: every
-// record whose code contains moduleCode (ignoring case) gets the topic added
+// record whose code is moduleCode (ignoring case) gets the topic added
 // to its visited set and, when results.Attempts is not empty, the new
 // results. The bookmark moves to the current module and page (in "All
 // modules" mode it is written into the "All modules" file and the owning

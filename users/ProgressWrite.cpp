@@ -117,7 +117,7 @@ bool UpdateProgressRecord(const QString& moduleCode, const QString& topicTitle, 
     const bool newResults = !results.Attempts.isEmpty();
     const QStringList resultItems = results.items();
     for (QStringList& record : content.Records) {
-        if (!record[0].contains(moduleCode, Qt::CaseInsensitive)) continue;
+        if (record[0].compare(moduleCode, Qt::CaseInsensitive) != 0) continue;
         record[1] = AddToVisitedSet(record[1], topicTitle);
         if (newResults)
             for (int i = 0; i < resultItems.size(); ++i) record[2 + i] = resultItems[i];

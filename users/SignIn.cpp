@@ -24,6 +24,7 @@ bool TakeLearnerFromFolder(const QString& folder, QString* problem)
     UserLastName = last;
     UserEmail = email;
     RemoveStaleTemporaryFiles(folder);
+    RemoveUnfinishedRegistrations();
     return true;
 }
 

@@ -30,6 +30,58 @@ bool namesUsable(const QString& first, const QString& last, const QString& email
     return true;
 }
 
+const QString kUserFile = QStringLiteral("User");
+
+// A registration makes the learner's folder whole under this name and then
+// renames it into place, so that a kill never leaves a half-made learner
+// under a learner's name. No learner name can hold the ":" of its suffix.
+QString unfinishedRegistrationBase() { return UserDataRootPath() + QStringLiteral("/.registration"); }
+
+bool isUnfinishedRegistration(const QString& entry)
+{
+    return IsAtomicWriteLeftover(entry, QStringLiteral(".registration"));
+}
+
+QStringList entriesOf(const QString& path)
+{
+    return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+}
+
+// A folder holding nothing but a User file that never got written: what a
+// registration killed half-way left before folders were made whole first.
+// Nobody can sign in with it, so its name is free.
+bool isAbandonedFolder(const QString& path)
+{
+    if (!QFileInfo(path).isDir()) return false;
+    for (const QString& entry : entriesOf(path))
+        if (!IsAtomicWriteLeftover(entry, kUserFile)) return false;
+    return true;
+}
+
+// Removes the User file and the leftovers of its writes, then the folder;
+// anything else in it keeps the folder where it is. A link is never followed.
+void removeRegistrationRemains(const QString& path)
+{
+    if (QFileInfo(path).isSymLink()) return;
+    const QDir dir(path);
+    for (const QString& entry : entriesOf(path))
+        if (entry == kUserFile || IsAtomicWriteLeftover(entry, kUserFile)) QFile::remove(dir.filePath(entry));
+    QDir().rmdir(path);
+}
+
+// Clears what killed registrations left in the root: unfinished folders, and
+// abandoned folders of the learner folder name (in any case of letters).
+void removeAbandonedFolders(const QString& folderName)
+{
+    RemoveUnfinishedRegistrations();
+    const QString wanted = StoredNameForm(folderName);
+    for (const QString& entry : entriesOf(UserDataRootPath())) {
+        const QString path = UserFolderPath(entry);
+        if (StoredNameForm(entry).compare(wanted, Qt::CaseInsensitive) == 0 && isAbandonedFolder(path))
+            removeRegistrationRemains(path);
+    }
+}
+
 bool makeFolder(const QString& path, QString* error)
 {
     const QFileInfo info(path);
@@ -43,6 +95,13 @@ bool makeFolder(const QString& path, QString* error)
 }
 } // namespace
 
+void RemoveUnfinishedRegistrations()
+{
+    for (const QString& entry : entriesOf(UserDataRootPath()))
+        if (isUnfinishedRegistration(entry) && QFileInfo(UserFolderPath(entry)).isDir())
+            removeRegistrationRemains(UserFolderPath(entry));
+}
+
 bool FileExists(const QString& path)
 {
     if (path.isEmpty()) return false;
@@ -54,11 +113,20 @@ bool CreateUserProfile(const QString& firstName, const QString& lastName, const 
 {
     if (!namesUsable(firstName, lastName, email, error)) return false;
     const QString folder = UserFolderName(firstName, lastName);
-    if (!makeFolder(ProductFolderPath(), error) || !makeFolder(UserDataRootPath(), error)
-        || !makeFolder(UserFolderPath(folder), error))
-        return false;
-    if (!WriteLearnerText(UserFilePath(folder), QuotedItemLine({firstName, lastName, email}), error))
-        return false;
+    if (!makeFolder(ProductFolderPath(), error) || !makeFolder(UserDataRootPath(), error)) return false;
+    removeAbandonedFolders(folder);
+    const QString path = UserFolderPath(folder);
+    const QString userLine = QuotedItemLine({firstName, lastName, email});
+    if (QFileInfo::exists(path)) {
+        if (!makeFolder(path, error) || !WriteLearnerText(UserFilePath(folder), userLine, error)) return false;
+    } else {
+        const QString staged = CreateTemporaryFolder(unfinishedRegistrationBase(), error);
+        if (staged.isEmpty()) return false;
+        if (!WriteLearnerText(staged + '/' + kUserFile, userLine, error) || !RenameFolder(staged, path, error)) {
+            removeRegistrationRemains(staged);
+            return false;
+        }
+    }
     UserFirstName = firstName;
     UserLastName = lastName;
     UserEmail = email;
@@ -69,7 +137,9 @@ QStringList GetUserList()
 {
     const QDir root(UserDataRootPath());
     if (!root.exists()) return {};
-    return root.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    QStringList names = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    names.removeIf(isUnfinishedRegistration);
+    return names;
 }
 
 void GetUserList(QStringList& names, qint16& count)
@@ -83,7 +153,9 @@ bool IsNameRegistered(const QString& firstName, const QString& lastName, const Q
     const QString wanted = StoredNameForm(UserFolderName(firstName, lastName));
     for (const QString& folder : GetUserList()) {
         if (folder == exceptFolder) continue;
-        if (StoredNameForm(folder).compare(wanted, Qt::CaseInsensitive) == 0) return true;
+        if (StoredNameForm(folder).compare(wanted, Qt::CaseInsensitive) == 0
+            && !isAbandonedFolder(UserFolderPath(folder)))
+            return true;
     }
     return false;
 }
@@ -99,6 +171,7 @@ bool UpdateUserProfile(const QString& firstName, const QString& lastName, const 
     const QString newFolder = UserFolderName(firstName, lastName);
     const bool rename = newFolder != oldFolder;
     const QString newPath = UserFolderPath(newFolder);
+    if (rename) removeAbandonedFolders(newFolder);
     if (rename && QFileInfo::exists(newPath)) {
         setError(error, QStringLiteral("File already exists: %1").arg(newPath));
         return false;

@@ -9,27 +9,32 @@ bool FileExists(const QString& path);
 
 // Creates the product folder, the user-data root and the learner's folder as
 // far as they are missing (an existing folder is reused), writes the User file
-// (first, last, e-mail) and makes the learner the current one. Refuses names
+// (first, last, e-mail) and makes the learner the current one. A new folder
+// is made under a temporary name and takes the learner's name only once its
+// User file is whole; a folder of that name holding no User file (left by a
+// registration killed half-way) is replaced. Refuses names
 // that cannot be a folder name or items that would not read back. On failure
 // returns false with the reason in error; the current learner is unchanged.
 bool CreateUserProfile(const QString& firstName, const QString& lastName, const QString& email,
                        QString* error = nullptr);
 
-// The learner folders of the user-data root (plain files are ignored), in
-// name order without regard to case. Empty when the root does not exist.
+// The learner folders of the user-data root (plain files and the folders of
+// unfinished registrations are ignored), in name order without regard to
+// case. Empty when the root does not exist.
 void GetUserList(QStringList& names, qint16& count);
 QStringList GetUserList();
 
 // True when an existing learner folder other than exceptFolder has the name
 // first & " " & last, compared without regard to case (on the system the data
-// was first kept on, such names were one folder).
+// was first kept on, such names were one folder). A folder with nothing in it
+// but a User file never written does not count.
 bool IsNameRegistered(const QString& firstName, const QString& lastName,
                       const QString& exceptFolder = QString());
 
 // Gives the current learner's folder the new name, then rewrites its User file
 // with five items (first, last, e-mail, "", ""). Nothing is changed when
 // nobody is signed in, the names are refused, a folder of the new name already
-// exists, or the rename fails; when the User file cannot be written the folder
+// exists (one holding no User file gives way), or the rename fails; when the User file cannot be written the folder
 // gets its old name back (should that fail too, the current learner takes the
 // new names, as the folder has them). Unchanged names skip the rename. Returns
 // false with the reason.
@@ -41,6 +46,11 @@ bool UpdateUserProfile(const QString& firstName, const QString& lastName, const 
 // (of the catalogue or present in the folder). No other file is ever removed.
 // Call it at sign-in, when no write of that learner can be under way.
 void RemoveStaleTemporaryFiles(const QString& folderName);
+
+// Removes the folders that registrations killed before the learner's folder
+// took its name left in the user-data root. Call it when no registration can
+// be under way.
+void RemoveUnfinishedRegistrations();
 
 // Reads the first three items of a learner folder's User file. Returns false
 // with the reason when the file is missing, unreadable or holds fewer than two

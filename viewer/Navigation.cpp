@@ -143,7 +143,7 @@ void GoToNextPage()
     if (PageList().GetCurrentPageTpye() == QLatin1String("Test")
         && !IsFormLoadedByName(QStringLiteral("TestReview"))) {
         if (!InitTest()) {
-            MsgBox(GetResString(539));
+            ShowTestRefusal();
         } else {
             TestPageName = PageList().GetCurrentPageName();
             TestModuleCode = CurrentModule().Code;

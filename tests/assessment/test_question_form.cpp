@@ -1,10 +1,12 @@
 #include "TestCourse.h"
 #include "assessment/AnswerControls.h"
 #include "assessment/QuestionForm.h"
+#include "assessment/TestFile.h"
 #include "assessment/TestWindows.h"
 #include "ui/PictureBox.h"
 #include "ui/TextLabel.h"
 #include "ui/UiText.h"
+#include "users/LearnerText.h"
 
 #include <QScrollBar>
 #include <QtTest>
@@ -189,6 +191,24 @@ private slots:
         QVERIFY(env.box.calls.isEmpty());
     }
 
+    void aResultThatCannotBeSavedSaysItIsNotKeptAndWhy()
+    {
+        OpenTestCourse course;
+        auto& [b, env, f] = course;
+        QuestionForm& q = startTest(0, "0004.txm");
+        const QString path = CourseFilePath(CurrentUserFolderName(), CurCourse);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append));
+        file.write(QByteArray(kMaxLearnerFileBytes, ' '));
+        file.close();
+        answerAll(q, "11111");
+        QCOMPARE(env.box.calls.size(), 1);
+        const QString text = env.box.lastText();
+        QVERIFY2(text.startsWith(GetResString(720)) && text.contains("too large") && text.endsWith(path),
+                 qPrintable(text));
+        QCOMPARE(env.box.calls[0].style, int(vbExclamation));
+    }
+
     void everyAnswerRightCongratulates()
     {
         OpenTestCourse course;
@@ -260,10 +280,12 @@ private slots:
         QCOMPARE(here(), QString("TST001 0003.txm"));
     }
 
-    void aQuestionThatCannotBeGradedRefusesTheTest()
+    void aQuestionThatCannotBeGradedOrShownRefusesTheTestNamingFileAndQuestion()
     {
+        const QString tooMany = QString("x>>").repeated(kMaxAnswersPerQuestion) + "x";
         for (const Question& bad : {Question{"No right answer?", "A>>B", "0>>0", "", "", ""},
-                                    Question{"No answers?", "", "", "", "", ""}}) {
+                                    Question{"No answers?", "", "", "", "", ""},
+                                    Question{"Too many answers?", tooMany, "1", "", "", ""}}) {
             CourseBuilder b;
             buildCourse(b);
             writeTest(b, "TST001", "0004.txm", "1", {simpleQuestions(1)[0], bad});
@@ -271,7 +293,11 @@ private slots:
             Form1& f = openCourse();
             standBefore(0, "0003.txm");
             f.NextPage(); // no modal window: it would wait here forever
-            QCOMPARE(env.box.lastText(), GetResString(539));
+            QCOMPARE(env.box.calls.size(), 1);
+            const QString text = env.box.lastText();
+            QVERIFY2(text.startsWith(GetResString(539)) && text.contains("Question 2 of the test file")
+                         && text.contains(b.path() + "/TST001/TST001_0004TST"),
+                     qPrintable(text));
             QCOMPARE(here(), QString("TST001 0004.txm"));
             QuestionForm* q = QuestionForm::ifLoaded();
             QVERIFY(!q || !q->isVisible());

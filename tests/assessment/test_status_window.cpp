@@ -282,14 +282,21 @@ private slots:
         f.close();
         const QByteArray before = courseFileText().toUtf8();
 
+        // The window still leads to modules, but shows no figure it did not read.
         bool shown = false;
+        bool figures = true;
         whileModal([&] {
             Status& s = Status::instance();
             shown = s.isVisible();
+            s.MSFlexGrid1_MouseMove(0, 2);
+            figures = !s.ccrpProgressBar1->isHidden() || !s.Text1->isHidden() || !s.Label1[5]->isHidden()
+                   || s.MSFlexGrid1[0]->rowColor(0) == Status::kViewedColor || !s.Text1->text().isEmpty()
+                   || s.MSFlexGrid1[1]->rowCount() == 0;
             s.CloseStatus();
         });
         ShowStatusForm();
         QVERIFY(shown);
+        QVERIFY(!figures);
         QCOMPARE(env.box.calls.size(), 1);
         QVERIFY(env.box.lastText().startsWith(GetResString(602)));
         QVERIFY(env.box.lastText().endsWith(path));
@@ -299,9 +306,13 @@ private slots:
         // A learner with no course file yet has nothing to be told.
         QFile::remove(path);
         env.box.clear();
-        whileModal([] { Status::instance().CloseStatus(); });
+        whileModal([&] {
+            figures = !Status::instance().ccrpProgressBar1->isHidden();
+            Status::instance().CloseStatus();
+        });
         ShowStatusForm();
         QVERIFY(env.box.calls.isEmpty());
+        QVERIFY(figures);
     }
 
     void closeOnAPageWhoseTestIsMissingSaysSo()
@@ -314,7 +325,7 @@ private slots:
         PageList().SetPageAsCurrent("0003.txm");
         Status& s = openStatus();
         s.close(); // the close box closes as Close does
-        QCOMPARE(env.box.lastText(), GetResString(539));
+        QCOMPARE(env.box.lastText(), GetResString(539) + "\n\nFile not found: " + b.path() + "/STA001/STA001_0003TST");
         QCOMPARE(here(), QString("STA001 0003.txm"));
     }
 

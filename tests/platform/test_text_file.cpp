@@ -24,8 +24,11 @@ private slots:
             << QString::fromUtf8("€…Š‘’“”–—™Ÿ");
         QTest::newRow("1252 undefined stay C1") << QByteArray("\x81\x8D\x8F\x90\x9D")
                                                 << QString(QChar(0x81)) + QChar(0x8D) + QChar(0x8F) + QChar(0x90) + QChar(0x9D);
-        // One invalid byte makes the whole file ANSI, valid-looking pairs included.
-        QTest::newRow("mixed is 1252") << QByteArray("\xC3\xA9 \xE9") << QString::fromUtf8("Ã© é");
+        // One invalid byte makes its line ANSI, valid-looking pairs included,
+        // and leaves the other lines as they are.
+        QTest::newRow("mixed line is 1252") << QByteArray("\xC3\xA9 \xE9") << QString::fromUtf8("Ã© é");
+        QTest::newRow("each line alone") << QByteArray("\xC3\xA9\r\n\xFF\r\r\n\xC3\xA9\n\xE9")
+                                         << QString::fromUtf8("é\r\nÿ\r\r\né\né");
         QTest::newRow("BOM then 1252") << QByteArray("\xEF\xBB\xBF\xE9") << QString::fromUtf8("é");
         QTest::newRow("encoded surrogate is not utf-8") << QByteArray("\xED\xA0\x80") << QString::fromUtf8("í\u00A0€");
         QTest::newRow("overlong is not utf-8") << QByteArray("\xC0\xAF") << QString::fromUtf8("À¯");

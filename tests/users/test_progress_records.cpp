@@ -1,6 +1,7 @@
 #include "StoreFixture.h"
 #include "platform/AtomicFile.h"
 #include "users/CourseFile.h"
+#include "users/LearnerText.h"
 #include "users/ProgressRecords.h"
 
 #include <QtTest>
@@ -280,6 +281,24 @@ private slots:
         QCOMPARE(Progress.count(), 0);
     }
 
+    // In "All modules" a course file over its cap is named; the others are
+    // still read.
+    void allModulesNamesAnUnreadableCourseFile()
+    {
+        qmtest::TestEnvironment env;
+        SetCourses({{"Safety", {"SAF001"}}, {"Fire", {"FIR001"}}, {"Privacy", {"PRI001"}}}, true);
+        SignIn("Ann", "Lee");
+        WriteBytes(CourseFile(0), bookmarkLine("SAF001", "0001.txm") + recordLine("SAF001", "_A_"));
+        for (int c : {1, 2}) {
+            WriteBytes(CourseFile(c), bookmarkLine("FIR001", "0001.txm"));
+            QVERIFY(QFile::resize(CourseFile(c), kMaxLearnerFileBytes + 1));
+        }
+        QString unreadable;
+        QVERIFY(!ReadProgressRecords(Progress, &unreadable));
+        QVERIFY(unreadable.contains("too large") && unreadable.endsWith(CourseFile(1)));
+        QCOMPARE(Progress.ProgModuleCodes, QStringList{"SAF001"});
+    }
+
     // The readers' rules that a careless change would break without a sound
     // elsewhere: the search is exact as to letter case, "All modules" keeps no
     // records of its own, and a DOS end-of-file mark is no record.
@@ -343,9 +362,12 @@ private slots:
         SetCourses({{"Safety", {"SAF001", "SAF002", "SAF003"}}});
         SetPages();
         SignIn("Ann", "Lee");
-        // A record cut short mid-file, an unclosed quote and blank lines.
-        WriteBytes(CourseFile(0), bookmarkLine("SAF001", "0001.txm") + "\"SAF001\",\"_A_\",\"1\"\r\n\r\n"
-                                      + recordLine("SAF002", "_B_") + "\"SAF003\",\"_C_\",\"2\",\"7\r\n");
+        // A record cut short mid-file, an unclosed quote, blank lines, and
+        // lines that are no record: a stray byte of another encoding, bare
+        // text, a line without a module code.
+        WriteBytes(CourseFile(0), bookmarkLine("SAF001", "0001.txm") + "\"SAF001\",\"_A_\",\"1\"\r\n\r\n\xFF\r\n"
+                                      + recordLine("SAF002", "_B\xC3\xA9_") + "junk,1,2\r\n" + recordLine("", "_D_")
+                                      + "\"SAF003\",\"_C_\",\"2\",\"7\r\n\xFF");
         QVERIFY(ReadCourseProgressFile(Progress));
         QCOMPARE(Progress.ProgModuleCodes, (QStringList{"SAF001", "SAF002", "SAF003"}));
         QCOMPARE(Progress.ProgAttempts, (QStringList{"1", "", "2"}));
@@ -356,8 +378,26 @@ private slots:
         QVERIFY(visit("SAF002"));
         QCOMPARE(ReadBytes(CourseFile(0)), bookmarkLine("SAF001", "0003.txm")
                                                + recordLine("SAF001", "_A_", R"("1","","","","","","","")")
-                                               + recordLine("SAF002", "_B_")
+                                               + recordLine("SAF002", "_B\xC3\xA9__B_")
                                                + recordLine("SAF003", "_C_", R"("2","7","","","","","","")"));
+    }
+
+    // A record is found by its whole code: "SAF10" is not part of "SAF101".
+    void updateMatchesTheWholeCode()
+    {
+        qmtest::TestEnvironment env;
+        SetCourses({{"Safety", {"SAF101", "SAF10"}}});
+        SetPages();
+        SignIn("Ann", "Lee");
+        WriteBytes(CourseFile(0), bookmarkLine("SAF101", "0001.txm") + recordLine("SAF101", "_A_")
+                                      + recordLine("saf10", "_A_") + recordLine("SAF10", "_A_"));
+        CurModule = 1;
+        GoToPage("0003.txm");
+        QVERIFY(SaveProgressRecord("SAF10", "B", "Ann", "Lee", testResult("1", "90")));
+        const QByteArray results = R"("1","50","1,2","2026-03-01","90","2,2","2026-03-07","90")";
+        QCOMPARE(ReadBytes(CourseFile(0)), bookmarkLine("SAF10", "0003.txm") + recordLine("SAF101", "_A_")
+                                               + recordLine("saf10", "_A__B_", results)
+                                               + recordLine("SAF10", "_A__B_", results));
     }
 
     void legacyAnsiFileBecomesUtf8()

@@ -92,6 +92,7 @@ private slots:
         QTest::newRow("User file") << 0;
         QTest::newRow("bookmark") << 1;
         QTest::newRow("first record") << 2;
+        QTest::newRow("folder rename") << -1;
     }
     void failedRegistrationTakesEverythingBack()
     {
@@ -99,7 +100,11 @@ private slots:
         qmtest::TestEnvironment env;
         SetCourses({{"Safety", {"SAF001"}}});
         SetPages();
-        testing::FailAtomicWrite(testing::AtomicStep::Write, ENOSPC, failingWrite);
+        const auto fail = [failingWrite] {
+            if (failingWrite < 0) testing::FailFolderRename();
+            else testing::FailAtomicWrite(testing::AtomicStep::Write, ENOSPC, failingWrite);
+        };
+        fail();
         QVERIFY(!RegisterLearner("Ann", "Lee", "ann@example.org"));
         QVERIFY(CurrentUserFolderName().isEmpty() && UserEmail.isEmpty());
         QVERIFY(!QFileInfo::exists(ProductFolderPath()));
@@ -108,9 +113,10 @@ private slots:
         QVERIFY(CreateUserProfile("Bo", "Ng", "bo@example.org"));
         UserFirstName.clear();
         UserLastName.clear();
-        testing::FailAtomicWrite(testing::AtomicStep::Write, ENOSPC, failingWrite);
+        fail();
         QVERIFY(!RegisterLearner("Ann", "Lee", "ann@example.org"));
-        QCOMPARE(GetUserList(), QStringList{"Bo Ng"});
+        QCOMPARE(QDir(UserDataRootPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{"Bo Ng"});
         QVERIFY(CheckRegistration("Ann", "Lee", "ann@example.org").ok());
         QVERIFY(RegisterLearner("Ann", "Lee", "ann@example.org"));
         QCOMPARE(CurrentUserFolderName(), QString("Ann Lee"));

@@ -127,6 +127,51 @@ private slots:
         }
     }
 
+    // A registration killed after any of its steps, fresh or over a folder
+    // that an earlier kill left with only a User leftover, leaves a learner
+    // who signs in or a name that registers again, and nothing else.
+    void aKilledRegistrationSignsInOrRegistersAgain()
+    {
+        qmtest::TestEnvironment env;
+        SetCourses({{"Safety", {"SAF001"}}});
+        SetPages();
+        const auto entries = [](const QString& path) {
+            return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+        };
+        for (const bool leftover : {false, true}) {
+            bool finished = false;
+            for (int step = 1; !finished; ++step) {
+                QDir(ProductFolderPath()).removeRecursively();
+                if (leftover) {
+                    WriteBytes(UserFilePath("Ann Lee") + ":a1B2c3", "\"Ann\"");
+                    QVERIFY(!TakeLearnerFromFolder("Ann Lee", nullptr));
+                }
+                const pid_t child = ::fork();
+                if (child == 0) {
+                    testing::KillAfterFileChanges(step);
+                    RegisterLearner("Ann", "Lee", "ann@example.org");
+                    ::_exit(0);
+                }
+                int status = 0;
+                QVERIFY(child > 0 && ::waitpid(child, &status, 0) == child);
+                finished = WIFEXITED(status);
+
+                SignOutLearner();
+                if (TakeLearnerFromFolder("Ann Lee", nullptr)) {
+                    EnsureCourseFile();
+                } else {
+                    QVERIFY2(CheckRegistration("Ann", "Lee", "a@example.org").ok(), qPrintable(QString::number(step)));
+                    QVERIFY(RegisterLearner("Ann", "Lee", "a@example.org"));
+                }
+                QCOMPARE(GetUserList(), QStringList{"Ann Lee"});
+                QCOMPARE(entries(UserDataRootPath()), QStringList{"Ann Lee"});
+                QCOMPARE(entries(UserFolderPath("Ann Lee")), (QStringList{"Safety", "User"}));
+                QString code, page;
+                QVERIFY(ReadCourseBookmark("Ann Lee", code, page));
+            }
+        }
+    }
+
     // "José" typed composed or decomposed is one learner, stored composed; a
     // folder name must fit in 255 bytes.
     void registeredNamesAreOneFormAndFit()

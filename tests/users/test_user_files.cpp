@@ -131,6 +131,12 @@ private slots:
         QCOMPARE(ReadBytes(UserFilePath("Bo Ng")), other);
         QCOMPARE(UserFirstName + " " + UserLastName + " " + UserEmail, QString("Anne Lee-Park ann@b.c"));
 
+        // A rename that fails changes nothing, in memory either.
+        testing::FailFolderRename();
+        QVERIFY(!UpdateUserProfile("Dee", "Lee", "dee@b.c"));
+        QCOMPARE(UserFirstName + " " + UserLastName + " " + UserEmail, QString("Anne Lee-Park ann@b.c"));
+        QCOMPARE(ReadBytes(UserFilePath("Anne Lee-Park")), mine);
+
         // A folder that cannot get its old name back keeps its learner.
         testing::FailAtomicWrite(testing::AtomicStep::Rename, EIO);
         testing::FailFolderRename(1);

@@ -138,7 +138,7 @@ private slots:
         OpenModule(1);
         f.NextPage();
         QCOMPARE(here(), QString("MOD002 0002.txm"));
-        QVERIFY(env.box.shown(GetResString(539)));
+        QVERIFY(env.box.shown(GetResString(539) + "\n\nFile not found: " + b.path() + "/MOD002/MOD002_0002TST"));
     }
 
     void returnStackHoldsAHundredAndOneEntries()
