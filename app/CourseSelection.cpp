@@ -73,7 +73,10 @@ void CourseSelection::Form_Load()
         EndProcess();
         return;
     }
-    for (const CourseRecord& c : Courses) CourseList->addItem(c.Name);
+    QStringList names;
+    names.reserve(Courses.size());
+    for (const CourseRecord& c : Courses) names.append(c.Name);
+    CourseList->addItems(names);
     CourseList->setCurrentIndex(-1);
 
     if (Courses.size() > 1) {
@@ -83,8 +86,7 @@ void CourseSelection::Form_Load()
     }
     // A single course is taken at once; the chooser stays loaded and hidden
     // until the splash window unloads it.
-    CurCourse = 0;
-    StartChosenCourse();
+    StartChosenCourse(0, AllModulesMode);
 }
 
 void CourseSelection::Timer1_Timer() { buttons_->enableWhen(BeginCourse, CourseList->currentIndex() >= 0); }
@@ -93,10 +95,9 @@ void CourseSelection::BeginSelectedCourse()
 {
     const int selected = CourseList->currentIndex();
     if (selected < 0) return;
-    CurCourse = qint16(selected);
-    AllModulesMode = selected == CourseList->count() - 1 && Courses.size() > 1 ? 1 : 0;
+    const int allModules = selected == CourseList->count() - 1 && Courses.size() > 1 ? 1 : 0;
     unload();
-    StartChosenCourse();
+    StartChosenCourse(selected, allModules);
 }
 
 void CourseSelection::CancelSelection()

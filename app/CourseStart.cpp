@@ -1,13 +1,24 @@
 #include "app/CourseStart.h"
+#include "app/Globals.h"
 #include "app/SplashScreen.h"
+#include "content/CourseData.h"
 #include "ui/FormsCollection.h"
 #include "viewer/Form1.h"
 
-
 namespace qm {
 
-void StartChosenCourse()
+bool StartChosenCourse(int course, int allModulesMode)
 {
+    const FormsCollection::Hold starting;
+    if (Form1::ifLoaded() && !CourseCanBeOpened(course)) {
+        // Found out before the old window goes, so the learner stays where
+        // they were.
+        TellCourseCannotBeOpened(course);
+        Form1::TakeKeysBack();
+        return false;
+    }
+    CurCourse = course;
+    AllModulesMode = allModulesMode;
     SplashScreen& splash = SplashScreen::instance();
     splash.showModeless();
     splash.repaint();
@@ -21,6 +32,7 @@ void StartChosenCourse()
     }
     Form1::instance();
     if (SplashScreen* s = SplashScreen::ifLoaded()) s->holdClosing(false);
+    return true;
 }
 
 } // namespace qm

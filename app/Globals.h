@@ -14,7 +14,7 @@ struct PagePosition {
     QString PageName;
     QString TopicTitle;
     QString ModuleTitle;
-    qint16 CourseIndex = 0;
+    int CourseIndex = 0;
     qint16 ModuleIndex = 0;
 };
 
@@ -60,7 +60,7 @@ inline QString AppPath;
 inline QString AppDrive;
 
 inline QVector<CourseRecord> Courses;
-inline qint16 CurCourse = 0;
+inline int CurCourse = 0;
 inline qint16 CurModule = 0;
 inline int AllModulesMode = 0;
 

@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Process.h"
 #include "reference/Glossary.h"
+#include "ui/FormsCollection.h"
 #include "ui/Pointer.h"
 #include "users/ProgressNotice.h"
 #include "users/SignIn.h"
@@ -17,9 +18,8 @@
 namespace qm {
 namespace {
 
-void resumeSignedInLearner(Form1& main)
+void resumeSignedInLearner()
 {
-    main.showModeless();
     if (!CourseFileExists()) {
         // First visit to this course: start at module 0, first page.
         EnsureCourseFile();
@@ -35,7 +35,6 @@ void resumeSignedInLearner(Form1& main)
 
 void openSignIn(Form1& main, const QStringList& folders)
 {
-    main.showModeless();
     if (folders.size() == 1) {
         Welcome& w = Welcome::instance();
         QString first, last, email, problem;
@@ -50,13 +49,12 @@ void openSignIn(Form1& main, const QStringList& folders)
     UserLogin::instance().showModal(&main);
 }
 
-} // namespace
-
-void StartLearnersVisit()
+// The start up to the main window on screen; nullptr when the course could
+// not be opened.
+Form1* startUntilTheMainWindowShows(QStringList& folders)
 {
     if (CourseSelection* chooser = CourseSelection::ifLoaded()) chooser->unload();
     StartProgressNoticeVisit();
-    QStringList folders;
     qint16 count = 0;
     GetUserList(folders, count);
     SetScreenPointer(vbDefault);
@@ -68,9 +66,26 @@ void StartLearnersVisit()
         // be chosen, and where there was no choice the program ends.
         if (Courses.size() > 1) CourseSelection::instance();
         else EndProcess();
-        return;
+        return nullptr;
     }
-    if (!UserFirstName.isEmpty()) resumeSignedInLearner(*main);
+    main->showModeless();
+    return main;
+}
+
+} // namespace
+
+void StartLearnersVisit()
+{
+    Form1* main = nullptr;
+    QStringList folders;
+    {
+        // Until the main window shows, no window may be visible: a message
+        // then (a refused glossary, say) must not end the program.
+        const FormsCollection::Hold starting;
+        main = startUntilTheMainWindowShows(folders);
+        if (!main) return;
+    }
+    if (!UserFirstName.isEmpty()) resumeSignedInLearner();
     else openSignIn(*main, folders);
 }
 

@@ -2,7 +2,6 @@
 #include "Bench.h"
 #include "app/Globals.h"
 #include "content/Catalogue.h"
-#include "platform/ProgramFolder.h"
 #include "platform/RegistryFile.h"
 
 #include <QDir>
@@ -25,12 +24,7 @@ qmbench::Register catalogue("catalogue of 10,000 courses", 300.0, [] {
         map.write("Map\r\nModule " + code + "\r\n\r\n0001.txm*Topic*Welcome\r\n0002.txm*Page\r\n0003.txm*Topic*More\r\n"
                   "0004.txm*Test\r\n");
     }
-    QFile f(folder + "/Registry.reg");
-    f.open(QIODevice::WriteOnly);
-    f.write(reg);
-    f.close();
-    qm::SetProgramFolder(folder);
-    qm::AppPath.clear();
+    qmbench::UseProgramFolder(folder, reg);
     return [] {
         qm::ReloadMachineRegistry();
         qm::GetInstalledCourses();

@@ -1,4 +1,6 @@
 #include "Bench.h"
+#include "app/Globals.h"
+#include "platform/ProgramFolder.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -20,6 +22,16 @@ QString ScratchFolder()
 {
     static QTemporaryDir dir;
     return dir.path();
+}
+
+void UseProgramFolder(const QString& folder, const QByteArray& registry)
+{
+    QFile f(folder + "/Registry.reg");
+    f.open(QIODevice::WriteOnly);
+    f.write(registry);
+    f.close();
+    qm::SetProgramFolder(folder);
+    qm::AppPath.clear();
 }
 
 } // namespace qmbench

@@ -6,117 +6,218 @@
 #include "platform/MessageBox.h"
 #include "platform/Process.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Refusals.h"
+#include "platform/RegistryFile.h"
 #include "platform/TextFile.h"
 #include "ui/UiText.h"
 
+#include <QHash>
+#include <QSet>
+#include <functional>
+
 namespace qm {
 namespace {
-// The course key that names a course's files in each learner's folder must be
-// a name those files can have; anything else is left out of the catalogue.
-bool courseKeyUsable(const QString& name)
+constexpr int kMaxFileNameBytes = 255;
+
+// One read of a module's page map. Courses may list the same module many
+// times over (and "All modules" gathers them all), so each map is read once.
+struct MapRead {
+    bool ok = false;
+    QString title;
+    QStringList topics;
+    QStringList refused;
+};
+using MapReads = QHash<QString, MapRead>;
+
+const MapRead& readMap(const QString& code, MapReads& reads)
 {
-    if (IsUsableCourseName(name)) return true;
-    qWarning("Course catalogue: the course \"%s\" is left out: its name cannot name a learner's course file",
-             qPrintable(name));
-    return false;
+    const auto found = reads.constFind(code);
+    if (found != reads.constEnd()) return *found;
+    MapRead read;
+    LinkedList list;
+    list.InitSearchLinkedList();
+    if (list.LoadNewSearchList(ModuleMapPath(code), read.title, nullptr, &read.refused)) {
+        int count = 0;
+        QStringList titles;
+        list.GetTopics(count, titles);
+        read.topics = titles.mid(0, count);
+        read.ok = true;
+    }
+    return *reads.insert(code, read);
+}
+
+// Why a course key cannot be a course; empty when it can. Its name also
+// names the course's file in every learner's folder.
+QString courseNameRefusal(const QString& key)
+{
+    // A name too long for a file would run off the message; its line tells which it is.
+    constexpr int kShown = 60;
+    const QString name = key.size() > kShown ? key.left(kShown) + QStringLiteral("...") : key;
+    if (key.compare(GetResString(139), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("the course \"%1\" is left out: that is the name of the entry that gathers every "
+                              "course's modules").arg(name);
+    if (key.compare(QLatin1String("User"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("the course \"%1\" is left out: that is the name of each learner's own file").arg(name);
+    if (key.toUtf8().size() > kMaxFileNameBytes)
+        return QStringLiteral("the course \"%1\" is left out: its name is longer than a file name can be (%2 bytes)")
+            .arg(name)
+            .arg(kMaxFileNameBytes);
+    if (!IsPlainContentName(key))
+        return QStringLiteral("the course \"%1\" is left out: its name cannot name a file (it holds one of "
+                              "\" < > : | ? * / \\ or a control character)").arg(name);
+    return QString();
+}
+
+// "<Registry.reg>, line N: " for a message about what that line sets; only
+// worked out for a refusal, since most courses have none.
+class RegistryPlace {
+public:
+    QString ofLine(int line)
+    {
+        if (path_.isEmpty()) path_ = MachineRegistryPath();
+        return QStringLiteral("%1, line %2: ").arg(path_).arg(line);
+    }
+    QString ofKey(const QString& keyPath) { return ofLine(MachineRegistry().keyLine(keyPath)); }
+    QString ofValue(const QString& keyPath, const QString& name)
+    {
+        const std::optional<RegValue> v = MachineRegistry().value(keyPath, name);
+        return v ? ofLine(v->line) : ofKey(keyPath);
+    }
+
+private:
+    QString path_;
+};
+
+void parseModules(const QString& moduleString, QVector<ModuleRecord>& modules, const QString& courseName,
+                  bool& allModulesPresent, QStringList* refused, const std::function<QString()>& place,
+                  QStringList* startRefusals, MapReads& reads)
+{
+    auto refuse = [&](const QString& why) {
+        allModulesPresent = false;
+        if (startRefusals) startRefusals->append(place() + why);
+    };
+    const qsizetype listed = (moduleString.size() + 5) / 6;
+    for (qsizetype pos = 0; pos < moduleString.size(); pos += 6) {
+        if (pos / 6 == kMaxCourseModules) {
+            refuse(QStringLiteral("the course \"%1\" lists %2 modules: only the first %3 are offered")
+                       .arg(courseName)
+                       .arg(listed)
+                       .arg(kMaxCourseModules));
+            return;
+        }
+        const QString code = moduleString.mid(pos, 6);
+        // A code is also the key of the module's progress record: a short
+        // one would stand for part of another module's code.
+        if (code.size() < 6) {
+            refuse(QStringLiteral("the module code \"%1\" of the course \"%2\" is shorter than six characters")
+                       .arg(code, courseName));
+            continue;
+        }
+        if (!IsPlainContentName(code)) {
+            refuse(QStringLiteral("the module code \"%1\" of the course \"%2\" cannot name a folder")
+                       .arg(code, courseName));
+            continue;
+        }
+        // A page map that cannot be read counts as missing, so the course
+        // never offers a module that would fail when opened.
+        const MapRead& map = readMap(code, reads);
+        if (map.ok) {
+            ModuleRecord module;
+            module.Code = code;
+            module.CourseName = courseName;
+            module.Title = map.title;
+            module.Topics = map.topics;
+            modules.append(module);
+        } else {
+            allModulesPresent = false;
+        }
+        if (refused) *refused += map.refused;
+    }
 }
 
 // RepNum names the course's folder of reference documents; a value that could
 // lead out of "Repository" is dropped (the course has no documents then).
-QString usableRepNum(const QString& courseName, const QString& repNum)
+QString usableRepNum(const QString& courseName, const QString& repNum, const std::function<QString()>& place,
+                     QStringList& refusals)
 {
     if (repNum.isEmpty() || IsPlainContentName(repNum)) return repNum;
-    qWarning("Course catalogue: the RepNum \"%s\" of the course \"%s\" is ignored: it is not a plain folder name",
-             qPrintable(repNum), qPrintable(courseName));
+    refusals.append(place() + QStringLiteral("the RepNum \"%1\" of the course \"%2\" is ignored: it is not a plain "
+                                           "folder name").arg(repNum, courseName));
     return QString();
-}
-
-// The topics of the module's page map into the record, its title into title.
-bool readMapTopics(ModuleRecord& module, QString& title, QString* refused)
-{
-    LinkedList list;
-    list.InitSearchLinkedList();
-    if (!list.LoadNewSearchList(ModuleMapPath(module.Code), title, nullptr, refused)) {
-        module.Topics.clear();
-        return false;
-    }
-    int count = 0;
-    QStringList titles;
-    list.GetTopics(count, titles);
-    module.Topics = titles.mid(0, count);
-    return true;
 }
 } // namespace
 
 bool IsUsableCourseName(const QString& name)
 {
-    return IsPlainContentName(name) && name.compare(QLatin1String("User"), Qt::CaseInsensitive) != 0;
+    return IsPlainContentName(name) && name.compare(QLatin1String("User"), Qt::CaseInsensitive) != 0
+        && name.toUtf8().size() <= kMaxFileNameBytes;
 }
 
 void GetInstalledCourses()
 {
     Courses.clear();
+    QStringList refusals;
+    for (const RegistryError& e : MachineRegistry().errors())
+        if (e.line > 0) refusals.append(RegistryPlace().ofLine(e.line) + e.message); // a file over its cap was named already
     MachineKey root;
-    EnumCourseKeys(root, kCatalogueRootKey, Courses);
+    EnumCourseKeys(root, kCatalogueRootKey, Courses, refusals);
 }
 
-void EnumCourseKeys(MachineKey& root, const QString& rootPath, QVector<CourseRecord>& courses)
+void EnumCourseKeys(MachineKey& root, const QString& rootPath, QVector<CourseRecord>& courses, QStringList refusals)
 {
     // No catalogue at all is reported later, by the course chooser.
-    if (!OpenMachineKey(rootPath, root)) return;
+    if (!OpenMachineKey(rootPath, root)) {
+        TellRefusals(refusals);
+        return;
+    }
 
-    int index = 0;
+    MapReads reads;
+    RegistryPlace registry;
     int found = 0;
     QString name;
-    for (; EnumMachineSubKey(root, index, name); ++index) {
-        if (!courseKeyUsable(name)) continue;
+    for (int index = 0; EnumMachineSubKey(root, index, name); ++index) {
+        const QString coursePath = rootPath + '\\' + name;
+        const QString why = courseNameRefusal(name);
+        if (!why.isEmpty()) {
+            refusals.append(registry.ofKey(coursePath) + why);
+            continue;
+        }
         CourseRecord course;
         course.Name = name;
         course.AllModulesPresent = true;
-        const QString coursePath = rootPath + '\\' + name;
         MachineKey courseKey;
         if (OpenMachineKey(coursePath, courseKey)) {
             MachineKey valueKey;
             const QString modulesPath = coursePath + QStringLiteral("\\Modules");
             const QString moduleString = ReadMachineValue(valueKey, modulesPath, QStringLiteral("ModuleString"));
-            ParseModuleString(moduleString, course.Modules, course.Name, course.AllModulesPresent,
-                              &course.RefusedContent);
-            course.RepNum = usableRepNum(name, ReadMachineValue(valueKey, modulesPath, QStringLiteral("RepNum")));
+            parseModules(
+                moduleString, course.Modules, course.Name, course.AllModulesPresent, &course.RefusedContent,
+                [&] { return registry.ofValue(modulesPath, QStringLiteral("ModuleString")); }, &refusals, reads);
+            course.RepNum = usableRepNum(name, ReadMachineValue(valueKey, modulesPath, QStringLiteral("RepNum")),
+                                         [&] { return registry.ofValue(modulesPath, QStringLiteral("RepNum")); },
+                                         refusals);
             CloseMachineKey(courseKey);
         }
         courses.append(course);
         ++found;
     }
+    CloseMachineKey(root);
+    TellRefusals(refusals);
 
     if (found == 0) {
-        CloseMachineKey(root);
         MsgBox(GetResString(526), vbOKOnly);
         EndProcess();
         return;
     }
     if (found > 1) AddAllModulesCourse(courses, courses.size());
-    CloseMachineKey(root);
 }
 
 void ParseModuleString(const QString& moduleString, QVector<ModuleRecord>& modules, const QString& courseName,
                        bool& allModulesPresent, QStringList* refused)
 {
-    for (qsizetype pos = 0; pos < moduleString.size(); pos += 6) {
-        ModuleRecord module;
-        module.Code = moduleString.mid(pos, 6);
-        module.CourseName = courseName;
-        // A page map that cannot be read counts as missing, so the course
-        // never offers a module that would fail when opened. One read gives
-        // the title and the topics.
-        QString title, refusal;
-        if (readMapTopics(module, title, &refusal)) {
-            module.Title = title;
-            modules.append(module);
-        } else {
-            allModulesPresent = false;
-        }
-        if (refused && !refusal.isEmpty()) refused->append(refusal);
-    }
+    MapReads reads;
+    parseModules(moduleString, modules, courseName, allModulesPresent, refused, [] { return QString(); }, nullptr,
+                 reads);
 }
 
 bool GetModuleTitle(QString& title, const QString& code)
@@ -129,10 +230,13 @@ bool GetModuleTitle(QString& title, const QString& code)
     return true;
 }
 
-bool GetModuleTopics(ModuleRecord& module, QString* refused)
+bool GetModuleTopics(ModuleRecord& module, QStringList* refused)
 {
-    QString title;
-    return readMapTopics(module, title, refused);
+    MapReads reads;
+    const MapRead& map = readMap(module.Code, reads);
+    module.Topics = map.topics;
+    if (refused) *refused += map.refused;
+    return map.ok;
 }
 
 void AddAllModulesCourse(QVector<CourseRecord>& courses, int count)
@@ -141,9 +245,15 @@ void AddAllModulesCourse(QVector<CourseRecord>& courses, int count)
     CourseRecord all;
     all.Name = GetResString(139);
     all.AllModulesPresent = false;
+    // Courses that share a module share its refused lines: each is told once.
+    QSet<QString> told;
     for (int i = 0; i < count; ++i) {
-        for (const ModuleRecord& m : courses[i].Modules) all.Modules.append(m);
-        all.RefusedContent += courses[i].RefusedContent;
+        all.Modules += courses[i].Modules;
+        for (const QString& refusal : courses[i].RefusedContent)
+            if (!told.contains(refusal)) {
+                told.insert(refusal);
+                all.RefusedContent.append(refusal);
+            }
     }
     courses.insert(count, all);
 }

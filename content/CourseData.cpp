@@ -3,24 +3,11 @@
 #include "content/ModuleLoader.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Refusals.h"
+#include "ui/UiText.h"
 #include "viewer/ReturnStack.h"
 
 namespace qm {
-namespace {
-// What the catalogue refused in the course's page maps goes into one message
-// however many maps it concerns, so that a damaged course never buries the
-// start under boxes.
-void tellRefusedContent(const CourseRecord& course)
-{
-    constexpr int kListed = 10;
-    const QStringList& refused = course.RefusedContent;
-    if (refused.isEmpty()) return;
-    QStringList lines = refused.mid(0, kListed);
-    if (refused.size() > kListed) lines.append(QStringLiteral("(and %1 more)").arg(refused.size() - kListed));
-    MsgBox(lines.join('\n'));
-}
-} // namespace
-
 bool InitCourseData()
 {
     AppPath = ProgramFolder();
@@ -36,12 +23,24 @@ bool InitCourseData()
     ClearReturnStack();
 
     if (CurCourse < 0 || CurCourse >= Courses.size()) return false;
-    tellRefusedContent(Courses[CurCourse]);
-    if (Courses[CurCourse].Modules.isEmpty()) return false;
+    TellRefusals(Courses[CurCourse].RefusedContent);
+    if (!CourseCanBeOpened(CurCourse)) return false;
     ModuleRecord& first = Courses[CurCourse].Modules[0];
     QString page = ModuleMapPath(first.Code);
     LoadModuleMap(page, first.Code, first.Title, false);
     return true;
+}
+
+bool CourseCanBeOpened(int course)
+{
+    return course >= 0 && course < Courses.size() && !Courses[course].Modules.isEmpty();
+}
+
+void TellCourseCannotBeOpened(int course)
+{
+    const bool known = course >= 0 && course < Courses.size();
+    if (known) TellRefusals(Courses[course].RefusedContent);
+    MsgBox(GetResString(620) + (known ? Courses[course].Name : QString()), vbExclamation);
 }
 
 } // namespace qm

@@ -9,4 +9,10 @@ namespace qm {
 // its own failures and the start goes on.
 bool InitCourseData();
 
+// A catalogue entry can be opened when it holds a readable module.
+bool CourseCanBeOpened(int course);
+// What the catalogue refused in the entry's page maps, then message 620
+// naming it.
+void TellCourseCannotBeOpened(int course);
+
 } // namespace qm

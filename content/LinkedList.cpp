@@ -1,4 +1,5 @@
 #include "content/LinkedList.h"
+#include "platform/ContentPath.h"
 #include "platform/ContentName.h"
 #include "platform/TextFile.h"
 
@@ -87,29 +88,27 @@ bool ParsePageLine(QString line, QString& name, QString& type, QString& topicTit
 }
 
 namespace {
-// Why a page line is refused, or an empty string for a sound line.
+// Why a page line is refused (a line without "*", or a page name that
+// cannot become a path in the module's folder).
 QString lineRefusal(const QString& path, int lineNo, bool hasStar, const QString& name)
 {
     if (!hasStar)
         return QStringLiteral("Invalid procedure call or argument: %1, line %2 has no \"*\"").arg(path).arg(lineNo);
-    // The page name becomes a path in the module's folder.
-    if (!IsPlainContentName(name))
-        return QStringLiteral("Invalid procedure call or argument: %1, line %2: the page name \"%3\" "
-                              "is not a plain file name")
-            .arg(path)
-            .arg(lineNo)
-            .arg(name);
-    return QString();
+    return QStringLiteral("Invalid procedure call or argument: %1, line %2: the page name \"%3\" "
+                          "is not a plain file name")
+        .arg(path)
+        .arg(lineNo)
+        .arg(name);
 }
 } // namespace
 
-bool LinkedList::load(const QString& path, QString& moduleTitle, QString* error, QString* refused, Adder add)
+bool LinkedList::load(const QString& path, QString& moduleTitle, QString* error, QStringList* refused, Adder add)
 {
     QString text;
     QString why;
     ContentRead outcome = ContentRead::Done;
     if (!ReadContentText(path, text, kMaxPageMapBytes, &why, &outcome)) {
-        if (outcome == ContentRead::TooLarge && refused) *refused = why;
+        if (outcome == ContentRead::TooLarge && refused) refused->append(why);
         if (error) *error = why;
         return false;
     }
@@ -119,17 +118,18 @@ bool LinkedList::load(const QString& path, QString& moduleTitle, QString* error,
         return false;
     }
     moduleTitle = lines[1];
-    bool told = false;
+    QString onDisk; // named the way an author finds it, found once
     for (int i = 3; i < lines.size(); ++i) {
         QString name, type, topic;
         bool skip = false;
         const bool hasStar = ParsePageLine(lines[i], name, type, topic, skip);
         if (skip) continue;
-        const QString refusal = lineRefusal(path, i + 1, hasStar, name);
-        if (!refusal.isEmpty()) {
-            // One refused line costs only itself; the first one is told.
-            if (refused && !told) *refused = refusal;
-            told = true;
+        if (!hasStar || !IsPlainContentName(name)) {
+            // One refused line costs only itself.
+            if (refused) {
+                if (onDisk.isEmpty()) onDisk = ResolveContentPath(path);
+                refused->append(lineRefusal(onDisk, i + 1, hasStar, name));
+            }
             continue;
         }
         (this->*add)(name, type, topic, false);
@@ -138,13 +138,13 @@ bool LinkedList::load(const QString& path, QString& moduleTitle, QString* error,
     return true;
 }
 
-bool LinkedList::LoadExistingList(const QString& path, QString& moduleTitle, QString* error, QString* refused)
+bool LinkedList::LoadExistingList(const QString& path, QString& moduleTitle, QString* error, QStringList* refused)
 {
     if (list0_.nodes.empty()) InitLinedList();
     return load(path, moduleTitle, error, refused, &LinkedList::Add_Page);
 }
 
-bool LinkedList::LoadNewSearchList(const QString& path, QString& moduleTitle, QString* error, QString* refused)
+bool LinkedList::LoadNewSearchList(const QString& path, QString& moduleTitle, QString* error, QStringList* refused)
 {
     if (list1_.nodes.empty()) InitSearchLinkedList();
     return load(path, moduleTitle, error, refused, &LinkedList::AddToSearchLinkedList);

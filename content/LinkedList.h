@@ -28,13 +28,13 @@ public:
     // file name (IsPlainContentName), is refused: it is left out and the
     // lines after it are read. False, with the reason in error, when the map
     // cannot be read (missing, fewer than three lines, over its cap).
-    // refused, when given, gets what the learner is to be told: the message
-    // naming the map and its first refused line, or the map over its cap;
-    // it is left untouched when nothing was refused.
+    // refused, when given, gets what the learner is to be told: one message
+    // for each refused line, naming the map as it is on disk and the line,
+    // or one for a map over its cap.
     bool LoadExistingList(const QString& path, QString& moduleTitle, QString* error = nullptr,
-                          QString* refused = nullptr);
+                          QStringList* refused = nullptr);
     bool LoadNewSearchList(const QString& path, QString& moduleTitle, QString* error = nullptr,
-                           QString* refused = nullptr);
+                           QStringList* refused = nullptr);
 
     void NextPage();
     QString GetNextPageName() const;
@@ -61,7 +61,7 @@ private:
         Node* append(const QString& name, const QString& type, const QString& topic);
     };
     using Adder = void (LinkedList::*)(const QString&, const QString&, const QString&, bool);
-    bool load(const QString& path, QString& moduleTitle, QString* error, QString* refused, Adder add);
+    bool load(const QString& path, QString& moduleTitle, QString* error, QStringList* refused, Adder add);
     Node* firstPage() const;
     bool isPage(const Node* n) const { return n && n != list0_.head(); }
 

@@ -13,11 +13,15 @@ namespace qm {
 
 struct RegistryFile::Key {
     QString name; // as first written
+    int line = 0; // of its first section header
     // Keyed by the upper-case name: lookups ignore case and iteration gives
     // the order in which the Windows registry enumerates subkeys.
     // The comparator is transparent, so a part of a path is looked up in place.
     std::map<QString, std::unique_ptr<Key>, std::less<>> subkeys;
-    QHash<QString, RegValue> values; // by upper-case name; "" is the default value
+    // By upper-case name; "" is the default value. A tree rather than a hash:
+    // most keys hold a value or two, and an empty hash table for each of a
+    // large catalogue's keys would cost far more than the file itself.
+    std::map<QString, RegValue> values;
 };
 
 namespace {
@@ -131,7 +135,7 @@ bool RegistryFile::loadData(const QByteArray& data)
                 removeKey(parts);
                 continue;
             }
-            key = makeKey(parts);
+            key = makeKey(parts, lineNo);
             section = Section::Machine;
             continue;
         }
@@ -170,8 +174,9 @@ bool RegistryFile::loadData(const QByteArray& data)
                 fail(lineNo, why);
                 continue;
             }
-            if (remove) key->values.remove(name.toUpper());
-            else key->values.insert(name.toUpper(), value);
+            value.line = lineNo;
+            if (remove) key->values.erase(name.toUpper());
+            else key->values.insert_or_assign(name.toUpper(), value);
             continue;
         }
 
@@ -180,7 +185,7 @@ bool RegistryFile::loadData(const QByteArray& data)
     return true;
 }
 
-RegistryFile::Key* RegistryFile::makeKey(const QStringList& parts)
+RegistryFile::Key* RegistryFile::makeKey(const QStringList& parts, int line)
 {
     Key* k = root_.get();
     for (const QString& part : parts) {
@@ -188,6 +193,7 @@ RegistryFile::Key* RegistryFile::makeKey(const QStringList& parts)
         if (!slot) {
             slot = std::make_unique<Key>();
             slot->name = part;
+            slot->line = line;
         }
         k = slot.get();
     }
@@ -229,13 +235,19 @@ QStringList RegistryFile::subKeys(const QString& keyPath) const
     return names;
 }
 
+int RegistryFile::keyLine(const QString& keyPath) const
+{
+    const Key* k = find(keyPath);
+    return k ? k->line : 0;
+}
+
 std::optional<RegValue> RegistryFile::value(const QString& keyPath, const QString& name) const
 {
     const Key* k = find(keyPath);
     if (!k) return std::nullopt;
-    const auto it = k->values.constFind(name.toUpper());
-    if (it == k->values.constEnd()) return std::nullopt;
-    return *it;
+    const auto it = k->values.find(name.toUpper());
+    if (it == k->values.end()) return std::nullopt;
+    return it->second;
 }
 
 namespace {
@@ -250,20 +262,21 @@ const RegistryFile& MachineRegistry()
 {
     if (!cached()) {
         cached() = std::make_unique<RegistryFile>();
-        const QString path = ResolveContentPath(JoinPath(ProgramFolder(), QStringLiteral("Registry.reg")));
-        // A missing file is simply an empty registry; a broken one is worth a
-        // word on the console, and one over its cap is named to the learner.
+        const QString path = MachineRegistryPath();
+        // A missing file is simply an empty registry; one over its cap is
+        // named to the learner. Broken lines are told with the catalogue's
+        // other refusals.
         if (QFile::exists(path)) {
             ContentRead outcome = ContentRead::Done;
             cached()->loadFile(path, &outcome);
             if (outcome == ContentRead::TooLarge) MsgBox(cached()->errors().value(0).message);
-            for (const RegistryError& e : cached()->errors())
-                qWarning("%s, line %d: %s", qPrintable(path), e.line, qPrintable(e.message));
         }
     }
     return *cached();
 }
 
-void ReloadMachineRegistry() { cached().reset(); }
+std::unique_ptr<RegistryFile> ReloadMachineRegistry() { return std::move(cached()); }
+
+QString MachineRegistryPath() { return ResolveContentPath(JoinPath(ProgramFolder(), QStringLiteral("Registry.reg"))); }
 
 } // namespace qm

@@ -26,6 +26,7 @@ struct RegValue {
     QByteArray bytes; // the stored data: hex bytes as written, dword little endian,
                       // "text" values as UTF-16LE with their terminating NUL
     quint64 number = 0; // Dword / Qword
+    int line = 0;       // where the file set it, for messages about it
 };
 
 struct RegistryError {
@@ -52,11 +53,14 @@ public:
     QStringList subKeys(const QString& keyPath) const;
     // An empty name reads the key's default value ("@").
     std::optional<RegValue> value(const QString& keyPath, const QString& name) const;
+    // The line of the first section header that named the key (its own or
+    // a subkey's); 0 for a missing key.
+    int keyLine(const QString& keyPath) const;
 
 private:
     struct Key;
     const Key* find(const QString& keyPath) const;
-    Key* makeKey(const QStringList& parts); // creates the parents too
+    Key* makeKey(const QStringList& parts, int line); // creates the parents too
     void removeKey(const QStringList& parts);
     std::unique_ptr<Key> root_;
     QList<RegistryError> errors_;
@@ -69,7 +73,10 @@ private:
 // asked for. A missing or unreadable file is an empty registry; a file over
 // its cap is one too, and a message names it.
 const RegistryFile& MachineRegistry();
-// Drops the cached machine registry so the next call reads the file again.
-void ReloadMachineRegistry();
+// Drops the cached machine registry so the next call reads the file again;
+// the dropped one is handed back.
+std::unique_ptr<RegistryFile> ReloadMachineRegistry();
+// The file MachineRegistry() reads, as it is named on disk.
+QString MachineRegistryPath();
 
 } // namespace qm

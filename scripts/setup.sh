@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian 12 machine lacks and builds the player.
-# Quick when everything is already there.
+# Installs what a fresh Debian 12 machine lacks and builds the given targets
+# (everything when none is given). Quick when everything is already there.
+# The build runs as many jobs as CMAKE_BUILD_PARALLEL_LEVEL says, else the
+# build tool's own default (all cores).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,4 +28,6 @@ build_dir=${BUILD_DIR:-build}
 if [ ! -f "$build_dir/build.ninja" ]; then
   cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
-cmake --build "$build_dir" --parallel
+targets=()
+for t in "$@"; do targets+=(--target "$t"); done
+cmake --build "$build_dir" "${targets[@]}"

@@ -25,7 +25,18 @@ std::function<void()>& lastWindowHandler()
     return h;
 }
 bool checkPending = false;
+int holds = 0;
+bool checkDeferred = false;
 } // namespace
+
+FormsCollection::Hold::Hold() { ++holds; }
+
+FormsCollection::Hold::~Hold()
+{
+    if (--holds > 0 || !checkDeferred) return;
+    checkDeferred = false;
+    scheduleLastWindowCheck();
+}
 
 void FormsCollection::setLastWindowHandler(std::function<void()> handler) { lastWindowHandler() = std::move(handler); }
 
@@ -35,6 +46,10 @@ void FormsCollection::scheduleLastWindowCheck()
     checkPending = true;
     QTimer::singleShot(0, [] {
         checkPending = false;
+        if (holds > 0) {
+            checkDeferred = true;
+            return;
+        }
         for (const Form* f : loaded())
             if (f->isVisible()) return;
         if (lastWindowHandler()) lastWindowHandler()();

@@ -19,6 +19,17 @@ public:
     // program alive). The program quits there.
     static void setLastWindowHandler(std::function<void()> handler);
     static void scheduleLastWindowCheck();
+
+    // While a hold lives, a check finds the program still starting (a
+    // message may be up while no window is shown yet) and waits; the last
+    // hold to go checks again.
+    class Hold {
+    public:
+        Hold();
+        ~Hold();
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+    };
 };
 
 // 1-based position of the very window object among the loaded windows; 0 when

@@ -36,7 +36,7 @@ bool SaveProgressRecord(const QString& moduleCode, const QString& topicTitle, co
 
 // Whether the folder's course file(s) hold a record for the code; in "All
 // modules" mode courseIndex is set to the course whose file holds it.
-bool ProgressRecordExists(const QString& moduleCode, const QString& folderName, qint16& courseIndex);
+bool ProgressRecordExists(const QString& moduleCode, const QString& folderName, int& courseIndex);
 
 // Exact search of the selected course's file. A missing file holds nothing.
 bool FindRecordInCourseFile(const QString& moduleCode, const QString& folderName);
@@ -44,11 +44,11 @@ bool FindRecordInCourseFile(const QString& moduleCode, const QString& folderName
 // Searches the course files of every course but the last entry ("All
 // modules"), in catalogue order; the first match sets courseIndex. No match
 // leaves courseIndex as it was.
-bool FindRecordInAllCourseFiles(const QString& moduleCode, const QString& folderName, qint16& courseIndex);
+bool FindRecordInAllCourseFiles(const QString& moduleCode, const QString& folderName, int& courseIndex);
 
 // The first course (in catalogue order, "All modules" excluded) listing a
 // module of that exact code; no value when none does.
-std::optional<qint16> FindCourseOfModule(const QString& moduleCode);
+std::optional<int> FindCourseOfModule(const QString& moduleCode);
 
 // Rewrites the course file of Courses[courseIndex] in the folder: every
 // record whose code is moduleCode (ignoring case) gets the topic added
@@ -58,7 +58,7 @@ std::optional<qint16> FindCourseOfModule(const QString& moduleCode);
 // file keeps its own). The file holds the old records or the new ones, never
 // fewer.
 bool UpdateProgressRecord(const QString& moduleCode, const QString& topicTitle, const QString& folderName,
-                          qint16 courseIndex, const ProgressResults& results, QString* error = nullptr);
+                          int courseIndex, const ProgressResults& results, QString* error = nullptr);
 
 // The visited set with the token "_" & topic & "_" added at the end unless the
 // topic is empty or the token is already there (case counts). The topic is

@@ -15,10 +15,10 @@ bool fileHoldsRecord(const QString& path, const QString& moduleCode)
 }
 
 // Every entry but the last, which is "All modules".
-qint16 realCourseCount() { return qint16(qMax(0, int(Courses.size()) - 1)); }
+int realCourseCount() { return qMax(0, int(Courses.size()) - 1); }
 } // namespace
 
-bool ProgressRecordExists(const QString& moduleCode, const QString& folderName, qint16& courseIndex)
+bool ProgressRecordExists(const QString& moduleCode, const QString& folderName, int& courseIndex)
 {
     if (AllModulesMode) return FindRecordInAllCourseFiles(moduleCode, folderName, courseIndex);
     return FindRecordInCourseFile(moduleCode, folderName);
@@ -29,9 +29,9 @@ bool FindRecordInCourseFile(const QString& moduleCode, const QString& folderName
     return fileHoldsRecord(CourseFilePath(folderName, CurCourse), moduleCode);
 }
 
-bool FindRecordInAllCourseFiles(const QString& moduleCode, const QString& folderName, qint16& courseIndex)
+bool FindRecordInAllCourseFiles(const QString& moduleCode, const QString& folderName, int& courseIndex)
 {
-    for (qint16 i = 0; i < realCourseCount(); ++i) {
+    for (int i = 0; i < realCourseCount(); ++i) {
         if (fileHoldsRecord(CourseFilePath(folderName, i), moduleCode)) {
             courseIndex = i;
             return true;
@@ -40,9 +40,9 @@ bool FindRecordInAllCourseFiles(const QString& moduleCode, const QString& folder
     return false;
 }
 
-std::optional<qint16> FindCourseOfModule(const QString& moduleCode)
+std::optional<int> FindCourseOfModule(const QString& moduleCode)
 {
-    for (qint16 i = 0; i < realCourseCount(); ++i)
+    for (int i = 0; i < realCourseCount(); ++i)
         for (const ModuleRecord& module : Courses[i].Modules)
             if (module.Code == moduleCode) return i;
     return std::nullopt;

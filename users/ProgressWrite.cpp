@@ -89,7 +89,7 @@ bool SaveProgressRecord(const QString& moduleCode, const QString& topicTitle, co
         return false;
     }
 
-    qint16 courseIndex = CurCourse;
+    int courseIndex = CurCourse;
     if (ProgressRecordExists(moduleCode, folder, courseIndex)) {
         if (!AllModulesMode) courseIndex = CurCourse;
         return UpdateProgressRecord(moduleCode, topicTitle, folder, courseIndex, results, error);
@@ -108,7 +108,7 @@ bool SaveProgressRecord(const QString& moduleCode, const QString& topicTitle, co
 }
 
 bool UpdateProgressRecord(const QString& moduleCode, const QString& topicTitle, const QString& folderName,
-                          qint16 courseIndex, const ProgressResults& results, QString* error)
+                          int courseIndex, const ProgressResults& results, QString* error)
 {
     const QString path = CourseFilePath(folderName, courseIndex);
     CourseFileContent content;

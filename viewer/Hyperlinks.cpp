@@ -14,6 +14,7 @@
 #include "viewer/ReturnStack.h"
 
 #include <QFileInfo>
+#include <QUrl>
 
 namespace qm {
 namespace {
@@ -29,6 +30,24 @@ QString trimAndLower(const QString& target)
     const QString rest = nul < 0 ? QString() : target.mid(nul);
     while (text.endsWith(' ')) text.chop(1);
     return (text + rest).toLower();
+}
+
+// A word processor that keeps links relative still writes them as absolute
+// file URLs ("file:///home/author/course/abc123_0002.txm#mark"). Such a link
+// means what its file name (and mark) would mean written alone: its folders
+// are dropped, so it reaches only what a relative link reaches.
+QString byFileName(const QString& target)
+{
+    if (!target.startsWith(QLatin1String("file:"))) return target;
+    const int nul = target.indexOf(kNul);
+    const QString url = target.mid(5, nul < 0 ? -1 : nul - 5);
+    const QString rest = nul < 0 ? QString() : target.mid(nul);
+    const int hash = url.indexOf('#');
+    const QString path = hash < 0 ? url : url.left(hash);
+    const int cut = qMax(path.lastIndexOf('/'), path.lastIndexOf('\\'));
+    QString name = QUrl::fromPercentEncoding(path.mid(cut + 1).toUtf8());
+    if (hash >= 0) name += '#' + QUrl::fromPercentEncoding(url.mid(hash + 1).toUtf8());
+    return name.toLower() + rest;
 }
 
 bool isWebAddress(const QString& t)
@@ -147,7 +166,7 @@ void openPageLink(Form1& window, const QString& target)
 void HyperlinkClick(Form1& window, int, int kind, QString* target, bool* followMark)
 {
     if (!target) return;
-    *target = trimAndLower(*target);
+    *target = byFileName(trimAndLower(*target));
     window.CloseAllMenus();
     if (kind == 2) {
         if (followMark) *followMark = false;

@@ -14,7 +14,7 @@ class Form1;
 // mark in another page file ("page.txm#mark") or to a page of the course
 // ("CODE01_0003.txm" and one trailing character). A kind 2 link goes to a
 // mark of the page on view. The target is right-trimmed and lower-cased in
-// place first.
+// place first, and a file URL is cut to its file name and mark.
 void HyperlinkClick(Form1& window, int item, int kind, QString* target, bool* followMark);
 // A click in the page text: menus close, the window comes to the front and
 // no object stays current.

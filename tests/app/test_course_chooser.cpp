@@ -3,6 +3,7 @@
 #include "app/Globals.h"
 #include "app/SplashScreen.h"
 #include "content/Catalogue.h"
+#include "platform/TextFile.h"
 #include "support/CourseBuilder.h"
 #include "support/ModalDriver.h"
 #include "viewer/Form1.h"
@@ -195,22 +196,96 @@ private slots:
     {
         qmtest::CourseBuilder b;
         b.module("GOOD01", "Good module", qmtest::CourseBuilder::pages(1));
-        b.course("Broken course", {"GONE01"});
+        b.course("Broken course", {"HUGE01"});
         b.course("Good course", {"GOOD01"});
         b.writeRegistry();
+        b.writeFile("HUGE01/Map.txt", QByteArray(kMaxPageMapBytes + 1, '\n'));
         qmtest::TestEnvironment env(b.path());
         GetInstalledCourses();
-        CurCourse = Courses[0].Name == "Broken course" ? 0 : 1;
-        StartChosenCourse();
+        const int broken = Courses[0].Name == "Broken course" ? 0 : 1;
+        const int good = 1 - broken;
+        StartChosenCourse(broken, 0);
+        // Why its only module is refused comes before the course is.
+        QCOMPARE(env.box.calls.size(), 2);
+        QVERIFY(env.box.calls[0].text.startsWith("File too large") && env.box.calls[0].text.endsWith("HUGE01/Map.txt"));
         QCOMPARE(env.box.lastText(), GetResString(620) + "Broken course");
         QVERIFY(!Form1::loaded());
         // Back to the chooser; with no other course the program ends instead.
         QTRY_VERIFY_WITH_TIMEOUT(CourseSelection::loaded(), 5000);
         QVERIFY(CourseSelection::ifLoaded()->isVisible() && !env.process.ends);
-        Courses = {Courses[CurCourse]};
-        CourseSelection::ifLoaded()->unload();
+
+        // A change of course to it leaves the learner in the course on view.
+        qmtest::WhenFormShown("UserLogin", [](Form& f) { f.unload(); });
+        CourseSelection::ifLoaded()->CourseList->setCurrentIndex(good);
+        CourseSelection::ifLoaded()->BeginSelectedCourse();
+        QTRY_VERIFY_WITH_TIMEOUT(!SplashScreen::loaded() && Form1::loaded(), 5000);
+        Form1* main = Form1::ifLoaded();
+        CourseSelection& change = CourseSelection::instance();
+        QVERIFY(change.Label2->isVisible());
+        change.CourseList->setCurrentIndex(broken);
+        env.box.clear();
+        change.BeginSelectedCourse();
+        QCOMPARE(env.box.lastText(), GetResString(620) + "Broken course");
+        QCOMPARE(Form1::ifLoaded(), main);
+        QVERIFY(main->isVisible() && !SplashScreen::loaded() && !CourseSelection::loaded());
+        QCOMPARE(CurCourse, good);
+        QCOMPARE(main->CourseNameLbl->text(), QString("Good course"));
+        main->unload();
+
+        Courses = {Courses[broken]};
         CourseSelection::instance();
         QTRY_COMPARE_WITH_TIMEOUT(env.process.ends, 1, 5000);
+    }
+
+    void everyCourseOfALargeCatalogueCanBeOpened()
+    {
+        qmtest::CourseBuilder b;
+        b.module("ONE001", "Only module", qmtest::CourseBuilder::pages(1));
+        b.course("Only course", {"ONE001"});
+        b.writeRegistry();
+        qmtest::TestEnvironment env(b.path());
+        GetInstalledCourses();
+        const CourseRecord only = Courses[0];
+        Courses.fill(only, 40000); // past what a 16-bit index can reach
+        Courses.last().Name = "Last course";
+        qmtest::WhenFormShown("UserLogin", [](Form& f) { f.unload(); });
+        QVERIFY(StartChosenCourse(39999, 0));
+        QCOMPARE(CurCourse, 39999);
+        QVERIFY(Form1::loaded());
+        QCOMPARE(Form1::ifLoaded()->CourseNameLbl->text(), QString("Last course"));
+        QVERIFY(env.box.calls.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!SplashScreen::loaded(), 5000);
+    }
+
+    // No window is on screen while the visit starts: a message then must not
+    // end the program, which still ends once its last window goes.
+    void aMessageDuringTheStartKeepsTheProgramRunning()
+    {
+        qmtest::CourseBuilder b;
+        b.module("ONE001", "Only module", qmtest::CourseBuilder::pages(2, "T"));
+        b.course("Only course", {"ONE001"});
+        b.writeRegistry();
+        b.writeFile("Glossary.txt", QByteArray(kMaxGlossaryBytes + 1, 'x'));
+        qmtest::TestEnvironment env(b.path());
+        int ended = 0;
+        FormsCollection::setLastWindowHandler([&] { ++ended; });
+        // A real box runs the event loop while it waits.
+        env.box.onShow = [](const qmtest::ScriptedMessageBox::Call&) { QTest::qWait(50); };
+        bool signIn = false;
+        qmtest::WhenFormShown("UserLogin", [&](Form& f) {
+            signIn = true;
+            f.unload();
+        });
+        GetInstalledCourses();
+        CourseSelection::instance();
+        QTRY_VERIFY_WITH_TIMEOUT(signIn, 5000);
+        QVERIFY(env.box.lastText().startsWith("File too large"));
+        QCoreApplication::processEvents();
+        QCOMPARE(ended, 0);
+        QVERIFY(Form1::ifLoaded()->isVisible());
+        Form1::ifLoaded()->unload();
+        QTRY_COMPARE(ended, 1);
+        FormsCollection::setLastWindowHandler(nullptr);
     }
 
     void theVisitStartsOnlyOnceTheMainWindowsLoadIsOver()

@@ -254,12 +254,12 @@ private slots:
             tookKeys = QTest::qWaitForWindowActive(&q);
             answerAll(q, "11");
             counter = q.Label7->text();
-            env.box.answer(vbNo);
+            course.env.box.answer(vbNo);
             QTest::keyClick(&q, Qt::Key_Escape);
-            env.box.answer(vbNo);
+            course.env.box.answer(vbNo);
             q.close(); // the close box asks too
             stayedOnNo = q.isVisible() && q.Label7->text() == counter;
-            env.box.answer(vbYes);
+            course.env.box.answer(vbYes);
             QTest::mouseClick(q.Picture2, Qt::LeftButton);
         });
         f.NextPage();

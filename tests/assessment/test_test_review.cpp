@@ -170,7 +170,7 @@ private slots:
         r->close(); // the close box: the window stays loaded and leads back
         whileModal([&] {
             if (QuestionForm::instance().isVisible()) ++returns;
-            env.box.answer(vbYes);
+            course.env.box.answer(vbYes);
             QTest::keyClick(&QuestionForm::instance(), Qt::Key_Escape); // leave the test
         });
         QTRY_COMPARE(returns, 2);

@@ -6,6 +6,7 @@
 #include "platform/RegistryFile.h"
 #include "platform/TextFile.h"
 #include "support/TestDoubles.h"
+#include "ui/UiText.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -106,9 +107,9 @@ private slots:
         write("M00006/Map.txt", "x\r\nSix\r\n");                                              // too short for pages
         write("M00007/Map.txt", "x\r\nSeven\r\ny\r\n");                                       // no pages: kept
         writeRegistry(courseSection("Course", "M00001M00002M00003M00004M00005M00006M00007")
-                      + courseSection("Clean", "M00001"));
+                      + courseSection("Clean", "M00001M00004"));
         GetInstalledCourses();
-        QCOMPARE(codes(Courses[0]), QStringList({"M00001"}));
+        QCOMPARE(codes(Courses[0]), QStringList({"M00001", "M00004"}));
         QVERIFY(Courses[0].AllModulesPresent);
         const CourseRecord& c = Courses[1];
         QCOMPARE(c.Name, QString("Course"));
@@ -119,6 +120,7 @@ private slots:
         QVERIFY(!c.AllModulesPresent);
         QCOMPARE(c.RefusedContent.size(), 1);
         QVERIFY(c.RefusedContent[0].contains("M00004/Map.txt, line 5"));
+        QCOMPARE(Courses[2].RefusedContent, c.RefusedContent); // told once for both courses
     }
 
     void contentFilesOverTheirCapsAreRefusedByName()
@@ -183,12 +185,13 @@ private slots:
         writeModule("AB", "Short");
         QVector<ModuleRecord> modules;
         bool present = true;
-        ParseModuleString("AAA001AB", modules, "C", present); // a short last code is taken as it is
-        QCOMPARE(modules.size(), 2);
-        QCOMPARE(modules[1].Code, QString("AB"));
-        QVERIFY(present);
+        // A short last code would stand for part of another code: refused.
+        ParseModuleString("AAA001AB", modules, "C", present);
+        QCOMPARE(codes(CourseRecord{"C", modules, {}, true}), QStringList{"AAA001"});
+        QVERIFY(!present);
 
         modules.clear();
+        present = true;
         ParseModuleString("", modules, "C", present);
         QVERIFY(modules.isEmpty());
         QVERIFY(present);
@@ -204,28 +207,74 @@ private slots:
         QCOMPARE(title, QString("unchanged"));
     }
 
-    void unusableCourseNamesAndRepNumsAreLeftOut()
+    void refusalsAreToldOnceByFileAndLine()
     {
         TestEnvironment env(dir->path());
         writeModule("AAA001", "One");
-        // ".." as a key name, "/" inside one, and the learner's own User file.
-        for (const char* bad : {"..", "a/b", "uSeR"})
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QString("course \"%1\" is left out").arg(bad)));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("RepNum \"\\.\\./x\" of the course \"Good\""));
-        writeRegistry(courseSection("..", "AAA001") + courseSection("a/b", "AAA001") + courseSection("uSeR", "AAA001")
-                      + courseSection("Good", "AAA001", "\"RepNum\"=\"../x\""));
+        writeModule("AB", "Short");
+        const QString longName(256, 'n');
+        // From line 3, four lines per course; they are enumerated by name.
+        writeRegistry(courseSection("..", "AAA001") + courseSection("a/b", "AAA001")
+                      + courseSection("ALL MODULES", "AAA001") + courseSection("Good", "AAA001AB", "\"RepNum\"=\"../x\"")
+                      + courseSection(longName, "AAA001") + courseSection("uSeR", "AAA001")
+                      + courseSection("What is GDPR?", "AAA001") + "broken line\r\n");
         GetInstalledCourses();
         QCOMPARE(Courses.size(), 1); // one usable course: no "All modules"
         QCOMPARE(Courses[0].Name, QString("Good"));
         QCOMPARE(Courses[0].RepNum, QString());
+        QCOMPARE(codes(Courses[0]), QStringList{"AAA001"});
+        QVERIFY(!Courses[0].AllModulesPresent);
 
-        // Only unusable courses: as good as none.
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("course \"User\" is left out"));
+        QCOMPARE(env.box.calls.size(), 1);
+        const QStringList told = env.box.lastText().split('\n');
+        const QString reg = dir->filePath("Registry.reg") + ", line ";
+        const QStringList expected = {reg + "31: unrecognised line",          reg + "3: the course \"..\"",
+                                      reg + "7: the course \"a/b\"",           reg + "11: the course \"ALL MODULES\"",
+                                      reg + "16: the module code \"AB\"",      reg + "17: the RepNum \"../x\"",
+                                      reg + "19: the course \"" + longName.left(60) + "...\"",   reg + "23: the course \"uSeR\"",
+                                      reg + "27: the course \"What is GDPR?\""};
+        QCOMPARE(told.size(), expected.size());
+        for (int i = 0; i < told.size(); ++i) QVERIFY2(told[i].startsWith(expected[i]), qPrintable(told[i]));
+        QVERIFY(!ProcessEndRequested());
+
+        // Only unusable courses: as good as none, and the learner hears why first.
+        env.box.clear();
         writeRegistry(courseSection("User", "AAA001"));
         ReloadMachineRegistry();
         GetInstalledCourses();
         QVERIFY(Courses.isEmpty());
+        QCOMPARE(env.box.calls.size(), 2);
+        QVERIFY(env.box.calls[0].text.contains("the course \"User\" is left out"));
+        QCOMPARE(env.box.lastText(), GetResString(526));
         QCOMPARE(env.process.ends, 1);
+
+        // Beyond ten refusals the message counts the rest.
+        env.box.clear();
+        QString many;
+        for (int i = 0; i < 12; ++i) many += courseSection(QString("Bad%1?").arg(i, 2, 10, QChar('0')), "AAA001");
+        writeRegistry(many + courseSection("Good", "AAA001"));
+        ReloadMachineRegistry();
+        GetInstalledCourses();
+        QCOMPARE(Courses.size(), 1);
+        const QStringList lines = env.box.lastText().split('\n');
+        QCOMPARE(lines.size(), 11);
+        QVERIFY(lines[9].contains("Bad09?") && lines[10] == "(and 2 more)");
+    }
+
+    // Each module listed costs a read at start: a course offers a bounded
+    // number of them, and a map listed many times over is read once.
+    void aCourseOffersABoundedNumberOfModules()
+    {
+        TestEnvironment env(dir->path());
+        writeModule("AAA001", "One");
+        writeRegistry(courseSection("Long", QString("AAA001").repeated(kMaxCourseModules + 7)));
+        GetInstalledCourses();
+        QCOMPARE(Courses[0].Modules.size(), kMaxCourseModules);
+        QVERIFY(!Courses[0].AllModulesPresent);
+        QCOMPARE(env.box.calls.size(), 1);
+        QVERIFY2(env.box.lastText().contains(QString("line 4: the course \"Long\" lists %1 modules")
+                                                 .arg(kMaxCourseModules + 7)),
+                 qPrintable(env.box.lastText()));
     }
 
     void moduleCodeDotDotIsNoFolder()
@@ -276,20 +325,26 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<bool>("present");
-        QTest::newRow("no file") << QByteArray() << false;
-        QTest::newRow("empty file") << QByteArray() << true;
-        QTest::newRow("not a registry file") << QByteArray("hello\r\nworld\r\n") << true;
-        QTest::newRow("other key only") << QByteArray("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Other]\r\n") << true;
+        QTest::addColumn<QString>("told");
+        QTest::newRow("no file") << QByteArray() << false << QString();
+        QTest::newRow("empty file") << QByteArray() << true << "line 1: not a registry file";
+        QTest::newRow("without its first line")
+            << (kRoot + "\\C\\Modules]\r\n\"ModuleString\"=\"AAA001\"\r\n").toUtf8() << true
+            << "line 1: not a registry file";
+        QTest::newRow("other key only") << QByteArray("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Other]\r\n") << true
+                                        << QString();
     }
     void missingOrUnusableRegistryLeavesCoursesEmpty()
     {
         QFETCH(QByteArray, file);
         QFETCH(bool, present);
+        QFETCH(QString, told);
         TestEnvironment env(dir->path());
         if (present) write("Registry.reg", file);
         GetInstalledCourses();
         QVERIFY(Courses.isEmpty());
-        QVERIFY(env.box.calls.isEmpty());
+        QCOMPARE(env.box.calls.size(), told.isEmpty() ? 0 : 1);
+        if (!told.isEmpty()) QVERIFY2(env.box.lastText().contains("Registry.reg, " + told), qPrintable(env.box.lastText()));
         QVERIFY(!ProcessEndRequested());
     }
 

@@ -244,9 +244,9 @@ private slots:
 
         // An existing record is updated in the first file holding it.
         WriteBytes(safety, ReadBytes(safety) + recordLine("FIR001", "_Z_"));
-        qint16 index = -1;
+        int index = -1;
         QVERIFY(ProgressRecordExists("FIR001", "Ann Lee", index));
-        QCOMPARE(index, qint16(0));
+        QCOMPARE(index, 0);
         QVERIFY(visit("FIR001"));
         QVERIFY(ReadBytes(safety).endsWith(recordLine("FIR001", "_Z__C_")));
         QVERIFY(ReadBytes(fire).endsWith(recordLine("FIR001", "_A__C_")));
@@ -254,7 +254,7 @@ private slots:
         // Reading gathers every course file in course order.
         QVERIFY(ReadProgressRecords(Progress));
         QCOMPARE(Progress.ProgModuleCodes, (QStringList{"SAF002", "XXX999", "FIR001", "FIR001"}));
-        QCOMPARE(FindCourseOfModule("SAF002"), std::optional<qint16>(0));
+        QCOMPARE(FindCourseOfModule("SAF002"), std::optional<int>(0));
         QCOMPARE(FindCourseOfModule("saf002"), std::nullopt);
     }
 
@@ -312,12 +312,12 @@ private slots:
         WriteBytes(CourseFile(1), bookmarkLine("FIR001", "0001.txm") + recordLine("FIR001", "_B_") + "\r\n\x1a\r\n");
         WriteBytes(CourseFile(2), bookmarkLine("FIR001", "0001.txm") + recordLine("ALL001", "_Z_"));
 
-        qint16 index = -1;
+        int index = -1;
         QVERIFY(!FindRecordInAllCourseFiles("SAF001", "Ann Lee", index));
         QVERIFY(!FindRecordInAllCourseFiles("fir001", "Ann Lee", index));
-        QCOMPARE(index, qint16(-1));
+        QCOMPARE(index, -1);
         QVERIFY(FindRecordInAllCourseFiles("saf001", "Ann Lee", index));
-        QCOMPARE(index, qint16(0));
+        QCOMPARE(index, 0);
         AllModulesMode = 0;
         CurCourse = 1;
         QVERIFY(FindRecordInCourseFile("FIR001", "Ann Lee"));

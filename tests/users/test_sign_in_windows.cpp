@@ -318,7 +318,7 @@ private slots:
         // The same course again: the main window reloads and resumes at the bookmark.
         bool progressShown = false;
         qmtest::WhenFormShown("Status", [&](Form& st) { progressShown = true; st.unload(); });
-        StartChosenCourse();
+        StartChosenCourse(CurCourse, 0);
         QTRY_VERIFY_WITH_TIMEOUT(!SplashScreen::loaded(), 5000);
         Form1* main = Form1::ifLoaded();
         QVERIFY(main && main->isVisible());
@@ -328,8 +328,7 @@ private slots:
         QVERIFY(progressShown);
 
         // A course never opened: a course file at module 0, first page.
-        CurCourse = 1;
-        StartChosenCourse();
+        StartChosenCourse(1, 0);
         QTRY_VERIFY_WITH_TIMEOUT(!SplashScreen::loaded(), 5000);
         QCOMPARE(readAll(root(env) + "Ann Bee/Beta"),
                  QByteArray("\"BBB001\",\"0001.txm\"\r\n\"BBB001\",\"_B1 1_\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));

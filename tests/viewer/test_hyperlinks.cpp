@@ -28,15 +28,16 @@ struct Link {
 QByteArray linkPage(const QList<Link>& links, const QString& mark = QString())
 {
     QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0 ";
-    if (!mark.isEmpty()) rtf += "{\\*\\bkmkstart " + mark.toUtf8() + "}{\\*\\bkmkend " + mark.toUtf8() + "}";
     for (const Link& l : links)
         rtf += "{\\field{\\*\\fldinst HYPERLINK \"" + l.target.toUtf8() + "\"}{\\fldrslt " + l.text.toUtf8() + "}}\\par ";
+    if (!mark.isEmpty()) rtf += "{\\*\\bkmkstart " + mark.toUtf8() + "}{\\*\\bkmkend " + mark.toUtf8() + "}end";
     return rtf + "}";
 }
 
 // Two modules: "abc123" (lower case, reachable by typed links) and "MOD002".
 // Page abc123/0001.txm carries the links the tests click.
-enum Item { Web = 1, Survey, Document, HiddenDoc, Escape, PageLink, Upper, Skip, Mark, Short, Missing };
+enum Item { Web = 1, Survey, Document, HiddenDoc, Escape, PageLink, Upper, Skip, Mark, Short, Missing,
+            UrlPage, UrlMark, UrlDocument, UrlOtherCourse, UrlEscape };
 
 void buildCourse(CourseBuilder& b)
 {
@@ -53,10 +54,15 @@ void buildCourse(CourseBuilder& b)
                                              {"abc123x0003.txm", "page link"},
                                              {"MOD002_0002.txm", "upper-case code"},
                                              {"anything.txm", GetResString(144)},
-                                             {"0002.txm#Spot", "mark in another page"},
+                                             {"0002.txm#The Spot", "mark in another page"},
                                              {"a.txm", "short"},
-                                             {"abc123_0004.txm", "missing page"}}));
-    b.writeFile("abc123/0002.txm", linkPage({{"web.example", "x"}}, "spot"));
+                                             {"abc123_0004.txm", "missing page"},
+                                             {"file:///home/author/course/abc123_0003.txm", "url page"},
+                                             {"file:///home/author/My%20Course/0002.txm#The%20Spot", "url mark"},
+                                             {"file:///C:/course/Repository/12/Guide.PDF", "url document"},
+                                             {"file:///home/author/Repository/14/other.pdf", "url other"},
+                                             {"file:///home/author/..%2F14%2Fother.pdf", "url escape"}}));
+    b.writeFile("abc123/0002.txm", linkPage({{"web.example", "x"}}, "the spot"));
     b.writeFile("Repository/12/guide.pdf", "%PDF");
     b.writeFile("Repository/12/Hidden/secret.txt", "s");
     b.writeFile("Repository/14/other.pdf", "o");
@@ -233,6 +239,35 @@ private slots:
         QVERIFY(f.TXTextControl1->documentPath().endsWith("abc123/0002.txm"));
         QCOMPARE(here(), QString("abc123 0001.txm"));
         QCOMPARE(ReturnStack.size(), 0);
+    }
+
+    // Word processors write relative links as absolute file URLs: only the
+    // file name and mark count, so they reach what the relative link reaches.
+    void fileUrlsAreReadByTheirFileName()
+    {
+        {
+            LinkCourse course;
+            auto& [b, env, services, f] = course;
+            click(f, UrlDocument);
+            click(f, UrlOtherCourse);
+            QCOMPARE(services.shell.calls.size(), 2);
+            QCOMPARE(services.shell.calls[0].file, QDir(b.path()).filePath("Repository/12/guide.pdf"));
+            // Another course's folder named in the URL is not followed.
+            QCOMPARE(services.shell.calls[1].file, QDir(b.path()).filePath("Repository/12/Hidden/other.pdf"));
+            click(f, UrlEscape);
+            QCOMPARE(services.shell.calls.size(), 2);
+            QCOMPARE(env.box.lastText(), GetResString(524));
+
+            click(f, UrlMark);
+            QCOMPARE(env.box.calls.size(), 1);
+            QVERIFY(f.TXTextControl1->documentPath().endsWith("abc123/0002.txm"));
+            QVERIFY(f.TXTextControl1->textCursor().position() > 0);
+            QCOMPARE(here(), QString("abc123 0001.txm"));
+        }
+        LinkCourse course;
+        click(course.f, UrlPage);
+        QCOMPARE(course.env.box.calls.size(), 0);
+        QCOMPARE(here(), QString("abc123 0003.txm"));
     }
 
     void aLinkToTheOnlyPageOfTheOnlyModuleGreysNext()

@@ -1,0 +1,62 @@
+# Copies every file under SOURCES (a list of folders) to DEST, keeping files
+# changed in DEST since they were put there: an author installs courses in the
+# program folder and edits its Registry.reg, and a rebuild must not undo that.
+#   cmake -DSOURCES=a;b -DDEST=dir -DRECORD=file [-DSTAMP=file] -P CopyKeepingChanges.cmake
+# RECORD holds, per file, the hash of what the build last put there. A file
+# without a record counts as the build's when it is not newer than STAMP (the
+# time of the last staging), as after a build made before records were kept.
+
+set(recorded "")
+if(EXISTS "${RECORD}")
+  file(STRINGS "${RECORD}" recorded)
+endif()
+foreach(line IN LISTS recorded)
+  string(REGEX MATCH "^([0-9a-f]+) (.+)$" _ "${line}")
+  if(CMAKE_MATCH_1)
+    string(MD5 key "${CMAKE_MATCH_2}")
+    set("hash_of_${key}" "${CMAKE_MATCH_1}")
+  endif()
+endforeach()
+
+set(record_text "")
+foreach(source_dir IN LISTS SOURCES)
+  file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${source_dir}" "${source_dir}/*")
+  foreach(rel IN LISTS files)
+    set(from "${source_dir}/${rel}")
+    set(to "${DEST}/${rel}")
+    string(MD5 key "${rel}")
+    file(SHA256 "${from}" new_hash)
+    set(copy FALSE)
+    set(keep_hash "${new_hash}")
+    if(NOT EXISTS "${to}")
+      set(copy TRUE)
+    else()
+      file(SHA256 "${to}" there)
+      if(there STREQUAL new_hash)
+        # Already the same.
+      elseif(DEFINED "hash_of_${key}")
+        if(there STREQUAL "${hash_of_${key}}")
+          set(copy TRUE)
+        else()
+          # Still the author's: the record keeps what the build put there.
+          set(keep_hash "${hash_of_${key}}")
+        endif()
+      elseif(STAMP AND EXISTS "${STAMP}" AND NOT "${to}" IS_NEWER_THAN "${STAMP}")
+        set(copy TRUE)
+      endif()
+      if(NOT copy AND NOT there STREQUAL new_hash)
+        message(NOTICE "Kept ${to}: it was changed there since the build put it there (the build's own is ${from}).")
+      endif()
+    endif()
+    if(copy)
+      get_filename_component(to_dir "${to}" DIRECTORY)
+      file(MAKE_DIRECTORY "${to_dir}")
+      file(COPY_FILE "${from}" "${to}" RESULT failed ONLY_IF_DIFFERENT)
+      if(failed)
+        message(FATAL_ERROR "Cannot copy ${from} to ${to}: ${failed}")
+      endif()
+    endif()
+    string(APPEND record_text "${keep_hash} ${rel}\n")
+  endforeach()
+endforeach()
+file(WRITE "${RECORD}" "${record_text}")

@@ -1,0 +1,55 @@
+# Staging the program folder keeps what an author changed there.
+#   cmake -DSCRIPT=<CopyKeepingChanges.cmake> -DWORK=<scratch folder> -P test_staging.cmake
+file(REMOVE_RECURSE "${WORK}")
+set(src "${WORK}/src")
+set(dest "${WORK}/bin")
+set(record "${WORK}/record.txt")
+set(stamp "${WORK}/stamp")
+
+function(stage)
+  execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCES=${src} -DDEST=${dest} -DRECORD=${record}
+                          -DSTAMP=${stamp} -P ${SCRIPT} RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "staging failed")
+  endif()
+  file(TOUCH "${stamp}")
+endfunction()
+
+function(expect rel want)
+  file(READ "${dest}/${rel}" got)
+  if(NOT got STREQUAL want)
+    message(FATAL_ERROR "${rel}: expected \"${want}\", found \"${got}\" (${ARGN})")
+  endif()
+endfunction()
+
+file(WRITE "${src}/a.txt" "1")
+file(WRITE "${src}/Course A/Registry.reg" "r1")
+stage()
+expect("Course A/Registry.reg" "r1" "first staging")
+
+file(WRITE "${dest}/Course A/Registry.reg" "mine")
+file(WRITE "${src}/a.txt" "2")
+file(WRITE "${src}/Course A/Registry.reg" "r2")
+stage()
+expect("a.txt" "2" "an unchanged file follows its source")
+expect("Course A/Registry.reg" "mine" "an author's change is kept")
+file(WRITE "${src}/Course A/Registry.reg" "r3")
+stage()
+expect("Course A/Registry.reg" "mine" "and stays kept")
+file(REMOVE "${dest}/Course A/Registry.reg")
+stage()
+expect("Course A/Registry.reg" "r3" "a removed file comes back")
+
+# A folder staged before records were kept: files older than the last
+# staging were the build's, a newer one is the author's.
+file(REMOVE "${record}")
+file(WRITE "${dest}/a.txt" "old")
+execute_process(COMMAND touch -d "2000-01-01" "${dest}/a.txt")
+file(WRITE "${dest}/Course A/Registry.reg" "edited")
+execute_process(COMMAND touch -d "2000-01-02" "${stamp}")
+file(WRITE "${src}/a.txt" "3")
+stage()
+expect("a.txt" "3" "the build's old copy is replaced")
+expect("Course A/Registry.reg" "edited" "the author's newer file is kept")
+stage()
+expect("Course A/Registry.reg" "edited" "also once the staging time has passed it")
