@@ -52,10 +52,15 @@ QString AppTitle() { return QStringLiteral("Veltrane_Quillmark_1.0"); }
 int MsgBox(const QString& text, int style, const QString& title)
 {
     // The window that had the keys takes them back once the box is gone, also
-    // where no window manager hands them back.
-    const QPointer<QWidget> had = QApplication::activeWindow();
+    // where no window manager hands them back. A box right after another finds
+    // no window active yet (the hand-back is still on its way): the keys go
+    // back to where the first box took them from.
+    static QPointer<QWidget> handedBack;
+    QPointer<QWidget> had = QApplication::activeWindow();
+    if (!had) had = handedBack;
     const int answer = current->show(text, title.isEmpty() ? AppTitle() : title, style);
     TakeKeys(had);
+    handedBack = had;
     return answer;
 }
 

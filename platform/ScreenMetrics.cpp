@@ -1,5 +1,6 @@
 #include "platform/ScreenMetrics.h"
 
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QScreen>
 #include <cmath>
@@ -14,9 +15,12 @@ public:
         ScreenInfo info;
         QScreen* s = QGuiApplication::primaryScreen();
         if (!s) return info;
+        // The screen's own pixels: where the desktop scales, the logical size
+        // is smaller than the screen.
         const QSize size = s->size();
-        info.widthPx = size.width();
-        info.heightPx = size.height();
+        const double ratio = s->devicePixelRatio() > 0 ? s->devicePixelRatio() : 1.0;
+        info.widthPx = int(std::lround(size.width() * ratio));
+        info.heightPx = int(std::lround(size.height() * ratio));
         const double dpiX = s->logicalDotsPerInchX() > 0 ? s->logicalDotsPerInchX() : 96.0;
         const double dpiY = s->logicalDotsPerInchY() > 0 ? s->logicalDotsPerInchY() : 96.0;
         info.twipsPerPixelX = int(std::lround(1440.0 / dpiX));
@@ -29,6 +33,23 @@ RealScreen realScreen;
 ScreenService* current = &realScreen;
 
 } // namespace
+
+void LayOutInScreenPixels()
+{
+    // Every window is laid out for the screen's pixels and rescaled by its
+    // twips per pixel, the way a large-font desktop is served: a scale asked
+    // of the toolkit makes the text larger instead of the windows larger
+    // than the screen.
+    bool ok = false;
+    const double scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+    if (ok && scale > 0 && std::abs(scale - 1.0) > 1e-6) {
+        const int fontDpi = qEnvironmentVariableIntValue("QT_FONT_DPI");
+        qputenv("QT_FONT_DPI", QByteArray::number(std::lround((fontDpi > 0 ? fontDpi : 96) * scale)));
+    }
+    qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+}
 
 ScreenService& screenService() { return *current; }
 void setScreenService(ScreenService* service) { current = service ? service : &realScreen; }

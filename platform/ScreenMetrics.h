@@ -21,6 +21,10 @@ ScreenService& screenService();
 // Replaces the service; nullptr restores the real one. The caller keeps ownership.
 void setScreenService(ScreenService* service);
 
+// Called before the application object exists: windows keep the screen's
+// own pixels whatever scale the desktop asks; the scale goes to the fonts.
+void LayOutInScreenPixels();
+
 inline ScreenInfo Screen() { return screenService().screen(); }
 
 } // namespace qm

@@ -32,11 +32,12 @@ public:
         lastReceiver_ = w;
         auto* key = static_cast<QKeyEvent*>(e);
         if (key->isAutoRepeat() && e->type() == QEvent::KeyRelease) return false;
+        const bool repeat = isRepeat(key);
         auto* form = qobject_cast<Form*>(w->window());
         if (form && form->isLoaded() && form->keyPreview()) {
             const QString text = key->text();
             const int ascii = key->key() == Qt::Key_Tab ? 9 : (text.size() == 1 ? text[0].unicode() : 0);
-            return form->previewKey(e->type(), VbKeyCode(key), VbShiftState(key), ascii);
+            return form->previewKey(e->type(), VbKeyCode(key), VbShiftState(key), ascii, repeat);
         }
         return false;
     }
@@ -48,8 +49,24 @@ private:
             if (p == a) return true;
         return false;
     }
+    // A held key repeats as a release and a press of the same key with the
+    // same time; the flag for it is set only when both arrive together, so
+    // the time decides. Events without a time (made up by the program) are
+    // never repeats unless flagged.
+    bool isRepeat(const QKeyEvent* key)
+    {
+        if (key->type() == QEvent::KeyRelease) {
+            releasedKey_ = key->key();
+            releasedAt_ = key->timestamp();
+            return false;
+        }
+        return key->isAutoRepeat()
+            || (key->timestamp() != 0 && key->key() == releasedKey_ && key->timestamp() == releasedAt_);
+    }
     QEvent* lastEvent_ = nullptr;
     QPointer<QWidget> lastReceiver_;
+    int releasedKey_ = 0;
+    quint64 releasedAt_ = 0;
 };
 
 void installKeyPreview()
@@ -221,12 +238,19 @@ QWidget* Form::activeControl() const
     return focusWidget();
 }
 
-bool Form::previewKey(QEvent::Type type, int keyCode, int shift, int keyAscii)
+bool Form::previewKey(QEvent::Type type, int keyCode, int shift, int keyAscii, bool repeat)
 {
     if (type == QEvent::KeyPress) {
-        Form_KeyDown(keyCode, shift);
+        // A held key acts once: its repeats are no new presses.
+        if (!repeat) {
+            keysDown_.insert(keyCode);
+            Form_KeyDown(keyCode, shift);
+        }
         return keyAscii != 0 && isLoaded() && Form_KeyPress(keyAscii);
     }
+    // A release whose press went elsewhere (the Enter that closed a message
+    // box) is not this window's to act on.
+    if (!keysDown_.remove(keyCode)) return false;
     Form_KeyUp(keyCode, shift);
     return false;
 }
@@ -259,6 +283,8 @@ void Form::changeEvent(QEvent* e)
     QWidget::changeEvent(e);
     if (e->type() != QEvent::ActivationChange || !loaded_) return;
     const bool nowActive = isActiveWindow();
+    // Keys released while another window had them are not this window's.
+    if (!nowActive) keysDown_.clear();
     if (nowActive == active_) return;
     active_ = nowActive;
     if (nowActive) Form_Activate();

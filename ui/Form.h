@@ -2,6 +2,7 @@
 #include <QEvent>
 #include <QList>
 #include <QPointer>
+#include <QSet>
 #include <QWidget>
 #include <functional>
 
@@ -57,7 +58,9 @@ public:
     // Called by the key-preview filter; public so that tests and the keyboard
     // hook can reach it.
     // Returns true when the window consumed the key (only a key press can be).
-    bool previewKey(QEvent::Type type, int keyCode, int shift, int keyAscii);
+    // Form_KeyUp runs only for a key whose press the window saw, once for a
+    // held key.
+    bool previewKey(QEvent::Type type, int keyCode, int shift, int keyAscii, bool repeat = false);
 
 signals:
     void hiddenOrUnloaded();
@@ -90,6 +93,7 @@ private:
     void attachOwner(QWidget* owner, bool modal);
     void bringToFront();
     QList<QObject*> controls_;
+    QSet<int> keysDown_;
     bool loaded_ = false;
     bool unloading_ = false;
     bool keyPreview_ = false;

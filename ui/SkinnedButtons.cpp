@@ -10,6 +10,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -81,7 +82,10 @@ void SkinnedButtonSet::addButton(PictureBox* box, TextLabel* caption, const QStr
 {
     buttons_.append(Button{box, caption, on, off, dis, std::move(action)});
     enterOrder_.append(box);
-    connect(box, &PictureBox::gotFocus, this, [this, box] { buttonGotFocus(box); });
+    box->installEventFilter(this);
+    connect(box, &PictureBox::gotFocus, this, [this, box] {
+        if (!keepLook_) buttonGotFocus(box);
+    });
     connect(box, &PictureBox::mouseMoved, this, [this, box] { hover(box); });
     connect(box, &PictureBox::clicked, this, [this, box] {
         if (Button* b = find(box); b && b->action && box->isEnabled()) b->action();
@@ -100,7 +104,10 @@ void SkinnedButtonSet::setExitButton(PictureBox* box, const QString& on, const Q
 {
     exit_ = Button{box, nullptr, on, off, QString(), std::move(action)};
     exitOnEnter_ = onEnter;
-    connect(box, &PictureBox::gotFocus, this, [this] { exitGotFocus(); });
+    box->installEventFilter(this);
+    connect(box, &PictureBox::gotFocus, this, [this] {
+        if (!keepLook_) exitGotFocus();
+    });
     connect(box, &PictureBox::mouseMoved, this, [this, box] { hover(box); });
     connect(box, &PictureBox::clicked, this, [this] {
         if (exit_.action) exit_.action();
@@ -264,12 +271,17 @@ bool SkinnedButtonSet::keyUp(int keyCode)
 bool SkinnedButtonSet::eventFilter(QObject* obj, QEvent* e)
 {
     if (obj == form_) {
+        if (e->type() == QEvent::WindowDeactivate) wasDeactivated_ = true;
         if (e->type() == QEvent::WindowActivate || e->type() == QEvent::WindowDeactivate
             || e->type() == QEvent::ActivationChange || e->type() == QEvent::Hide || e->type() == QEvent::Show)
             updateTimer();
         return false;
     }
     if (e->type() == QEvent::FocusIn) {
+        // A button that gets the focus back with its window (a message box
+        // of its action closed) keeps the look its action gave it; only a
+        // move of the focus lights it. The first opening lights as usual.
+        keepLook_ = wasDeactivated_ && static_cast<QFocusEvent*>(e)->reason() == Qt::ActiveWindowFocusReason;
         QWidget* w = qobject_cast<QWidget*>(obj);
         for (auto& f : fields_) {
             if (f == w || (f && w && f->isAncestorOf(w))) {

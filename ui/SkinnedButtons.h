@@ -97,6 +97,8 @@ private:
     std::function<void()> tick_;
     bool visibleOnly_ = false;
     bool escapeExits_ = true;
+    bool wasDeactivated_ = false;
+    bool keepLook_ = false;
 };
 
 // Colours a text field: focused black on 0xFFCCCC, otherwise white on 0xFF6666.

@@ -11,6 +11,7 @@
 #include "ui/PictureBox.h"
 #include "ui/TextLabel.h"
 #include "viewer/Form1.h"
+#include "viewer/MovieObjects.h"
 #include "viewer/ReturnStack.h"
 
 namespace qm {
@@ -68,17 +69,21 @@ bool openModuleAt(int index, bool toLast)
 
 } // namespace
 
-MoveStart beginMove() { return {currentPosition(), ReturnStack, SavedPosition}; }
+MoveStart beginMove()
+{
+    const Form1* f = window();
+    return {currentPosition(), ReturnStack, SavedPosition, f && !f->Movies->frames().isEmpty()};
+}
 
 void undoMove(const MoveStart& start, bool viewMoved)
 {
     const PagePosition now = currentPosition();
     if (now.ModuleIndex != start.position.ModuleIndex || now.PageName != start.position.PageName)
         restore(start.position);
-    if (viewMoved && HasCurrentModule()) {
+    if ((viewMoved || start.hadMovies) && HasCurrentModule())
         ShowPageFile(CurrentModule().Code, start.position.PageName);
-        UpdateHeadingAndProgress();
-    }
+    if (viewMoved) UpdateHeadingAndProgress();
+    else ShowHeading();
     ReturnStack = start.stack;
     SavedPosition = start.saved;
     if (Form1* f = window()) {
@@ -170,8 +175,12 @@ void GoToPrevPage()
         PushReturnPosition();
         enableReturn();
         if (!prev.isEmpty()) {
-            // A page that cannot be shown is skipped: the list still moves back.
-            ShowPageFile(CurrentModule().Code, prev);
+            // A page that cannot be shown stops the move; test pages stepped
+            // over on the way are given back too.
+            if (!ShowPageFile(CurrentModule().Code, prev)) {
+                undoMove(start, step > 0);
+                return;
+            }
             PageList().PreviousPage();
         } else {
             CurModule = qint16(CurModule - 1);

@@ -30,12 +30,14 @@ struct MoveStart {
     PagePosition position;
     QVector<PagePosition> stack;
     PagePosition saved;
+    bool hadMovies = false;
 };
 MoveStart beginMove();
 // A move that could not be made leaves the learner where they were: the page
 // they never left, no way back to it, and the buttons as before the attempt
-// (the loaders have said why). `viewMoved` when pages were already shown on
-// the way: the page is shown again and the bookmark set back to it.
+// (the loaders have said why). The page is shown again, movies included, when
+// its movies were taken down or, `viewMoved`, when pages were already shown on
+// the way (then the bookmark is set back to it too).
 void undoMove(const MoveStart& start, bool viewMoved);
 
 } // namespace qm

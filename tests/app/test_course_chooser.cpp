@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(c.OKlbl->foreColor(), kGrey);
         // Enter with nothing selected and no caption black does nothing.
         c.CourseList->setFocus();
-        QTest::keyRelease(&c, Qt::Key_Return);
+        QTest::keyClick(&c, Qt::Key_Return);
         QVERIFY(c.isLoaded());
         QVERIFY(env.box.calls.isEmpty());
 
@@ -128,21 +128,21 @@ private slots:
         threeEntries();
         {
             CourseSelection& c = openChooser();
-            QTest::keyRelease(&c, Qt::Key_Escape);
+            QTest::keyClick(&c, Qt::Key_Escape);
             QVERIFY(!CourseSelection::loaded());
         }
         {
             CourseSelection& c = openChooser();
             c.Exit_btn->setFocus();
             QTRY_COMPARE(c.Exit_btn->skin(), QString("ExitButton_On.jpg"));
-            QTest::keyRelease(&c, Qt::Key_Return);
+            QTest::keyClick(&c, Qt::Key_Return);
             QVERIFY(!CourseSelection::loaded());
         }
         {
             CourseSelection& c = openChooser();
             c.Cancel->setFocus();
             QTRY_COMPARE(c.Cancellbl->foreColor(), kBlack);
-            QTest::keyRelease(&c, Qt::Key_Return);
+            QTest::keyClick(&c, Qt::Key_Return);
             QVERIFY(!CourseSelection::loaded());
         }
         QVERIFY(env.box.calls.isEmpty());

@@ -91,7 +91,7 @@ private slots:
         QTest::mouseClick(q.Option1[1], Qt::LeftButton);
         QVERIFY(q.Option1[1]->isChecked() && !q.Option1[0]->isChecked());
         // Enter grades whichever control has the focus.
-        QTest::keyRelease(&q, Qt::Key_Return);
+        QTest::keyClick(&q, Qt::Key_Return);
         QCOMPARE(q.Label5->text(), GetResString(126));
         QVERIFY(!q.Label5->isHidden());
         QCOMPARE(q.Label10->text(), QString("B it is."));
@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(q.Label2->text(), GetResString(131));
         // Ticking after grading changes nothing.
         q.Option1[0]->setChecked(true);
-        QTest::keyRelease(&q, Qt::Key_Return);
+        QTest::keyClick(&q, Qt::Key_Return);
 
         QCOMPARE(q.Label7->text(), QString("Question 2 of 5"));
         QVERIFY(q.Option1[0]->isHidden() && !q.Option1[0]->isChecked());
@@ -255,7 +255,7 @@ private slots:
             answerAll(q, "11");
             counter = q.Label7->text();
             course.env.box.answer(vbNo);
-            QTest::keyRelease(&q, Qt::Key_Escape);
+            QTest::keyClick(&q, Qt::Key_Escape);
             course.env.box.answer(vbNo);
             q.close(); // the close box asks too
             stayedOnNo = q.isVisible() && q.Label7->text() == counter;

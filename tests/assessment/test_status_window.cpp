@@ -259,7 +259,7 @@ private slots:
                 }
                 q.AnswerClicked(); // Close
             });
-            QTest::keyRelease(&s, Qt::Key_Return); // Enter on the focused Close button
+            QTest::keyClick(&s, Qt::Key_Return); // Enter on the focused Close button
         });
         ShowStatusForm();
         QVERIFY(testShown);
@@ -375,7 +375,7 @@ private slots:
         QTRY_COMPARE(s.Label2[0]->foreColor(), kWhite);
         QCOMPARE(s.Prog_Help->skin(), QString("Button_Off.jpg"));
         QCOMPARE(s.mousePointer(), 0);
-        QTest::keyRelease(&s, Qt::Key_Escape); // other keys do nothing
+        QTest::keyClick(&s, Qt::Key_Escape); // other keys do nothing
         QVERIFY(Status::loaded());
     }
 };

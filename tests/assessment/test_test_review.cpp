@@ -154,7 +154,7 @@ private slots:
         r->VScroll1->show(); // as with a longer list
         r->VScroll1->setFocus();
         QCOMPARE(r->activeControl(), r->VScroll1);
-        QTest::keyRelease(r, Qt::Key_Return);
+        QTest::keyClick(r, Qt::Key_Return);
         QVERIFY(r->isVisible());
         r->VScroll1->hide();
 
@@ -163,7 +163,7 @@ private slots:
             if (QuestionForm::instance().isVisible() && here() == "TST001 0004.txm") ++returns;
             QuestionForm::instance().hide(); // back into review mode
         });
-        QTest::keyRelease(r, Qt::Key_Escape);
+        QTest::keyClick(r, Qt::Key_Escape);
         QCOMPARE(returns, 1);
 
         r->showModeless(&f);
@@ -171,7 +171,7 @@ private slots:
         whileModal([&] {
             if (QuestionForm::instance().isVisible()) ++returns;
             course.env.box.answer(vbYes);
-            QTest::keyRelease(&QuestionForm::instance(), Qt::Key_Escape); // leave the test
+            QTest::keyClick(&QuestionForm::instance(), Qt::Key_Escape); // leave the test
         });
         QTRY_COMPARE(returns, 2);
         QTRY_VERIFY(!TestReview::loaded());

@@ -53,12 +53,12 @@ private slots:
         whileModal([&] {
             Help& h = Help::instance();
             before = h.Label2->foreColor();
-            QTest::keyRelease(&h, Qt::Key_Return);
+            QTest::keyClick(&h, Qt::Key_Return);
             stayed = h.isVisible();
             QTest::mouseMove(h.Label2, QPoint(5, 5)); // gives the button the focus
             QTRY_COMPARE(h.Label2->foreColor(), kBlack);
             QCOMPARE(h.Command1->skin(), QString("Button_On.jpg"));
-            QTest::keyRelease(&h, Qt::Key_Return);
+            QTest::keyClick(&h, Qt::Key_Return);
             closed = !h.isVisible();
             if (!closed) h.CloseHelp();
         });

@@ -8,7 +8,9 @@
 #include "support/ModalDriver.h"
 #include "support/TestDoubles.h"
 #include "ui/PictureBox.h"
+#include "ui/TextLabel.h"
 #include "ui/UiText.h"
+#include "ui/VbColor.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -114,6 +116,40 @@ private slots:
         QTRY_VERIFY(!r.Detach_Btn->isEnabled() && !r.View_Btn->isEnabled() && !r.Print_Btn->isEnabled());
         for (const PictureBox* button : {r.Detach_Btn, r.View_Btn, r.Print_Btn})
             QCOMPARE(button->skin(), QString("Button_Dis.jpg"));
+    }
+
+    void enterThatClosesAFailureMessageDoesNotRunTheButtonAgain()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        qmtest::TestEnvironment env(b.path());
+        qmtest::LinkServices services; // no printer
+        Repository& r = openWindow();
+        r.showModeless();
+        r.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&r));
+        r.List1->setCurrentRow(0);
+        QTRY_VERIFY(r.Print_Btn->isEnabled());
+        r.Print_Btn->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(r.Label2[3]->foreColor(), kBlack);
+        // The box takes the keys, and Enter's press closes it.
+        QWidget box;
+        env.box.onShow = [&](const auto&) {
+            box.show();
+            box.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&box));
+            box.hide();
+        };
+        QTest::keyClick(r.Print_Btn, Qt::Key_Return);
+        QCOMPARE(env.box.calls.size(), 1);
+        QCOMPARE(env.box.lastText(), GetResString(536));
+        QTRY_VERIFY(r.isActiveWindow());
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(r.Print_Btn, &release);
+        QCOMPARE(env.box.calls.size(), 1);
+        // The button keeps the look its action gave it.
+        QCOMPARE(r.Label2[3]->foreColor(), kWhite);
+        QCOMPARE(r.Print_Btn->skin(), QString("Button_Off.jpg"));
     }
 
     void openingHandsTheDocumentToTheShellAndHidesTheWindow()

@@ -179,13 +179,13 @@ private slots:
         login.Exit_btn->setFocus();
         QTRY_COMPARE(login.Exit_btn->tag(), QString("ExitButton_On.jpg"));
         env.box.answer(vbNo);
-        QTest::keyRelease(&login, Qt::Key_Return);
+        QTest::keyClick(&login, Qt::Key_Return);
         QCOMPARE(env.box.lastText(), GetResString(124));
         QVERIFY(UserLogin::loaded());
         QVERIFY(!ExitRequested);
         // The exit button shows its Off image after the question.
         QCOMPARE(login.Exit_btn->tag(), QString("ExitButton_Off.jpg"));
-        QTest::keyRelease(&login, Qt::Key_Return);
+        QTest::keyClick(&login, Qt::Key_Return);
         QCOMPARE(env.box.calls.size(), 1);
         login.unload();
     }

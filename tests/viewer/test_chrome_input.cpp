@@ -16,6 +16,8 @@
 #include "viewer/Form1.h"
 #include "viewer/ModuleMenu.h"
 #include "viewer/Navigation.h"
+#include "viewer/ReturnStack.h"
+#include "platform/MessageBox.h"
 #include "viewer/ToolbarMenu.h"
 
 #include <QCursor>
@@ -52,9 +54,11 @@ struct ChromeCourse {
 using qmtest::InWindow;
 QString here() { return CurrentModule().Code + ' ' + PageList().GetCurrentPageName(); }
 
-void sendKey(QWidget* w, QEvent::Type type, int key, Qt::KeyboardModifiers mods = Qt::NoModifier, bool repeat = false)
+void sendKey(QWidget* w, QEvent::Type type, int key, Qt::KeyboardModifiers mods = Qt::NoModifier, bool repeat = false,
+             quint64 time = 0)
 {
     QKeyEvent e(type, key, mods, QString(), repeat);
+    e.setTimestamp(time);
     QApplication::sendEvent(w, &e);
 }
 
@@ -211,6 +215,54 @@ private slots:
         QTest::keyClick(focus, Qt::Key_Left, Qt::ShiftModifier); // empty stack: nothing
         QCOMPARE(here(), QString("MOD001 0001.txm"));
         QVERIFY(env.box.calls.isEmpty());
+    }
+
+    void aHeldKeyMovesOnceWhateverTheRepeatFlagSays()
+    {
+        ChromeCourse course;
+        auto& [b, env, f] = course;
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QWidget* focus = f.TXTextControl1;
+        // X11 repeats as a release and a press with one time; the flag is
+        // missing on most of them, and may come back on some.
+        sendKey(focus, QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, false, 1000);
+        for (quint64 t = 1500; t < 1800; t += 30) {
+            const bool flagged = t >= 1650;
+            sendKey(focus, QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, flagged, t);
+            sendKey(focus, QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, flagged, t);
+        }
+        sendKey(focus, QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, false, 1900);
+        QCOMPARE(here(), QString("MOD001 0002.txm"));
+
+        // A new press a moment after a release is a new press.
+        sendKey(focus, QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier, false, 2000);
+        sendKey(focus, QEvent::KeyRelease, Qt::Key_Left, Qt::NoModifier, false, 2100);
+        sendKey(focus, QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, false, 2100);
+        sendKey(focus, QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, false, 2200);
+        QCOMPARE(here(), QString("MOD001 0002.txm"));
+        QCOMPARE(ReturnStack.size(), 3);
+    }
+
+    void keysComeBackAfterTwoBoxesInARow()
+    {
+        ChromeCourse course;
+        auto& [b, env, f] = course;
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        // Each box takes the keys and leaves no window active when it goes,
+        // the second one before the first one's hand-back has landed.
+        env.box.onShow = [](const auto&) {
+            QCoreApplication::processEvents();
+            QWidget box;
+            box.show();
+            box.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&box));
+        };
+        MsgBox("first");
+        MsgBox("second");
+        env.box.onShow = nullptr;
+        QTRY_VERIFY(f.isActiveWindow());
+        QTest::keyClick(f.TXTextControl1, Qt::Key_Right);
+        QCOMPARE(here(), QString("MOD001 0002.txm"));
     }
 
     void arrowKeysFollowTheirButtonsNotThePosition()

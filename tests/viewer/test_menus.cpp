@@ -101,6 +101,10 @@ private slots:
             QTest::mouseRelease(m.MenuScrlUp, Qt::LeftButton);
             QVERIFY(!m.Timer3->isActive());
             QVERIFY(m.MenuScrlDwn->isVisible());
+            if (holdSteps == 1) {
+                m.Timer3_Timer(); // a stray tick never scrolls past the first row
+                QCOMPARE(InWindow(m.row(0).slice).top(), InWindow(m.Main_Menu_frm).top());
+            }
         }
 
         // A second click closes the menu and brings back the button's look.
@@ -130,12 +134,15 @@ private slots:
         QCOMPARE(m.row(3).caption->foreColor(), kBlack);
         QCOMPARE(m.row(3).slice->skin(), QString("ModuleMenu_ON.jpg"));
         QVERIFY(m.Timer4->isActive());
+        QCOMPARE(m.Timer4->interval(), 500);
         // Arming the one-shot again does not restart it.
         const int left = m.Timer4->remainingTime();
         QTest::qWait(60);
         m.HighlightModuleSlice(4);
         m.HighlightModuleSlice(3);
         QVERIFY(m.Timer4->remainingTime() < left);
+        QCOMPARE(m.row(4).caption->foreColor(), kWhite);
+        QCOMPARE(m.row(4).slice->skin(), QString("ModuleMenu_Off.jpg"));
         QTRY_VERIFY(t.isOpen());
         QVERIFY(!m.Timer4->isActive());
 
@@ -172,7 +179,7 @@ private slots:
     void aTopicClickOpensTheTopicAndRecordsIt()
     {
         CourseBuilder b;
-        buildCourse(b, 2, 1, 3);
+        buildCourse(b, 2, 1, 11);
         qmtest::TestEnvironment env(b.path());
         Form1& f = OpenCourse();
         QDir().mkpath(UserFolderPath(UserFolderName("Ann", "Lee")));
@@ -183,9 +190,16 @@ private slots:
         f.moduleMenu->Timer4_Timer();
         TopicMenu& t = *f.topicMenu;
         QVERIFY(t.isOpen());
-        QCOMPARE(t.topicCount(), 2);
+        // Eleven topics all fit: no arrow, nothing cut off.
+        QCOMPARE(t.topicCount(), 10);
         QVERIFY(!t.TopicScrlDwn->isVisible());
+        QCOMPARE(t.Main_Topic_frm->height(), 11 * t.rowPitch());
 
+        // Only the left button opens a topic.
+        QTest::mouseClick(t.row(2).caption, Qt::RightButton);
+        QTest::mouseClick(t.row(2).slice, Qt::MiddleButton);
+        QCOMPARE(CurModule, qint16(0));
+        QVERIFY(t.isOpen());
         QTest::mouseClick(t.row(2).caption, Qt::LeftButton);
         QCOMPARE(CurModule, qint16(1));
         QCOMPARE(PageList().GetCurrentPageName(), QString("0003.txm"));

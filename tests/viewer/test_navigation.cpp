@@ -9,6 +9,7 @@
 #include "ui/TextLabel.h"
 #include "ui/UiText.h"
 #include "viewer/Form1.h"
+#include "viewer/MovieObjects.h"
 #include "viewer/Navigation.h"
 #include "viewer/ReturnStack.h"
 
@@ -192,6 +193,46 @@ private slots:
         QVERIFY(env.box.lastText().contains("0002.txm"));
         // Nothing to return to, and Previous as it was.
         QVERIFY(ReturnStack.isEmpty() && !f.Return_Btn->isEnabled() && !f.Prev->isEnabled());
+    }
+
+    void aFailedPreviousOrNextPutsThePageBackWhole()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        b.writeFile("MOD003/0003.txm", "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0 Movie page\\par "
+                                       "{\\*\\qmobject\\objw2400\\objh1800 notes.txt}\\par}");
+        QFile::remove(b.path() + "/MOD003/0002.txm");
+        qmtest::TestEnvironment env(b.path());
+        Form1& f = OpenCourse();
+        OpenModule(2);
+        f.NextPage(); // onto the missing page
+        QCOMPARE(here(), QString("MOD003 0001.txm"));
+        // The Return tooltip still names the place saved before the attempt.
+        QCOMPARE(SavedPosition.ModuleTitle, QString("First module"));
+
+        OpenTopic(2, 0, "Wrap 3");
+        ReturnStack.clear();
+        f.DisableReturnButton();
+        const QString heading = f.Label1->text();
+        QCOMPARE(f.Movies->frames().size(), 1);
+        env.box.clear();
+
+        f.PrevPage();
+        QCOMPARE(env.box.calls.size(), 1);
+        QVERIFY(env.box.lastText().contains("0002.txm"));
+        QCOMPARE(here(), QString("MOD003 0003.txm"));
+        QVERIFY(shown(f).startsWith("Movie page"));
+        QCOMPARE(f.Label1->text(), heading);
+        QCOMPARE(f.Movies->frames().size(), 1);
+        QVERIFY(ReturnStack.isEmpty() && !f.Return_Btn->isEnabled());
+        QVERIFY(f.Prev->isEnabled() && !f.NextBtn->isEnabled());
+        QCOMPARE(SavedPosition.PageName, QString("0001.txm"));
+
+        // A jump that fails brings the movie back too.
+        QFile::remove(b.path() + "/MOD001/Map.txt");
+        OpenModule(0);
+        QCOMPARE(here(), QString("MOD003 0003.txm"));
+        QCOMPARE(f.Movies->frames().size(), 1);
     }
 
     void aModuleWithoutItsPageMapIsNotEntered()
