@@ -538,6 +538,7 @@ RtfContent RtfParser::finish()
     flushText();
     // The last paragraph may end without \par; it still gets its formatting.
     if (cursor_.block().length() > 1) cursor_.setBlockFormat(blockFormat(lastTextPara_));
+    table_.dropSpareRows();
     appendNotes();
     table_.paperGrids();
     // Tabs past the paragraph's own stops go to the document's default stops.

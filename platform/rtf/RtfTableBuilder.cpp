@@ -63,6 +63,9 @@ void TableBuilder::begin(QTextCursor& cursor, const RowDef& def, const ColorTabl
     if (cursor.block().length() == 1) cursor.setBlockFormat(QTextBlockFormat());
     table_ = cursor.insertTable(1, columns, fmt);
     if (def.bordered) gridded_.push_back(table_);
+    columns_ = columns;
+    rowsMade_ = 1;
+    rowsAhead_ = 1;
     row_ = 0;
     col_ = 0;
     cellsInRow_ = 0;
@@ -80,18 +83,17 @@ void TableBuilder::prepare(QTextCursor& cursor, const RowDef& def, const ColorTa
         return;
     }
     if (!rowOpen_) {
-        if (row_ + 1 >= kRowsPerPart && !mergeOpen()) {
-            startNextPart(cursor);
-        } else {
-            table_->appendRows(1);
-            ++row_;
-        }
+        if (row_ + 1 >= kRowsPerPart && !mergeOpen()) startNextPart(cursor);
+        else nextRow();
         col_ = 0;
         cellsInRow_ = 0;
         rowOpen_ = true;
         cellEnded_ = false;
         const int wanted = qMin(int(def.cells.size()), kMaxColumns);
-        if (wanted > table_->columns()) table_->appendColumns(wanted - table_->columns());
+        if (wanted > columns_) {
+            table_->appendColumns(wanted - columns_);
+            columns_ = wanted;
+        }
         enterCell(cursor, def, colors);
         return;
     }
@@ -99,7 +101,10 @@ void TableBuilder::prepare(QTextCursor& cursor, const RowDef& def, const ColorTa
         cellEnded_ = false;
         if (col_ + 1 < kMaxColumns) {
             ++col_;
-            if (col_ >= table_->columns()) table_->appendColumns(1);
+            if (col_ >= columns_) {
+                table_->appendColumns(1);
+                ++columns_;
+            }
         }
         enterCell(cursor, def, colors);
     }
@@ -148,9 +153,28 @@ void TableBuilder::endRow(const RowDef& def)
     cellEnded_ = false;
 }
 
+// Moves to the next row, making rows ahead when none is left: twice as many
+// each time, but never past the part's size.
+void TableBuilder::nextRow()
+{
+    ++row_;
+    if (row_ < rowsMade_) return;
+    const int n = qMax(1, qMin(rowsAhead_, kRowsPerPart - rowsMade_));
+    table_->appendRows(n);
+    rowsMade_ += n;
+    rowsAhead_ *= 2;
+}
+
+void TableBuilder::dropSpareRows()
+{
+    if (!table_ || rowsMade_ <= row_ + 1) return;
+    table_->removeRows(row_ + 1, rowsMade_ - row_ - 1);
+    rowsMade_ = row_ + 1;
+}
+
 void TableBuilder::mergeRow(const RowDef& def)
 {
-    const int columns = table_->columns();
+    const int columns = columns_;
     if (int(vStart_.size()) < columns) vStart_.resize(size_t(columns), -1);
     const int n = qMin(int(def.cells.size()), columns);
 
@@ -186,8 +210,9 @@ void TableBuilder::mergeRow(const RowDef& def)
 // two is kept to no height.
 void TableBuilder::startNextPart(QTextCursor& cursor)
 {
+    dropSpareRows();
     const int between = table_->lastPosition() + 1;
-    const int columns = table_->columns();
+    const int columns = columns_;
     cursor.movePosition(QTextCursor::End);
     table_ = cursor.insertTable(1, columns, format_);
     if (format_.cellSpacing() > 0) gridded_.push_back(table_);
@@ -200,6 +225,8 @@ void TableBuilder::startNextPart(QTextCursor& cursor)
     gap.setBlockFormat(none);
     gap.setBlockCharFormat(tiny);
     row_ = 0;
+    rowsMade_ = 1;
+    rowsAhead_ = 1;
     vStart_.assign(size_t(columns), -1);
 }
 
@@ -213,6 +240,7 @@ bool TableBuilder::mergeOpen() const
 void TableBuilder::finish(QTextCursor& cursor)
 {
     if (!table_) return;
+    dropSpareRows();
     cursor.movePosition(QTextCursor::End);
     // Qt hides an empty paragraph right after a table and ignores the space
     // above any paragraph there. An empty spacer takes that place, so the
