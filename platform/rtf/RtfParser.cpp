@@ -418,6 +418,7 @@ void RtfParser::flushText()
     if (!pendingMarks_.empty()) tagPendingMarks(f);
     shapeIfNeeded(f, pending_);
     cursor_.insertText(pending_, f);
+    notePut(f);
     if (pendingChr_.link >= 0 && size_t(pendingChr_.link) < content_.links.size())
         appendCapped(content_.links[size_t(pendingChr_.link)].text, pending_, kMaxLinkText);
     // A long paragraph is split after a word; one without spaces anywhere.
@@ -461,21 +462,58 @@ void RtfParser::endParagraph()
     const bool pageBreak = pageBreakBefore_;
     pageBreakBefore_ = false;
     const qreal top = spaceAbove(cur().para);
+    // The new block gets this block's format and, as its block character
+    // format, the format of the character before the cursor. Outside tables
+    // both are known here, and handing them over spares the document
+    // looking them up again.
+    const bool known = !table_.active();
+    QTextBlockFormat format = inherited_.format;
+    bool formatKnown = known && inherited && inherited_.formatKnown;
     if (!inherited || pageBreak || !(inherited_.para == cur().para) || inherited_.top != top) {
         QTextBlockFormat f = blockFormat(cur().para);
         if (pageBreak) f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         cursor_.setBlockFormat(f);
+        format = f;
+        formatKnown = known;
     }
     const bool empty = block.length() <= 1;
-    if (empty && !(inherited && inherited_.emptyChr && inherited_.chr == cur().chr))
-        cursor_.setBlockCharFormat(charFormat(cur().chr));
-    cursor_.insertBlock();
+    QTextCharFormat carried;
+    bool carriedKnown = false;
+    if (empty && !(inherited && inherited_.emptyChr && inherited_.chr == cur().chr)) {
+        carried = charFormat(cur().chr);
+        cursor_.setBlockCharFormat(carried);
+        carriedKnown = known;
+    } else if (empty) {
+        carried = inherited_.carried;
+        carriedKnown = known && inherited_.carriedKnown;
+    } else if (cursor_.position() == lastPut_.position && doc_.characterCount() == lastPut_.length) {
+        carried = lastPut_.format;
+        carriedKnown = known;
+    }
+    if (formatKnown && carriedKnown) {
+        carried.clearProperty(QTextFormat::ObjectType);
+        carried.clearProperty(QTextFormat::ObjectIndex);
+        cursor_.insertBlock(format, carried);
+    } else {
+        cursor_.insertBlock();
+    }
     inherited_.block = pageBreak ? QTextBlock() : cursor_.block();
     inherited_.para = cur().para;
     inherited_.top = top;
     inherited_.chr = cur().chr;
     inherited_.emptyChr = empty;
+    inherited_.format = format;
+    inherited_.carried = carried;
+    inherited_.formatKnown = formatKnown && carriedKnown;
+    inherited_.carriedKnown = formatKnown && carriedKnown;
     above_ = {flow_, cur().para.afterTwips};
+}
+
+void RtfParser::notePut(const QTextCharFormat& f)
+{
+    lastPut_.format = f;
+    lastPut_.position = cursor_.position();
+    lastPut_.length = doc_.characterCount();
 }
 
 void RtfParser::insertPicture(const CharState& chr)
@@ -495,6 +533,7 @@ void RtfParser::insertPicture(const CharState& chr)
     f.setHeight(size.height());
     tagPendingMarks(f);
     cursor_.insertImage(f);
+    notePut(f);
 }
 
 void RtfParser::insertObject()
@@ -508,6 +547,7 @@ void RtfParser::insertObject()
     QTextCharFormat f = PlaceholderFormat(number, objectSize_);
     tagPendingMarks(f);
     cursor_.insertText(QString(QChar::ObjectReplacementCharacter), f);
+    notePut(f);
     content_.objects.push_back(RtfObject{data, objectSize_, 0});
 }
 
@@ -551,7 +591,8 @@ RtfContent RtfParser::finish()
     // after them stand at the end.
     const int end = doc_.characterCount() - 1;
     std::vector<int> groupPosition(size_t(markGroups_) + 1, end);
-    for (QTextBlock b = doc_.begin(); b.isValid(); b = b.next()) {
+    const bool tagged = markGroups_ > 0 || !content_.objects.empty();
+    for (QTextBlock b = doc_.begin(); tagged && b.isValid(); b = b.next()) {
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment frag = it.fragment();
             const QTextCharFormat f = frag.charFormat();

@@ -137,7 +137,22 @@ private:
         qreal top = 0;              // ... its space above
         CharState chr;              // ... and, when the ended block was empty, its character formats
         bool emptyChr = false;
+        // Its block format and block character format, when known: asking
+        // the document for them is most of the cost of an empty paragraph.
+        QTextBlockFormat format;
+        QTextCharFormat carried;
+        bool formatKnown = false;
+        bool carriedKnown = false;
     } inherited_;
+    // The format of the content put in last, with the cursor position and
+    // document length it left: while both hold, the character before the
+    // cursor has this format.
+    struct {
+        QTextCharFormat format;
+        int position = -1;
+        int length = -1;
+    } lastPut_;
+    void notePut(const QTextCharFormat& f);
     // Paragraphs follow one another in one flow until a table, a row or a
     // cell starts or a table ends; each of those starts a new flow.
     int flow_ = 0;
