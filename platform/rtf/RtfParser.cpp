@@ -412,6 +412,7 @@ void RtfParser::putText(const QString& s)
 
 void RtfParser::flushText()
 {
+    flushBlanks();
     if (pending_.isEmpty()) return;
     fixSurrogates(pending_);
     QTextCharFormat f = charFormat(pendingChr_);
@@ -432,6 +433,7 @@ void RtfParser::flushText()
 // table's current cell for table paragraphs, after the table otherwise.
 void RtfParser::ensureContext()
 {
+    flushBlanks();
     if (cur().para.inTable || rowPending_) {
         if (table_.needsPrepare()) {
             flushText();
@@ -453,6 +455,7 @@ void RtfParser::endParagraph()
         return;
     }
     if (cur().dest != Destination::Text) return;
+    if (deferBlankEnd()) return;
     ensureContext();
     flushText();
     // A block made by the last paragraph end already has that paragraph's
@@ -506,7 +509,9 @@ void RtfParser::endParagraph()
     inherited_.carried = carried;
     inherited_.formatKnown = formatKnown && carriedKnown;
     inherited_.carriedKnown = formatKnown && carriedKnown;
+    noteBlockMade();
     above_ = {flow_, cur().para.afterTwips};
+    blankRun_ = empty && !pageBreak && inherited ? blankRun_ + 1 : 0;
 }
 
 void RtfParser::notePut(const QTextCharFormat& f)

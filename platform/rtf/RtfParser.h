@@ -54,6 +54,10 @@ private:
     void flushText();
     void ensureContext();
     void endParagraph();
+    // long runs of empty paragraphs (RtfParserBlankLines.cpp)
+    bool deferBlankEnd();
+    void flushBlanks();
+    void noteBlockMade();
     void insertPicture(const CharState& chr);
     void insertObject();
     void addMark();
@@ -143,7 +147,14 @@ private:
         QTextCharFormat carried;
         bool formatKnown = false;
         bool carriedKnown = false;
+        int position = -1;          // the cursor position and document length right after it was made
+        int length = -1;
     } inherited_;
+    // Empty paragraphs ended in a row, and how many of them wait to be
+    // written: past a few dozen they are written as empty lines of shared
+    // blocks, which look the same and cost one block per many lines.
+    int blankRun_ = 0;
+    int blanks_ = 0;
     // The format of the content put in last, with the cursor position and
     // document length it left: while both hold, the character before the
     // cursor has this format.
