@@ -419,7 +419,6 @@ void RtfParser::flushText()
     if (!pendingMarks_.empty()) tagPendingMarks(f);
     shapeIfNeeded(f, pending_);
     cursor_.insertText(pending_, f);
-    notePut(f);
     if (pendingChr_.link >= 0 && size_t(pendingChr_.link) < content_.links.size())
         appendCapped(content_.links[size_t(pendingChr_.link)].text, pending_, kMaxLinkText);
     // A long paragraph is split after a word; one without spaces anywhere.
@@ -489,9 +488,9 @@ void RtfParser::endParagraph()
     } else if (empty) {
         carried = inherited_.carried;
         carriedKnown = known && inherited_.carriedKnown;
-    } else if (cursor_.position() == lastPut_.position && doc_.characterCount() == lastPut_.length) {
-        carried = lastPut_.format;
-        carriedKnown = known;
+    } else if (known && formatKnown) {
+        carried = cursor_.charFormat(); // the format of the character before the cursor
+        carriedKnown = true;
     }
     if (formatKnown && carriedKnown) {
         carried.clearProperty(QTextFormat::ObjectType);
@@ -514,12 +513,6 @@ void RtfParser::endParagraph()
     blankRun_ = empty && !pageBreak && inherited ? blankRun_ + 1 : 0;
 }
 
-void RtfParser::notePut(const QTextCharFormat& f)
-{
-    lastPut_.format = f;
-    lastPut_.position = cursor_.position();
-    lastPut_.length = doc_.characterCount();
-}
 
 void RtfParser::insertPicture(const CharState& chr)
 {
@@ -538,7 +531,6 @@ void RtfParser::insertPicture(const CharState& chr)
     f.setHeight(size.height());
     tagPendingMarks(f);
     cursor_.insertImage(f);
-    notePut(f);
 }
 
 void RtfParser::insertObject()
@@ -552,7 +544,6 @@ void RtfParser::insertObject()
     QTextCharFormat f = PlaceholderFormat(number, objectSize_);
     tagPendingMarks(f);
     cursor_.insertText(QString(QChar::ObjectReplacementCharacter), f);
-    notePut(f);
     content_.objects.push_back(RtfObject{data, objectSize_, 0});
 }
 

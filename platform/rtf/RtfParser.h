@@ -155,15 +155,6 @@ private:
     // blocks, which look the same and cost one block per many lines.
     int blankRun_ = 0;
     int blanks_ = 0;
-    // The format of the content put in last, with the cursor position and
-    // document length it left: while both hold, the character before the
-    // cursor has this format.
-    struct {
-        QTextCharFormat format;
-        int position = -1;
-        int length = -1;
-    } lastPut_;
-    void notePut(const QTextCharFormat& f);
     // Paragraphs follow one another in one flow until a table, a row or a
     // cell starts or a table ends; each of those starts a new flow.
     int flow_ = 0;
