@@ -8,6 +8,7 @@ namespace {
 constexpr int kMaxColumns = 64;
 constexpr int kMaxCellPx = 4000;
 constexpr int kRowsPerPart = 100;
+constexpr int kRowsMadeSingly = 8;
 constexpr int kMaxPaddingPx = 40;
 
 int twipsToPx(qint64 twips) { return int(qBound<qint64>(0, twips / 15, qint64(kMaxCellPx))); }
@@ -65,7 +66,6 @@ void TableBuilder::begin(QTextCursor& cursor, const RowDef& def, const ColorTabl
     if (def.bordered) gridded_.push_back(table_);
     columns_ = columns;
     rowsMade_ = 1;
-    rowsAhead_ = 1;
     row_ = 0;
     col_ = 0;
     cellsInRow_ = 0;
@@ -153,16 +153,15 @@ void TableBuilder::endRow(const RowDef& def)
     cellEnded_ = false;
 }
 
-// Moves to the next row, making rows ahead when none is left: twice as many
-// each time, but never past the part's size.
+// Moves to the next row. A short table gets its rows one at a time; a
+// longer one as many again as it has, up to the part's size.
 void TableBuilder::nextRow()
 {
     ++row_;
     if (row_ < rowsMade_) return;
-    const int n = qMax(1, qMin(rowsAhead_, kRowsPerPart - rowsMade_));
+    const int n = rowsMade_ < kRowsMadeSingly ? 1 : qMax(1, qMin(rowsMade_, kRowsPerPart - rowsMade_));
     table_->appendRows(n);
     rowsMade_ += n;
-    rowsAhead_ *= 2;
 }
 
 void TableBuilder::dropSpareRows()
@@ -226,7 +225,6 @@ void TableBuilder::startNextPart(QTextCursor& cursor)
     gap.setBlockCharFormat(tiny);
     row_ = 0;
     rowsMade_ = 1;
-    rowsAhead_ = 1;
     vStart_.assign(size_t(columns), -1);
 }
 

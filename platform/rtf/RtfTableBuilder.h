@@ -84,7 +84,6 @@ private:
     // time, and the shape is counted here.
     int columns_ = 0;
     int rowsMade_ = 0;
-    int rowsAhead_ = 1; // how many rows the next append makes
     int cellsInRow_ = 0;
     bool rowOpen_ = false;
     bool cellEnded_ = false;
