@@ -18,7 +18,7 @@
 namespace qm {
 namespace {
 // Course pages are small. The reader is linear, but the costliest pages per
-// byte (thousands of empty paragraphs) take about two seconds at this size.
+// byte (long tables, runs of formats) show their first screen in most of a second.
 constexpr qint64 kMaxFileBytes = qint64(3) << 20;
 
 QString cutAtNul(const QString& s)

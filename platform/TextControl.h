@@ -38,7 +38,7 @@ public:
     QString errorText() const { return error_; }
     QString documentPath() const { return path_; } // of the loaded file; empty when none
     // Larger files are refused: reading and showing the first screen of a page
-    // of this size, whatever its shape, takes about two seconds.
+    // of this size, whatever its shape, takes up to most of a second.
     static qint64 maxPageBytes();
     void clearDocument();
 

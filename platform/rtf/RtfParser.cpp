@@ -412,6 +412,7 @@ void RtfParser::putText(const QString& s)
 
 void RtfParser::flushText()
 {
+    flushBlanks();
     if (pending_.isEmpty()) return;
     fixSurrogates(pending_);
     QTextCharFormat f = charFormat(pendingChr_);
@@ -431,6 +432,7 @@ void RtfParser::flushText()
 // table's current cell for table paragraphs, after the table otherwise.
 void RtfParser::ensureContext()
 {
+    flushBlanks();
     if (cur().para.inTable || rowPending_) {
         if (table_.needsPrepare()) {
             flushText();
@@ -452,6 +454,7 @@ void RtfParser::endParagraph()
         return;
     }
     if (cur().dest != Destination::Text) return;
+    if (deferBlankEnd()) return;
     ensureContext();
     flushText();
     // A block made by the last paragraph end already has that paragraph's
@@ -461,22 +464,55 @@ void RtfParser::endParagraph()
     const bool pageBreak = pageBreakBefore_;
     pageBreakBefore_ = false;
     const qreal top = spaceAbove(cur().para);
+    // The new block gets this block's format and, as its block character
+    // format, the format of the character before the cursor. Outside tables
+    // both are known here, and handing them over spares the document
+    // looking them up again.
+    const bool known = !table_.active();
+    QTextBlockFormat format = inherited_.format;
+    bool formatKnown = known && inherited && inherited_.formatKnown;
     if (!inherited || pageBreak || !(inherited_.para == cur().para) || inherited_.top != top) {
         QTextBlockFormat f = blockFormat(cur().para);
         if (pageBreak) f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         cursor_.setBlockFormat(f);
+        format = f;
+        formatKnown = known;
     }
     const bool empty = block.length() <= 1;
-    if (empty && !(inherited && inherited_.emptyChr && inherited_.chr == cur().chr))
-        cursor_.setBlockCharFormat(charFormat(cur().chr));
-    cursor_.insertBlock();
+    QTextCharFormat carried;
+    bool carriedKnown = false;
+    if (empty && !(inherited && inherited_.emptyChr && inherited_.chr == cur().chr)) {
+        carried = charFormat(cur().chr);
+        cursor_.setBlockCharFormat(carried);
+        carriedKnown = known;
+    } else if (empty) {
+        carried = inherited_.carried;
+        carriedKnown = known && inherited_.carriedKnown;
+    } else if (known && formatKnown) {
+        carried = cursor_.charFormat(); // the format of the character before the cursor
+        carriedKnown = true;
+    }
+    if (formatKnown && carriedKnown) {
+        carried.clearProperty(QTextFormat::ObjectType);
+        carried.clearProperty(QTextFormat::ObjectIndex);
+        cursor_.insertBlock(format, carried);
+    } else {
+        cursor_.insertBlock();
+    }
     inherited_.block = pageBreak ? QTextBlock() : cursor_.block();
     inherited_.para = cur().para;
     inherited_.top = top;
     inherited_.chr = cur().chr;
     inherited_.emptyChr = empty;
+    inherited_.format = format;
+    inherited_.carried = carried;
+    inherited_.formatKnown = formatKnown && carriedKnown;
+    inherited_.carriedKnown = formatKnown && carriedKnown;
+    noteBlockMade();
     above_ = {flow_, cur().para.afterTwips};
+    blankRun_ = empty && !pageBreak && inherited ? blankRun_ + 1 : 0;
 }
+
 
 void RtfParser::insertPicture(const CharState& chr)
 {
@@ -538,6 +574,7 @@ RtfContent RtfParser::finish()
     flushText();
     // The last paragraph may end without \par; it still gets its formatting.
     if (cursor_.block().length() > 1) cursor_.setBlockFormat(blockFormat(lastTextPara_));
+    table_.dropSpareRows();
     appendNotes();
     table_.paperGrids();
     // Tabs past the paragraph's own stops go to the document's default stops.
@@ -550,7 +587,8 @@ RtfContent RtfParser::finish()
     // after them stand at the end.
     const int end = doc_.characterCount() - 1;
     std::vector<int> groupPosition(size_t(markGroups_) + 1, end);
-    for (QTextBlock b = doc_.begin(); b.isValid(); b = b.next()) {
+    const bool tagged = markGroups_ > 0 || !content_.objects.empty();
+    for (QTextBlock b = doc_.begin(); tagged && b.isValid(); b = b.next()) {
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment frag = it.fragment();
             const QTextCharFormat f = frag.charFormat();

@@ -54,6 +54,10 @@ private:
     void flushText();
     void ensureContext();
     void endParagraph();
+    // long runs of empty paragraphs (RtfParserBlankLines.cpp)
+    bool deferBlankEnd();
+    void flushBlanks();
+    void noteBlockMade();
     void insertPicture(const CharState& chr);
     void insertObject();
     void addMark();
@@ -137,7 +141,20 @@ private:
         qreal top = 0;              // ... its space above
         CharState chr;              // ... and, when the ended block was empty, its character formats
         bool emptyChr = false;
+        // Its block format and block character format, when known: asking
+        // the document for them is most of the cost of an empty paragraph.
+        QTextBlockFormat format;
+        QTextCharFormat carried;
+        bool formatKnown = false;
+        bool carriedKnown = false;
+        int position = -1;          // the cursor position and document length right after it was made
+        int length = -1;
     } inherited_;
+    // Empty paragraphs ended in a row, and how many of them wait to be
+    // written: past a few dozen they are written as empty lines of shared
+    // blocks, which look the same and cost one block per many lines.
+    int blankRun_ = 0;
+    int blanks_ = 0;
     // Paragraphs follow one another in one flow until a table, a row or a
     // cell starts or a table ends; each of those starts a new flow.
     int flow_ = 0;

@@ -8,6 +8,7 @@ namespace {
 constexpr int kMaxColumns = 64;
 constexpr int kMaxCellPx = 4000;
 constexpr int kRowsPerPart = 100;
+constexpr int kRowsMadeSingly = 8;
 constexpr int kMaxPaddingPx = 40;
 
 int twipsToPx(qint64 twips) { return int(qBound<qint64>(0, twips / 15, qint64(kMaxCellPx))); }
@@ -63,6 +64,8 @@ void TableBuilder::begin(QTextCursor& cursor, const RowDef& def, const ColorTabl
     if (cursor.block().length() == 1) cursor.setBlockFormat(QTextBlockFormat());
     table_ = cursor.insertTable(1, columns, fmt);
     if (def.bordered) gridded_.push_back(table_);
+    columns_ = columns;
+    rowsMade_ = 1;
     row_ = 0;
     col_ = 0;
     cellsInRow_ = 0;
@@ -80,18 +83,17 @@ void TableBuilder::prepare(QTextCursor& cursor, const RowDef& def, const ColorTa
         return;
     }
     if (!rowOpen_) {
-        if (row_ + 1 >= kRowsPerPart && !mergeOpen()) {
-            startNextPart(cursor);
-        } else {
-            table_->appendRows(1);
-            ++row_;
-        }
+        if (row_ + 1 >= kRowsPerPart && !mergeOpen()) startNextPart(cursor);
+        else nextRow();
         col_ = 0;
         cellsInRow_ = 0;
         rowOpen_ = true;
         cellEnded_ = false;
         const int wanted = qMin(int(def.cells.size()), kMaxColumns);
-        if (wanted > table_->columns()) table_->appendColumns(wanted - table_->columns());
+        if (wanted > columns_) {
+            table_->appendColumns(wanted - columns_);
+            columns_ = wanted;
+        }
         enterCell(cursor, def, colors);
         return;
     }
@@ -99,7 +101,10 @@ void TableBuilder::prepare(QTextCursor& cursor, const RowDef& def, const ColorTa
         cellEnded_ = false;
         if (col_ + 1 < kMaxColumns) {
             ++col_;
-            if (col_ >= table_->columns()) table_->appendColumns(1);
+            if (col_ >= columns_) {
+                table_->appendColumns(1);
+                ++columns_;
+            }
         }
         enterCell(cursor, def, colors);
     }
@@ -148,9 +153,27 @@ void TableBuilder::endRow(const RowDef& def)
     cellEnded_ = false;
 }
 
+// Moves to the next row. A short table gets its rows one at a time; a
+// longer one as many again as it has, up to the part's size.
+void TableBuilder::nextRow()
+{
+    ++row_;
+    if (row_ < rowsMade_) return;
+    const int n = rowsMade_ < kRowsMadeSingly ? 1 : qMax(1, qMin(rowsMade_, kRowsPerPart - rowsMade_));
+    table_->appendRows(n);
+    rowsMade_ += n;
+}
+
+void TableBuilder::dropSpareRows()
+{
+    if (!table_ || rowsMade_ <= row_ + 1) return;
+    table_->removeRows(row_ + 1, rowsMade_ - row_ - 1);
+    rowsMade_ = row_ + 1;
+}
+
 void TableBuilder::mergeRow(const RowDef& def)
 {
-    const int columns = table_->columns();
+    const int columns = columns_;
     if (int(vStart_.size()) < columns) vStart_.resize(size_t(columns), -1);
     const int n = qMin(int(def.cells.size()), columns);
 
@@ -186,8 +209,9 @@ void TableBuilder::mergeRow(const RowDef& def)
 // two is kept to no height.
 void TableBuilder::startNextPart(QTextCursor& cursor)
 {
+    dropSpareRows();
     const int between = table_->lastPosition() + 1;
-    const int columns = table_->columns();
+    const int columns = columns_;
     cursor.movePosition(QTextCursor::End);
     table_ = cursor.insertTable(1, columns, format_);
     if (format_.cellSpacing() > 0) gridded_.push_back(table_);
@@ -200,6 +224,7 @@ void TableBuilder::startNextPart(QTextCursor& cursor)
     gap.setBlockFormat(none);
     gap.setBlockCharFormat(tiny);
     row_ = 0;
+    rowsMade_ = 1;
     vStart_.assign(size_t(columns), -1);
 }
 
@@ -213,6 +238,7 @@ bool TableBuilder::mergeOpen() const
 void TableBuilder::finish(QTextCursor& cursor)
 {
     if (!table_) return;
+    dropSpareRows();
     cursor.movePosition(QTextCursor::End);
     // Qt hides an empty paragraph right after a table and ignores the space
     // above any paragraph there. An empty spacer takes that place, so the

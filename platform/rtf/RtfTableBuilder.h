@@ -51,6 +51,9 @@ public:
     // Leaves the table: the cursor goes to the document's end, after it and
     // an empty spacer paragraph (which takes no height).
     void finish(QTextCursor& cursor);
+    // Removes the rows made ahead that no content came for; the document
+    // may end inside a table.
+    void dropSpareRows();
     // Once the document is complete: gives every bordered table's empty
     // cells their white background.
     void paperGrids();
@@ -61,6 +64,7 @@ private:
     void mergeRow(const RowDef& def);
     bool mergeOpen() const;
     void startNextPart(QTextCursor& cursor);
+    void nextRow();
 
     QTextTableFormat format_;
     RowDef formatDef_; // the row definition format_ was made from
@@ -75,6 +79,11 @@ private:
     QTextTable* table_ = nullptr;
     int row_ = 0;
     int col_ = 0;
+    // Asking a table for its shape, or adding a row to it, recounts all of
+    // its cells once anything changed; rows are therefore made several at a
+    // time, and the shape is counted here.
+    int columns_ = 0;
+    int rowsMade_ = 0;
     int cellsInRow_ = 0;
     bool rowOpen_ = false;
     bool cellEnded_ = false;

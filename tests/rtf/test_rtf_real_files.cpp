@@ -204,6 +204,39 @@ private slots:
         QVERIFY(p.text().endsWith("after\n"));
     }
 
+    void tablesEndingThePageKeepTheirRows()
+    {
+        // Rows are made ahead of their content; none of those may be left.
+        QByteArray rtf = "{\\rtf1 ";
+        for (int i = 0; i < 130; ++i)
+            rtf += "\\trowd\\clbrdrt\\brdrs\\cellx1000\\cellx2000\\pard\\intbl r" + QByteArray::number(i) + "\\cell x\\cell\\row";
+        for (const QByteArray& end : {QByteArray("}"), QByteArray("\\pard after\\par}")}) {
+            ReadPage p(rtf + end);
+            QCOMPARE(p.doc->find("r99").currentTable()->rows(), 100);
+            QCOMPARE(p.doc->find("r129").currentTable()->rows(), 30);
+        }
+    }
+
+    void longRunsOfEmptyParagraphsLookAsBefore()
+    {
+        // Past a few dozen in a row, empty paragraphs share blocks. A text
+        // mark just before a run keeps its paragraphs apart: the reference.
+        const QByteArray run = QByteArray("\\par ").repeated(150) + "\\page {\\fs8 " + QByteArray("\\par ").repeated(90) + "}";
+        const QByteArray mark = "{\\*\\bkmkstart m}{\\*\\bkmkend m}";
+        for (const QByteArray& after : {QByteArray("B\\par}"), QByteArray("}"),
+                                         QByteArray("\\trowd\\cellx1000\\intbl B\\cell\\row\\pard end\\par}")}) {
+            ReadPage apart("{\\rtf1 A\\par " + mark + run + after);
+            ReadPage shared("{\\rtf1 A\\par " + run + mark + after);
+            QVERIFY(shared.doc->blockCount() < apart.doc->blockCount() / 2);
+            QCOMPARE(shared.text(), apart.text());
+            QCOMPARE(shared.content.marks.front().position, apart.content.marks.front().position);
+            for (QTextDocument* d : {apart.doc.get(), shared.doc.get()}) d->setPageSize(QSizeF(500, 700)); // printed pages
+            QCOMPARE(shared.doc->documentLayout()->documentSize(), apart.doc->documentLayout()->documentSize());
+            QCOMPARE(shared.doc->pageCount(), apart.doc->pageCount());
+            QVERIFY(apart.doc->pageCount() > 3);
+        }
+    }
+
     void longParagraphsAreSplitBetweenWords()
     {
         QByteArray words;
