@@ -15,9 +15,9 @@ namespace {
 
 int gracePeriodMs = 1000;
 
-std::function<void(int)>& lateFailureHandler()
+std::function<void(int, const QString&)>& lateFailureHandler()
 {
-    static std::function<void(int)> handler;
+    static std::function<void(int, const QString&)> handler;
     return handler;
 }
 
@@ -50,7 +50,7 @@ int fromOpenerExit(int code)
 // Runs the program with its arguments (never through a shell) and waits the
 // grace period without taking input, so that the window keeps painting. A
 // program still running then is counted as accepted and left to finish.
-int run(const QString& program, const QStringList& arguments, int (*mapExit)(int))
+int run(const QString& program, const QStringList& arguments, const QString& file, int (*mapExit)(int))
 {
     const qint64 handedOff = clockService().steadyMs();
     const QString exe = QStandardPaths::findExecutable(program);
@@ -77,11 +77,11 @@ int run(const QString& program, const QStringList& arguments, int (*mapExit)(int
     if (process->state() != QProcess::NotRunning) {
         // The process object lives until the viewer ends; it has no parent
         // so that leaving the course does not end the learner's viewer.
-        const auto ended = [process, mapExit, handedOff](int code, QProcess::ExitStatus status) {
+        const auto ended = [process, mapExit, handedOff, file](int code, QProcess::ExitStatus status) {
             const int late = status == QProcess::NormalExit ? mapExit(code) : kShellAccepted;
             process->deleteLater();
             const bool soon = clockService().steadyMs() - handedOff <= kShellLateFailureMs;
-            if (late <= 32 && soon && lateFailureHandler()) lateFailureHandler()(late);
+            if (late <= 32 && soon && lateFailureHandler()) lateFailureHandler()(late, file);
         };
         QObject::connect(process, &QProcess::finished, process, ended);
         return kShellAccepted;
@@ -103,7 +103,7 @@ public:
             const QString printer = CurrentPrinterName();
             if (!printer.isEmpty()) args << QStringLiteral("-d") << printer;
             args << QStringLiteral("--") << text;
-            return run(QStringLiteral("lp"), args, [](int code) { return code == 0 ? int(kShellAccepted) : int(kShellGeneralError); });
+            return run(QStringLiteral("lp"), args, text, [](int code) { return code == 0 ? int(kShellAccepted) : int(kShellGeneralError); });
         }
         QString target = ShellOpenTarget(text);
         if (!isAddress(target)) {
@@ -112,7 +112,7 @@ public:
             // An absolute path can never be taken for one of the opener's options.
             target = QFileInfo(target).absoluteFilePath();
         }
-        return run(QStringLiteral("xdg-open"), {target}, fromOpenerExit);
+        return run(QStringLiteral("xdg-open"), {target}, target, fromOpenerExit);
     }
 };
 
@@ -138,6 +138,6 @@ QString ShellOpenTarget(const QString& text)
 ShellService& shellService() { return *current; }
 void setShellService(ShellService* service) { current = service ? service : &realShell; }
 void setShellGracePeriod(int ms) { gracePeriodMs = ms; }
-void setLateShellFailureHandler(std::function<void(int)> handler) { lateFailureHandler() = std::move(handler); }
+void setLateShellFailureHandler(std::function<void(int, const QString&)> handler) { lateFailureHandler() = std::move(handler); }
 
 } // namespace qm

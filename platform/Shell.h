@@ -40,12 +40,13 @@ void setShellService(ShellService* service);
 
 // The real shell counts an opener still running after the grace period as
 // accepted. When it then ends in a failure within kShellLateFailureMs of the
-// hand-off, this handler hears of it, so the learner is still told. A failure
+// hand-off, this handler hears of it with the file or address handed over, so
+// the learner is still told. A failure
 // after that stays unheard: the learner has long gone on, and a message then
 // would come out of nowhere (a viewer run in the foreground ends with the
 // viewer, perhaps hours later).
 constexpr int kShellLateFailureMs = 5000;
-void setLateShellFailureHandler(std::function<void(int result)> handler);
+void setLateShellFailureHandler(std::function<void(int result, const QString& file)> handler);
 
 // How long the real shell waits for the opener to answer before it counts a
 // process that is still running (a viewer run in the foreground) as accepted.

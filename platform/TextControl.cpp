@@ -88,6 +88,13 @@ void TextControl::clearDocument()
     adopt(doc, rtf::RtfContent{}, QString());
 }
 
+void TextControl::adoptDocument(QTextDocument* doc)
+{
+    doc->setParent(this);
+    rtf::RegisterPlaceholderHandler(*doc);
+    adopt(doc, rtf::RtfContent{}, QString());
+}
+
 void TextControl::adopt(QTextDocument* doc, rtf::RtfContent content, const QString& path)
 {
     releaseHosts();

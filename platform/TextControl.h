@@ -41,6 +41,9 @@ public:
     // of this size, whatever its shape, takes up to most of a second.
     static qint64 maxPageBytes();
     void clearDocument();
+    // Shows a document built elsewhere and takes it over. A long document is
+    // built faster away from the view, which would lay it out on every edit.
+    void adoptDocument(QTextDocument* doc);
 
     // Scrolls the text mark to the top of the view and puts the cursor there.
     // The name ends at its first NUL; a name that does not match exactly

@@ -16,7 +16,7 @@ bool IsValidUtf8(const QByteArray& bytes);
 // file of its kind, so only a damaged or foreign file is refused.
 inline constexpr qint64 kMaxPageMapBytes = qint64(2) << 20;
 inline constexpr qint64 kMaxTestFileBytes = qint64(2) << 20;
-inline constexpr qint64 kMaxGlossaryBytes = qint64(2) << 20;
+inline constexpr qint64 kMaxGlossaryBytes = qint64(16) << 20;
 inline constexpr qint64 kMaxAboutBytes = qint64(1) << 20;
 inline constexpr qint64 kMaxRegistryBytes = qint64(8) << 20;
 

@@ -41,9 +41,15 @@ bool CopyDocument(const QString& source, const QString& target, QString* error)
             return false; // the unfinished copy is discarded with the temporary file
         }
         if (n == 0) break;
-        if (out.write(buffer, n) != n) {
-            if (error) *error = out.errorString();
-            return false;
+        // A disk that fills up takes part of a block without an error; the
+        // rest is written again, which then fails with the reason.
+        for (qint64 done = 0; done < n;) {
+            const qint64 written = out.write(buffer + done, n - done);
+            if (written <= 0) {
+                if (error) *error = out.errorString();
+                return false;
+            }
+            done += written;
         }
     }
     if (!out.flush()) {

@@ -71,6 +71,9 @@ Glossary::Glossary() : SingleForm<Glossary>(QStringLiteral("Glossary"))
     // one-inch margins), not at its own tiny width: that keeps its layout cheap.
     TXTextControl1->setLineWrapMode(QTextEdit::FixedPixelWidth);
     TXTextControl1->setLineWrapColumnOrWidth((12240 - 2 * 1440) / 15);
+    // A word longer than the printed line is broken, as the grid breaks it,
+    // rather than run off the paper.
+    TXTextControl1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 
     NewSkinButton(this, QStringLiteral("Glos_Print"), QStringLiteral("Label2"), 0, QRect(596, 596, 100, 28), Glos_Print,
                   Label2[0]);

@@ -5,6 +5,9 @@
 #include "platform/ContentPath.h"
 #include "platform/MessageBox.h"
 #include "platform/TextFile.h"
+#include "ui/UiText.h"
+
+#include <QDir>
 
 namespace qm {
 
@@ -26,18 +29,29 @@ class GlossaryReader {
 public:
     explicit GlossaryReader(const std::function<void(const GlossaryPart&)>& sink) : sink_(sink) {}
 
-    // True once a limit is reached: the rest of the text is left out.
-    bool done() const { return done_; }
+    // True once the text shows damage: the rest of it is left out.
+    bool done() const { return damaged_ || full_; }
+    int line() const { return line_; }
 
     void feed(QChar c)
     {
+        const bool afterCr = afterCr_;
+        afterCr_ = c == QLatin1Char('\r');
         switch (c.unicode()) {
         case '^': state_ = State::Letter; return;
         case '%': state_ = State::Term; return;
         case '~': state_ = State::Definition; return;
-        case '\r':
-        case '\n': return;
-        default: break;
+        case '\r': ++line_; return;
+        case '\n':
+            if (!afterCr) ++line_;
+            return;
+        case '\t': break;
+        default:
+            if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
+                damaged_ = true;
+                return;
+            }
+            break;
         }
         switch (state_) {
         case State::Letter:
@@ -58,6 +72,7 @@ public:
         }
     }
 
+    // What is pending when the text ends, or where damage begins, is whole.
     void finish()
     {
         flush(letter_, GlossaryPart::Letter);
@@ -70,37 +85,37 @@ private:
 
     void flush(QString& pending, GlossaryPart::Kind kind)
     {
-        if (pending.isEmpty() || done_) return;
-        if ((kind == GlossaryPart::Letter && ++headings_ > kMaxGlossaryHeadings)
-            || (kind == GlossaryPart::Term && ++terms_ > kMaxGlossaryTerms)) {
-            done_ = true;
-            return;
-        }
+        if (pending.isEmpty()) return;
+        if (kind != GlossaryPart::Definition && ++entries_ > kMaxGlossaryEntries) full_ = true;
+        if (full_) return;
         sink_(GlossaryPart{kind, pending});
         pending.clear();
     }
 
     const std::function<void(const GlossaryPart&)>& sink_;
     State state_ = State::None;
-    int headings_ = 0;
-    int terms_ = 0;
-    bool done_ = false;
+    int entries_ = 0;
+    int line_ = 1;
+    bool afterCr_ = false;
+    bool damaged_ = false;
+    bool full_ = false;
     QString letter_, term_, definition_;
 };
 
 } // namespace
 
-void ParseGlossary(const QString& text, const std::function<void(const GlossaryPart&)>& sink)
+int ParseGlossary(const QString& text, const std::function<void(const GlossaryPart&)>& sink)
 {
     GlossaryReader reader(sink);
     for (const QChar c : text) {
-        if (reader.done()) break;
         reader.feed(c);
+        if (reader.done()) break;
     }
     reader.finish();
+    return reader.done() ? reader.line() : 0;
 }
 
-bool ReadGlossary(const std::function<void(const GlossaryPart&)>& sink, bool tellRefusal)
+bool ReadGlossary(const std::function<void(const GlossaryPart&)>& sink, bool tellProblems)
 {
     const QString path = GlossaryFilePath();
     QString text;
@@ -108,10 +123,11 @@ bool ReadGlossary(const std::function<void(const GlossaryPart&)>& sink, bool tel
     ContentRead outcome = ContentRead::Done;
     if (path.isEmpty()) return false;
     if (!ReadContentText(path, text, kMaxGlossaryBytes, &error, &outcome)) {
-        if (outcome == ContentRead::TooLarge && tellRefusal) MsgBox(error);
+        if (outcome == ContentRead::TooLarge && tellProblems) MsgBox(error);
         return false;
     }
-    ParseGlossary(text, sink);
+    const int damagedFrom = ParseGlossary(text, sink);
+    if (damagedFrom > 0 && tellProblems) MsgBox(GetResString(780).arg(damagedFrom).arg(QDir::toNativeSeparators(path)));
     return true;
 }
 

@@ -23,18 +23,19 @@ QString GlossaryFilePath();
 // definition directly followed by "~". Whatever is still pending when the
 // text ends is handed on too (letter, term, definition).
 //
-// The text is read up to its kMaxGlossaryHeadings-th heading or its
-// kMaxGlossaryTerms-th term, whichever comes first; the rest is left out.
-// Real glossaries stay far below both. A damaged file (random bytes after a
-// "^" make every byte a heading) would otherwise fill the grid and the printed
-// copy with hundreds of thousands of rows and keep the visit from starting.
-constexpr int kMaxGlossaryHeadings = 1000;
-constexpr int kMaxGlossaryTerms = 10000;
-void ParseGlossary(const QString& text, const std::function<void(const GlossaryPart&)>& sink);
+// A sound glossary is read whole. Only a damaged file is cut short: it is
+// read up to its first character that no text file holds (a control
+// character other than tab, CR and LF, such as the NULs of a file cut off or
+// overwritten), or up to its kMaxGlossaryEntries-th heading or term, far more
+// than any real glossary holds. Returns the line (from 1) at which the rest
+// was left out, 0 when the text was read whole.
+constexpr int kMaxGlossaryEntries = 100000;
+int ParseGlossary(const QString& text, const std::function<void(const GlossaryPart&)>& sink);
 
 // Reads the chosen course's glossary file and parses it; false (and nothing
-// emitted) when there is no file or it cannot be read. A file over its cap is
-// refused, with a message naming it when tellRefusal is set.
-bool ReadGlossary(const std::function<void(const GlossaryPart&)>& sink, bool tellRefusal = true);
+// emitted) when there is no file or it cannot be read. With tellProblems set,
+// a file over its cap, and the part of a damaged file that is left out, are
+// told in a message naming the file.
+bool ReadGlossary(const std::function<void(const GlossaryPart&)>& sink, bool tellProblems = true);
 
 } // namespace qm

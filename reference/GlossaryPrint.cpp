@@ -26,14 +26,12 @@ const QString kPartEnd = QString(2, QChar::ParagraphSeparator);
 void Glossary::GetPrintableGlosInfo()
 {
     TextControl& view = *TXTextControl1;
-    // A change of course builds again: the copy starts from empty.
-    view.clearDocument();
-    view.setPageWidth(12240);
-    view.setPageHeight(15840);
+    // A change of course builds again: the copy starts from empty. It is
+    // written away from the view, which would lay it out after every part.
+    auto* doc = new QTextDocument();
+    doc->setDefaultFont(view.font());
+    doc->setUndoRedoEnabled(false);
 
-    // The copy is written at its end in one edit, in the formats the view's
-    // own selection members would give, without moving the view's cursor
-    // for every part.
     const QTextCharFormat plain;
     QTextCharFormat letter;
     letter.setFontWeight(QFont::Bold);
@@ -42,8 +40,7 @@ void Glossary::GetPrintableGlosInfo()
     QTextCharFormat term;
     term.setFontWeight(QFont::Bold);
 
-    QTextCursor c(view.document());
-    c.movePosition(QTextCursor::End);
+    QTextCursor c(doc);
     c.beginEditBlock();
     ReadGlossary([&](const GlossaryPart& part) {
         switch (part.kind) {
@@ -61,6 +58,9 @@ void Glossary::GetPrintableGlosInfo()
         }
     }, false); // a refused file was told when the view was built
     c.endEditBlock();
+    view.adoptDocument(doc);
+    view.setPageWidth(12240);
+    view.setPageHeight(15840);
     view.setSelection(0, 0);
 }
 

@@ -37,8 +37,20 @@ QString ReferenceFolder(int courseIndex)
 QStringList ListReferenceDocuments(const QString& folder)
 {
     if (folder.isEmpty()) return {};
-    // Hidden files are left out as a Windows listing leaves them out.
-    return QDir(folder).entryList(QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
+    // Hidden files are left out as a Windows listing leaves them out. One the
+    // learner may not read is listed all the same, and opening it says so.
+    return QDir(folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+}
+
+QString ListedDocumentPath(const QString& folder, const QString& name)
+{
+    // The name came from the folder's own listing, so it is no content text:
+    // any character a file name may hold is taken as it is, but it never
+    // leads out of the folder.
+    if (folder.isEmpty() || name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")
+        || name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
+        return QString();
+    return folder + QLatin1Char('/') + name;
 }
 
 Repository::Repository() : SkinnedDialog<Repository>(QStringLiteral("Repository"))
@@ -116,14 +128,13 @@ QString Repository::DocumentPath(const QString& name) const
     if (AllModulesMode == 1) {
         course = 0;
         for (int c = 0; c + 1 < Courses.size(); ++c) {
-            if (ContentFileExists(ContentPathInside(ReferenceFolder(c), name))) {
+            if (QFileInfo(ListedDocumentPath(ReferenceFolder(c), name)).isFile()) {
                 course = c;
                 break;
             }
         }
     }
-    const QString path = ContentPathInside(ReferenceFolder(course), name);
-    return path.isEmpty() ? QString() : ResolveContentPath(path);
+    return ListedDocumentPath(ReferenceFolder(course), name);
 }
 
 QString Repository::selectedName() const

@@ -51,6 +51,9 @@ private:
 // The documents of a course's reference folder: files only, no hidden ones,
 // sorted without regard to case.
 QStringList ListReferenceDocuments(const QString& folder);
+// The path of a document listed from that folder; empty for a name that is
+// not one file name.
+QString ListedDocumentPath(const QString& folder, const QString& name);
 // The reference folder of a course entry; empty when its number is no plain name.
 QString ReferenceFolder(int courseIndex);
 

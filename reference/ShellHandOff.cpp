@@ -4,13 +4,24 @@
 #include "platform/Shell.h"
 #include "ui/UiText.h"
 
+#include <QFileInfo>
+
 namespace qm {
 namespace {
+
+// "Not found" for a file that is there would otherwise leave the learner
+// without a word: it is told as a general failure, whenever it comes.
+bool showFailure(int result, const QString& file)
+{
+    if (result == kShellFileNotFound && (QFileInfo(file).isFile() || ContentFileExists(file)))
+        result = kShellGeneralError;
+    return ShowShellError(result);
+}
 
 // An opener that was still busy when the hand-off was counted as accepted
 // and failed afterwards is told like any other failure.
 const bool lateFailuresTold = [] {
-    setLateShellFailureHandler([](int result) { ShowShellError(result); });
+    setLateShellFailureHandler([](int result, const QString& file) { showFailure(result, file); });
     return true;
 }();
 
@@ -23,13 +34,7 @@ bool ShellOpenFile(const QString& file, int showMode, const QString&, const QStr
     if (text.toUpper().contains(QLatin1String(".EXE"))) showMode = SW_HIDE;
     const int result = shellService().execute(owner, verb, text, showMode);
     if (result > 32) return true;
-    // "Not found" for a file that is there would otherwise leave the learner
-    // without a word: it is reported as a general failure.
-    if (result == kShellFileNotFound && ContentFileExists(text)) {
-        MsgBox(GetResString(523), vbExclamation);
-        return false;
-    }
-    return ShowShellError(result);
+    return showFailure(result, text);
 }
 
 int ShellErrorStringId(int result)

@@ -1,4 +1,5 @@
 #include "app/Globals.h"
+#include "platform/TextFile.h"
 #include "reference/About.h"
 #include "support/TestDoubles.h"
 #include "ui/PictureBox.h"
@@ -91,6 +92,12 @@ private slots:
                    "emergency, how to help someone who is hurt, and how to set up a workstation that does\r\n");
         QVERIFY(showAndClose().linesUnbroken);
         QVERIFY(env.box.calls.isEmpty());
+
+        // A file over its cap shows nothing of it and names it.
+        writeAbout(dir, "All modules", QByteArray(int(kMaxAboutBytes) + 1, 'x'));
+        QCOMPARE(showAndClose().text, QString());
+        QCOMPARE(env.box.calls.size(), 1);
+        QVERIFY(env.box.lastText().contains("About All modules.txt"));
     }
 };
 

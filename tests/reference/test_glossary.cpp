@@ -1,6 +1,7 @@
 #include "app/Globals.h"
 #include "content/Catalogue.h"
 #include "platform/TextControl.h"
+#include "platform/TextPrinting.h"
 #include "reference/Glossary.h"
 #include "reference/GlossaryFile.h"
 #include "reference/GlossaryLines.h"
@@ -8,11 +9,13 @@
 #include "support/PrintDialogDouble.h"
 #include "support/TestDoubles.h"
 #include "ui/PictureBox.h"
+#include "ui/SkinnedButtons.h"
 #include "ui/TextLabel.h"
 #include "ui/UiText.h"
 #include "ui/VbColor.h"
 #include "viewer/Form1.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -20,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 #include <QTimer>
 #include <QtTest>
 
@@ -185,22 +189,37 @@ private slots:
         QVERIFY(!Glossary::loaded());
     }
 
-    void aDamagedGlossaryStopsAtItsLimits()
+    void aSoundGlossaryIsReadWholeAndADamagedOneToldOnce()
     {
         GlossaryFolder folder;
         qmtest::TestEnvironment env(folder.dir.path());
         useCourses({"Safety"});
+        // Many headings and many terms are no damage.
         QByteArray letters;
         for (int i = 0; i < 1200; ++i) letters += char('A' + i % 26);
-        Glossary& g = buildFrom(folder, "^" + letters + "%Lost~never shown");
-        QCOMPARE(g.letterCount(), kMaxGlossaryHeadings);
+        Glossary& g = buildFrom(folder, "^" + letters + "%Last~shown");
+        QCOMPARE(g.letterCount(), 1200);
         QCOMPARE(g.MSFlexGrid2->columnCount(), 26);
-        QCOMPARE(g.MSFlexGrid1->rowCount(), 2 * kMaxGlossaryHeadings);
-        QCOMPARE(g.TXTextControl1->document()->blockCount(), 2 * kMaxGlossaryHeadings + 1);
+        QCOMPARE(gridRows(g).last(), QString("shown"));
+        QStringList rows = gridRows(buildFrom(folder, QByteArray("%T~d").repeated(12005) + "%Z~end"));
+        QCOMPARE(rows.size(), 3 * 12006);
+        QCOMPARE(rows.last(), QString("end"));
+        QVERIFY(g.TXTextControl1->text().endsWith("Z.  end\n\n"));
+        QVERIFY(env.box.calls.isEmpty());
 
-        const QStringList rows = gridRows(buildFrom(folder, QByteArray("%T~d").repeated(kMaxGlossaryTerms + 5)));
-        QCOMPARE(rows.size(), 3 * kMaxGlossaryTerms);
-        QCOMPARE(rows.last(), QString("d"));
+        // Bytes no text holds end the reading where they start, in both views,
+        // with one message naming the file and the line.
+        rows = gridRows(buildFrom(folder, "^A%Kept~whole\r\n%Also~kept\r\nso far\r\n" + QByteArray(3, '\0') + "%Lost~x"));
+        QCOMPARE(rows, (QStringList{"", "#A", "", "*Kept", "whole", "", "*Also", "keptso far"}));
+        QCOMPARE(g.TXTextControl1->text(), QString("A\n\nKept.  whole\n\nAlso.  keptso far\n\n"));
+        QCOMPARE(env.box.calls.size(), 1);
+        QCOMPARE(env.box.lastText(), GetResString(780).arg(4).arg(folder.dir.filePath("Glossary.txt")));
+
+        // Past any real glossary's size in entries, the rest is left out too.
+        env.box.clear();
+        buildFrom(folder, "^" + QByteArray(kMaxGlossaryEntries + 10, 'Q'));
+        QCOMPARE(g.letterCount(), kMaxGlossaryEntries);
+        QCOMPARE(env.box.calls.size(), 1);
     }
 
     void longDefinitionsBreakAtBlanksOrWhenTooWide()
@@ -258,6 +277,47 @@ private slots:
         QCOMPARE(g.Label2[5]->text(), GetResString(107));
     }
 
+    void theLetterBarsLooksAndReach()
+    {
+        GlossaryFolder folder;
+        qmtest::TestEnvironment env(folder.dir.path());
+        useCourses({"Safety"});
+        QByteArray file;
+        for (int i = 0; i < 30; ++i) file += "^" + QByteArray(1, char('A' + i % 26)) + "%T" + QByteArray::number(i) + "~d";
+        Glossary& g = buildFrom(folder, file);
+        const auto look = [&](int column) {
+            const QTableWidgetItem* cell = g.MSFlexGrid2->item(0, column);
+            if (ToVbColor(cell->background().color()) == 0xFFFFFFu) return QString("normal");
+            return QString(cell->font().underline() ? "hovered" : "selected");
+        };
+        const int cell = g.MSFlexGrid2->columnWidth(0);
+        g.GoToLetter(0);
+        g.GoToLetter(2);
+        QCOMPARE(look(0), QString("normal"));
+        QCOMPARE(look(2), QString("selected"));
+        g.LetterBarHover(2 * cell + 1); // the selected letter keeps its look
+        QCOMPARE(look(2), QString("selected"));
+        g.LetterBarHover(5 * cell + 1);
+        QCOMPARE(look(5), QString("hovered"));
+        g.LetterBarHover(2 * cell + 1);
+        QCOMPARE(look(5), QString("normal"));
+        QCOMPARE(look(2), QString("selected"));
+        g.LetterBarClick(26 * cell + 1); // just past the last cell
+        QCOMPARE(g.selectedLetter(), 2);
+        g.LetterBarClick(25 * cell + 1);
+        QCOMPARE(g.selectedLetter(), 25);
+
+        // It opens with no caption lit, whatever was lit when it closed.
+        g.buttons()->showHighlighted(g.Glos_Print);
+        QList<quint32> captions;
+        QTimer::singleShot(0, [&] {
+            captions = {g.Label2[0]->foreColor(), g.Label2[1]->foreColor()};
+            g.CloseGlossary();
+        });
+        ShowGlossary();
+        QCOMPARE(captions, (QList<quint32>{kWhite, kWhite}));
+    }
+
     void thePrintableCopy()
     {
         GlossaryFolder folder;
@@ -278,6 +338,12 @@ private slots:
         QVERIFY(formatAt(8).font().bold());  // its period
         QVERIFY(!formatAt(9).font().bold()); // the blanks and the definition
         QCOMPARE(ToVbColor(formatAt(12).foreground().color()), 0x000000u);
+
+        // A word longer than the printed line is broken, not run off the paper.
+        buildFrom(folder, "%Long~" + QByteArray(400, 'w'));
+        const auto printed = PaginatedCopy(*doc.document(), PrintPageSetup{});
+        QVERIFY(printed->documentLayout()->documentSize().width() <= printed->pageSize().width());
+        QVERIFY(printed->begin().layout()->lineCount() > 1);
     }
 
     void printingThroughTheDialog()

@@ -85,6 +85,17 @@ private slots:
         ShowPagePrintDialog();
         QCOMPARE(first, QString("Office Laser"));
         QCOMPARE(services.printers.jobs.size(), 2);
+
+        // The rendering pseudo-printer is never offered; a name like it is.
+        services.printers.list = {{"Rendering Subsystem", ""}, {"rendering subsystem", ""}, {"Front Desk", ""}};
+        QStringList offered;
+        qmtest::WhenFormShown("frmPrinterDialog", [&](Form& d) {
+            auto& dialog = static_cast<frmPrinterDialog&>(d);
+            for (int i = 0; i < dialog.cboPrinters->count(); ++i) offered << dialog.cboPrinters->itemText(i);
+            dialog.cmdCancel_Click();
+        });
+        ShowPagePrintDialog();
+        QCOMPARE(offered, (QStringList{"rendering subsystem", "Front Desk"}));
     }
 
     void noPrinterOrAFailingPrinterIsTold()
@@ -114,13 +125,20 @@ private slots:
         Form1& f = openCourse(b);
         SetPagePrintWait(200);
         bool secondRefused = false;
+        bool dialogDuringPrint = false;
+        qmtest::WhenFormShown("frmPrinterDialog", [&](Form& d) {
+            dialogDuringPrint = true;
+            static_cast<frmPrinterDialog&>(d).cmdCancel_Click();
+        }, 300);
         QTimer::singleShot(50, [&] {
             secondRefused = !PrintScreenImage();
+            ShowPagePrintDialog(); // refused while the first print runs
             f.unload();
         });
         ShowPrintingAnimation();
         QVERIFY(!PrintScreenImage());
         QVERIFY(secondRefused);
+        QVERIFY(!dialogDuringPrint);
         QVERIFY(services.printers.jobs.isEmpty());
         QVERIFY(!Animation_Viewer::loaded());
         QCOMPARE(env.box.calls.size(), 0);

@@ -20,6 +20,7 @@
 
 #include <csignal>
 #include <cstring>
+#include <sys/mount.h>
 #include <sys/resource.h>
 
 using namespace qm;
@@ -255,6 +256,78 @@ private slots:
         r.Detach_Btn_MouseUp();
         QCOMPARE(env.box.lastText(), gone);
         QVERIFY(!QFile::exists(out.filePath("new.pdf")));
+    }
+
+    void everyListedDocumentCanBeOpenedDetachedAndPrinted()
+    {
+        CourseBuilder b;
+        b.module("MOD001", "First", CourseBuilder::pages(1));
+        b.course("Course A", {"MOD001"}, "12");
+        b.writeRegistry();
+        const QStringList names{"Is it \"safe\"?.txt", "a<b>c:d|e*f\\g.txt", "two\nlines.txt", "locked.pdf"};
+        for (const QString& n : names) b.writeFile("Repository/12/" + n, "doc");
+        const QString folder = QDir(b.path()).filePath("Repository/12/");
+        QFile(folder + "locked.pdf").setPermissions({});
+        qmtest::TestEnvironment env(b.path());
+        qmtest::LinkServices services;
+        services.printers.list = {{"Front Desk", ""}};
+        QTemporaryDir out;
+        Repository& r = openWindow();
+        QCOMPARE(listed(r), (QStringList{"a<b>c:d|e*f\\g.txt", "Is it \"safe\"?.txt", "locked.pdf", "two\nlines.txt"}));
+        for (int row : {0, 1, 3}) {
+            r.List1->setCurrentRow(row);
+            const QString path = folder + listed(r)[row];
+            r.View_Btn_MouseUp();
+            QCOMPARE(services.shell.calls.last().file, path);
+            qmtest::WhenFormShown("frmPrinterDialog", [](Form& f) {
+                QTest::mouseClick(static_cast<frmPrinterDialog&>(f).cmdOK, Qt::LeftButton);
+            });
+            r.Print_Btn_MouseUp();
+            QCOMPARE(services.shell.calls.last().verb, QString("print"));
+            QCOMPARE(services.shell.calls.last().file, path);
+            services.saveDialog.answers.enqueue(out.filePath(QString::number(row)));
+            r.Detach_Btn_MouseUp();
+            QCOMPARE(contents(out.filePath(QString::number(row))), QByteArray("doc"));
+        }
+        QCOMPARE(env.box.calls.size(), 0);
+
+        // A document the learner may not read is listed; opening it says so.
+        if (QFileInfo(folder + "locked.pdf").isReadable()) QSKIP("the tests run with rights to read any file");
+        setShellService(nullptr); // the real shell refuses it before any program runs
+        r.List1->setCurrentRow(2);
+        r.View_Btn_MouseUp();
+        QCOMPARE(env.box.lastText(), GetResString(515));
+    }
+
+    void aFullDiskIsToldAsSuch()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        b.writeFile("Repository/12/b guide.pdf", QByteArray(256 * 1024, 'g'));
+        qmtest::TestEnvironment env(b.path());
+        qmtest::LinkServices services;
+        QTemporaryDir small;
+        if (mount("tmpfs", QFile::encodeName(small.path()).constData(), "tmpfs", 0, "size=40k") != 0)
+            QSKIP("no small disk can be made here");
+        Repository& r = openWindow();
+        r.List1->setCurrentRow(1);
+        services.saveDialog.answers.enqueue(small.filePath("copy.pdf"));
+        r.Detach_Btn_MouseUp();
+        QStringList told{env.box.lastText()};
+        // A small document onto a disk with no room left at all.
+        {
+            QFile filler(small.filePath("filler"));
+            filler.open(QIODevice::WriteOnly);
+            const QByteArray block(1024, 'f');
+            while (filler.write(block) == block.size() && filler.flush()) {}
+        }
+        r.List1->setCurrentRow(2);
+        services.saveDialog.answers.enqueue(small.filePath("c.doc"));
+        r.Detach_Btn_MouseUp();
+        told << env.box.lastText();
+        umount2(QFile::encodeName(small.path()).constData(), MNT_DETACH);
+        const QString full = GetResString(642) + QString::fromLocal8Bit(std::strerror(ENOSPC));
+        QCOMPARE(told, (QStringList{full, full}));
     }
 
     void printGoesThroughThePrinterDialogToTheShell()

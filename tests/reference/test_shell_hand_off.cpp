@@ -163,19 +163,23 @@ private slots:
         StubPath stubs;
         const QString doc = stubs.file(QStringLiteral("guide.pdf"));
         setShellGracePeriod(50);
-        // Both openers outlast the grace, so both hand-offs are accepted, and
-        // both then fail; the first ends only after the clock has moved past its
-        // window, so only the second is told.
+        // Each opener outlasts the grace, so each hand-off is accepted, and
+        // each then fails when the clock has moved on by the time given.
         qputenv("STUB_SLEEP", "0.3");
-        qputenv("STUB_EXIT", "5");
-        QVERIFY(ShellOpenFile(doc, SW_SHOW, {}, {}, "open", nullptr));
-        env.clock.ms += kShellLateFailureMs + 1;
-        qputenv("STUB_SLEEP", "0.8");
-        qputenv("STUB_EXIT", "3");
-        QVERIFY(ShellOpenFile(doc, SW_SHOW, {}, {}, "open", nullptr));
+        const auto failLate = [&](const char* exit, int afterMs) {
+            qputenv("STUB_EXIT", exit);
+            QVERIFY(ShellOpenFile(doc, SW_SHOW, {}, {}, "open", nullptr));
+            env.clock.ms += afterMs;
+        };
+        // "Not found" for a file that is there is told as the immediate answer tells it.
+        failLate("2", kShellLateFailureMs);
         QCOMPARE(env.box.calls.size(), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(env.box.shown(GetResString(521)), 8000);
-        QCOMPARE(env.box.calls.size(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(env.box.shown(GetResString(523)), 5000);
+        failLate("5", kShellLateFailureMs + 1);
+        QTest::qWait(800);
+        failLate("3", 0);
+        QTRY_VERIFY_WITH_TIMEOUT(env.box.shown(GetResString(521)), 5000);
+        QCOMPARE(env.box.calls.size(), 2);
         setShellGracePeriod(1000);
     }
 
