@@ -402,9 +402,16 @@ void RtfParser::putText(const QString& s)
         for (const QChar c : s)
             if (c == ';') colors_.endEntry();
         return;
-    case Destination::Note:
-        if (!g.chr.hidden) appendCapped(notes_[size_t(g.note)].text, s, kMaxNoteText);
+    case Destination::Note: {
+        if (g.chr.hidden) return;
+        Note& n = notes_[size_t(g.note)];
+        if (!n.chrSet && !s.trimmed().isEmpty()) {
+            n.chr = g.chr;
+            n.chrSet = true;
+        }
+        appendCapped(n.text, s, kMaxNoteText);
         return;
+    }
     default:
         return;
     }

@@ -36,6 +36,8 @@ private:
     struct Note {
         QString mark; // the number its reference mark shows; empty for an author's own mark
         QString text;
+        CharState chr;      // the formats of its first words, for all of it
+        bool chrSet = false;
     };
 
     // tokens (RtfParser.cpp)

@@ -162,6 +162,11 @@ private slots:
         mark.setPosition(p.text().indexOf("1 at") + 1);
         QCOMPARE(mark.charFormat().verticalAlignment(), QTextCharFormat::AlignSuperScript);
         QVERIFY(!p.text().contains("footnote reference"));
+        // Each note in its own size: the first asks 8 pt, the second keeps the page's.
+        QCOMPARE(p.formatOf("Except").fontPointSize(), 8.0);
+        QCOMPARE(p.formatOf("See the").fontPointSize(), 12.0);
+        // A row ended without a cell mark still ends its line.
+        QVERIFY(ReadPage("{\\rtf1 x{\\footnote a\\row b}}").text().endsWith("a\nb"));
     }
 
     void rowsWithoutIntblKeepTheirTextInTheirCells()
