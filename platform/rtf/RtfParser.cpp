@@ -385,6 +385,10 @@ void RtfParser::putText(const QString& s)
         if (pending_.isEmpty()) {
             pendingChr_ = g.chr;
             lastTextPara_ = g.para;
+            if (!paraChrSet_ || g.chr.halfPoints > paraChr_.halfPoints) {
+                paraChr_ = g.chr;
+                paraChrSet_ = true;
+            }
         }
         pending_ += s;
         return;
@@ -423,7 +427,6 @@ void RtfParser::flushText()
     fixSurrogates(pending_);
     QTextCharFormat f = charFormat(pendingChr_);
     if (!pendingMarks_.empty()) tagPendingMarks(f);
-    shapeIfNeeded(f, pending_);
     cursor_.insertText(pending_, f);
     if (pendingChr_.link >= 0 && size_t(pendingChr_.link) < content_.links.size())
         appendCapped(content_.links[size_t(pendingChr_.link)].text, pending_, kMaxLinkText);
@@ -468,8 +471,10 @@ void RtfParser::endParagraph()
     const bool pageBreak = pageBreakBefore_;
     pageBreakBefore_ = false;
     const qreal top = spaceAbove(cur().para);
-    if (!inherited || pageBreak || !(inherited_.para == cur().para) || inherited_.top != top) {
-        QTextBlockFormat f = blockFormat(cur().para);
+    const qreal line = singleLinePercent(paragraphChr());
+    if (!inherited || pageBreak || !(inherited_.para == cur().para) || inherited_.top != top
+        || inherited_.line != line) {
+        QTextBlockFormat f = blockFormat(cur().para, paragraphChr());
         if (pageBreak) f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         cursor_.setBlockFormat(f);
     }
@@ -480,6 +485,8 @@ void RtfParser::endParagraph()
     inherited_.block = pageBreak ? QTextBlock() : cursor_.block();
     inherited_.para = cur().para;
     inherited_.top = top;
+    inherited_.line = line;
+    paraChrSet_ = false;
     inherited_.chr = cur().chr;
     inherited_.emptyChr = empty;
     above_ = {flow_, cur().para.afterTwips};
@@ -544,7 +551,7 @@ RtfContent RtfParser::finish()
 {
     flushText();
     // The last paragraph may end without \par; it still gets its formatting.
-    if (cursor_.block().length() > 1) cursor_.setBlockFormat(blockFormat(lastTextPara_));
+    if (cursor_.block().length() > 1) cursor_.setBlockFormat(blockFormat(lastTextPara_, paragraphChr()));
     appendNotes();
     table_.paperGrids();
     // Tabs past the paragraph's own stops go to the document's default stops.

@@ -10,6 +10,7 @@
 #include "platform/rtf/RtfTables.h"
 #include "platform/rtf/RtfTokenizer.h"
 
+#include <QHash>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -79,7 +80,9 @@ private:
     bool tableWord(Kw kw, const Token& t);
     bool pictureWord(Kw kw, const Token& t);
     const QTextCharFormat& charFormat(const CharState& chr);
-    QTextBlockFormat blockFormat(const ParaState& para) const;
+    QTextBlockFormat blockFormat(const ParaState& para, const CharState& chr);
+    qreal singleLinePercent(const CharState& chr);
+    const CharState& paragraphChr() const { return paraChrSet_ ? paraChr_ : stack_.back().chr; }
     qreal spaceAbove(const ParaState& para) const;
 
     GroupState& cur() { return stack_.back(); }
@@ -133,10 +136,15 @@ private:
     QSize objectSize_;
     bool pageBreakBefore_ = false;
     ParaState lastTextPara_;        // paragraph state of the last text written
+    // The largest text of the paragraph so far sets its line height.
+    CharState paraChr_;
+    bool paraChrSet_ = false;
+    QHash<quint64, qreal> linePercents_; // by font, size, bold and italic
     struct {
         QTextBlock block;           // the block the last paragraph end made
         ParaState para;             // ... the paragraph formats it carries over
         qreal top = 0;              // ... its space above
+        qreal line = 100;           // ... its line height
         CharState chr;              // ... and, when the ended block was empty, its character formats
         bool emptyChr = false;
     } inherited_;

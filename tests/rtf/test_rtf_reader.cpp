@@ -247,9 +247,8 @@ private slots:
         QCOMPARE(darkRuns(QPoint(qRound(a.right()) - 2, 0), QPoint(0, 1), 119, nullptr), 3); // top, middle, bottom
     }
 
-    // Latin text is set letter by letter, as word processors set it; Arabic
-    // letters still join.
-    void shapingOnlyWhereTextNeedsIt()
+    // Arabic letters join; Latin letters stay whole (this font has no "ffi").
+    void textIsShaped()
     {
         const auto glyphsOf = [](const QTextLayout* layout) {
             QList<quint32> all;
