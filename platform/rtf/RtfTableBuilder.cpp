@@ -1,6 +1,7 @@
 #include "platform/rtf/RtfTableBuilder.h"
 #include "platform/rtf/RtfTables.h"
 
+#include <QTextDocument>
 #include <QTextTable>
 
 namespace qm::rtf {
@@ -12,7 +13,13 @@ constexpr int kMaxPaddingPx = 40;
 
 int twipsToPx(qint64 twips) { return int(qBound<qint64>(0, twips / 15, qint64(kMaxCellPx))); }
 qreal padding(int twips, int fallback) { return qBound(0, twipsToPx(twips >= 0 ? twips : fallback), kMaxPaddingPx); }
-QTextTableFormat tableFormat(const RowDef& def)
+qreal firstPadding(const RowDef& def)
+{
+    const int own = def.cells.empty() ? -1 : def.cells.front().padLeftTwips;
+    return padding(own >= 0 ? own : def.padLeftTwips, def.gapTwips);
+}
+
+QTextTableFormat tableFormat(const RowDef& def, qreal pageMargin)
 {
     QTextTableFormat fmt;
     fmt.setCellPadding(0); // each cell has its own
@@ -26,13 +33,26 @@ QTextTableFormat tableFormat(const RowDef& def)
     if (def.align == 1) fmt.setAlignment(Qt::AlignHCenter);
     else if (def.align == 2) fmt.setAlignment(Qt::AlignRight);
     if (!def.cells.empty()) {
+        // Each boundary is rounded to its pixel, so that the last cells of a
+        // wide row end where the page puts them.
+        const auto at = [](int twips) { return qRound(twips / 15.0); };
         QList<QTextLength> widths;
         int left = qMin(def.leftTwips, def.cells.front().rightTwips);
         for (const CellDef& c : def.cells) {
-            widths.append(QTextLength(QTextLength::FixedLength, qMax(1, twipsToPx(qint64(c.rightTwips) - left))));
+            widths.append(QTextLength(QTextLength::FixedLength, qBound(1, at(c.rightTwips) - at(left), kMaxCellPx)));
             left = qMax(left, c.rightTwips);
         }
         fmt.setColumnWidthConstraints(widths);
+    }
+    // The first cell's text starts at the row's left edge, its padding (and
+    // the grid's line) standing out to the left of it, as word processors
+    // place a row. The view has no page margin to take more than that: text
+    // never starts left of the paragraphs, and a grid's line stays in view.
+    if (def.align == 0) {
+        const qreal outside = firstPadding(def) + fmt.cellSpacing();
+        qreal edge = qMax(def.leftTwips / 15.0, 0.0) - outside;
+        if (def.bordered) edge = qMax(edge, -pageMargin);
+        if (edge != 0) fmt.setLeftMargin(qMin<qreal>(edge, kMaxCellPx));
     }
     return fmt;
 }
@@ -54,7 +74,7 @@ void TableBuilder::begin(QTextCursor& cursor, const RowDef& def, const ColorTabl
     if (!formatMade_ || !(def == formatDef_)) {
         formatDef_ = def;
         formatMade_ = true;
-        format_ = tableFormat(def);
+        format_ = tableFormat(def, cursor.document()->documentMargin());
     }
     const QTextTableFormat& fmt = format_;
     // Qt hides an empty paragraph just before a table, but still puts the

@@ -87,6 +87,22 @@ private slots:
         QVERIFY(qAbs(pitch("\\f2\\fs20\\sl360\\slmult1 ") - 16.28 * 1.5) < 0.3);
     }
 
+    void tableTextStartsAtTheRowsLeftEdge()
+    {
+        const LaidOut p("\\pard\\f0\\fs20 Body\\par"
+                        "\\trowd\\trgaph108\\trleft0\\cellx2000\\cellx5000\\pard\\intbl Zero\\cell Next\\cell\\row\\pard\\par"
+                        "\\trowd\\trgaph108\\trleft360\\cellx2000\\pard\\intbl Indented\\cell\\row\\pard\\par"
+                        "\\trowd\\trgaph108\\trleft-108\\clbrdrt\\brdrs\\cellx2000\\pard\\intbl Gridded\\cell\\row\\pard\\par",
+                        600);
+        const auto x = [&](const QString& word) { return p.rectOf(word).left() + p.doc->find(word).block().layout()->lineAt(0).x(); };
+        const qreal margin = x("Body");
+        QVERIFY(qAbs(x("Zero") - margin) < 0.5);
+        QVERIFY(qAbs(x("Next") - margin - 2000 / 15.0) < 0.5);
+        QVERIFY(qAbs(x("Indented") - margin - 24) < 0.5);
+        // Further left the grid would leave the view; its text stays by the margin.
+        QCOMPARE(x("Gridded") - 7 - 1, 0.0); // its padding and line reach the view's edge
+    }
+
     void paragraphsStandApartByBothSpaces()
     {
         // Space before the first paragraph; 6 pt after one and 12 pt before the
