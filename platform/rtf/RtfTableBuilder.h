@@ -65,6 +65,7 @@ private:
     QTextTableFormat format_;
     RowDef formatDef_; // the row definition format_ was made from
     bool formatMade_ = false;
+    qreal firstCut_ = 0; // padding the first column gives up (see tableFormat)
     // The cell format made last: most cells of a page share one.
     struct {
         qreal left = -1, right = -1, top = -1, bottom = -1;

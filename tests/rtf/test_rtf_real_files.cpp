@@ -121,11 +121,12 @@ private slots:
         QTextTable* t = c.currentTable();
         QVERIFY(t);
         QCOMPARE(c.block().layout()->lineCount(), 1);
-        const QTextTableCellFormat f = t->cellAt(0, 0).format().toTableCellFormat();
+        const QTextTableCellFormat f = t->cellAt(0, 1).format().toTableCellFormat();
         QCOMPARE(f.leftPadding(), 7.0);
         QCOMPARE(f.rightPadding(), 7.0);
         QCOMPARE(f.topPadding(), 0.0);
-        QCOMPARE(t->format().columnWidthConstraints()[0].rawValue(), 54.0); // from \trleft-108 to 700, each rounded
+        // From \trleft-108 to 700, each rounded, less the grid's line and the 4 pixels kept in view.
+        QCOMPARE(t->format().columnWidthConstraints()[0].rawValue(), 54.0 - 1 - 4);
     }
 
     void nestedTablesKeepAllTheirText()
