@@ -471,10 +471,10 @@ void RtfParser::endParagraph()
     const bool pageBreak = pageBreakBefore_;
     pageBreakBefore_ = false;
     const qreal top = spaceAbove(cur().para);
-    const qreal line = singleLinePercent(paragraphChr());
+    const qreal line = paragraphLinePercent();
     if (!inherited || pageBreak || !(inherited_.para == cur().para) || inherited_.top != top
         || inherited_.line != line) {
-        QTextBlockFormat f = blockFormat(cur().para, paragraphChr());
+        QTextBlockFormat f = blockFormat(cur().para, line);
         if (pageBreak) f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         cursor_.setBlockFormat(f);
     }
@@ -486,7 +486,7 @@ void RtfParser::endParagraph()
     inherited_.para = cur().para;
     inherited_.top = top;
     inherited_.line = line;
-    paraChrSet_ = false;
+    paraChrSet_ = paraPicture_ = false;
     inherited_.chr = cur().chr;
     inherited_.emptyChr = empty;
     above_ = {flow_, cur().para.afterTwips};
@@ -509,6 +509,7 @@ void RtfParser::insertPicture(const CharState& chr)
     f.setHeight(size.height());
     tagPendingMarks(f);
     cursor_.insertImage(f);
+    paraPicture_ = true;
 }
 
 void RtfParser::insertObject()
@@ -522,6 +523,7 @@ void RtfParser::insertObject()
     QTextCharFormat f = PlaceholderFormat(number, objectSize_);
     tagPendingMarks(f);
     cursor_.insertText(QString(QChar::ObjectReplacementCharacter), f);
+    paraPicture_ = true;
     content_.objects.push_back(RtfObject{data, objectSize_, 0});
 }
 
@@ -551,7 +553,7 @@ RtfContent RtfParser::finish()
 {
     flushText();
     // The last paragraph may end without \par; it still gets its formatting.
-    if (cursor_.block().length() > 1) cursor_.setBlockFormat(blockFormat(lastTextPara_, paragraphChr()));
+    if (cursor_.block().length() > 1) cursor_.setBlockFormat(blockFormat(lastTextPara_, paragraphLinePercent()));
     appendNotes();
     table_.paperGrids();
     // Tabs past the paragraph's own stops go to the document's default stops.

@@ -80,9 +80,9 @@ private:
     bool tableWord(Kw kw, const Token& t);
     bool pictureWord(Kw kw, const Token& t);
     const QTextCharFormat& charFormat(const CharState& chr);
-    QTextBlockFormat blockFormat(const ParaState& para, const CharState& chr);
+    QTextBlockFormat blockFormat(const ParaState& para, qreal singleLine);
     qreal singleLinePercent(const CharState& chr);
-    const CharState& paragraphChr() const { return paraChrSet_ ? paraChr_ : stack_.back().chr; }
+    qreal paragraphLinePercent();
     qreal spaceAbove(const ParaState& para) const;
 
     GroupState& cur() { return stack_.back(); }
@@ -139,6 +139,7 @@ private:
     // The largest text of the paragraph so far sets its line height.
     CharState paraChr_;
     bool paraChrSet_ = false;
+    bool paraPicture_ = false;      // ... unless it holds a picture or an object
     QHash<quint64, qreal> linePercents_; // by font, size, bold and italic
     struct {
         QTextBlock block;           // the block the last paragraph end made

@@ -132,8 +132,8 @@ bool RtfParser::tableWord(Kw kw, const Token& t)
             ++flow_;
         }
         flushText();
-        cursor_.setBlockFormat(blockFormat(cur().para, paragraphChr()));
-        paraChrSet_ = false;
+        cursor_.setBlockFormat(blockFormat(cur().para, paragraphLinePercent()));
+        paraChrSet_ = paraPicture_ = false;
         table_.endCell();
         return true;
     case Kw::Row:
@@ -224,7 +224,13 @@ qreal RtfParser::singleLinePercent(const CharState& c)
     return percent;
 }
 
-QTextBlockFormat RtfParser::blockFormat(const ParaState& p, const CharState& chr)
+// A picture's line is as tall as the picture, as word processors set it.
+qreal RtfParser::paragraphLinePercent()
+{
+    return paraPicture_ ? 100 : singleLinePercent(paraChrSet_ ? paraChr_ : cur().chr);
+}
+
+QTextBlockFormat RtfParser::blockFormat(const ParaState& p, qreal single)
 {
     QTextBlockFormat f;
     switch (p.align) {
@@ -240,7 +246,6 @@ QTextBlockFormat RtfParser::blockFormat(const ParaState& p, const CharState& chr
     if (p.afterTwips) f.setBottomMargin(qMax<qreal>(0, px(p.afterTwips)));
     // Lines stand as far apart as the word processor sets them; a multiple
     // is of that single line.
-    const qreal single = singleLinePercent(chr);
     if (p.lineSpacing > 0 && p.lineMultiple)
         f.setLineHeight(qBound(10.0, single * p.lineSpacing / 240.0, 1000.0), QTextBlockFormat::ProportionalHeight);
     else if (p.lineSpacing == 0 && single != 100)

@@ -163,7 +163,7 @@ void RtfParser::appendNotes()
             chr.foreColor = n.chr.foreColor;
         }
         QTextCharFormat f = charFormat(chr);
-        cursor_.insertBlock(blockFormat(ParaState{}, chr), f);
+        cursor_.insertBlock(blockFormat(ParaState{}, singleLinePercent(chr)), f);
         cursor_.insertText(text, f);
     }
 }

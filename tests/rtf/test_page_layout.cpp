@@ -85,6 +85,10 @@ private slots:
         QVERIFY(qAbs(pitch("\\f1\\fs24 ") - 18.40) < 0.2);
         QVERIFY(qAbs(pitch("\\f2\\fs20 ") - 16.28) < 0.2);
         QVERIFY(qAbs(pitch("\\f2\\fs20\\sl360\\slmult1 ") - 16.28 * 1.5) < 0.3);
+        // A picture's line is the picture's height.
+        const LaidOut picture("\\pard\\f2\\fs20{\\pict\\pngblip " + HexPng(QSize(40, 100)) + "}\\par", 300);
+        QCOMPARE(picture.firstLine().height(), 100.0);
+        QCOMPARE(picture.doc->firstBlock().blockFormat().lineHeightType(), int(QTextBlockFormat::SingleHeight));
     }
 
     void tableTextStartsAtTheRowsLeftEdge()
