@@ -16,6 +16,26 @@ inline char16_t structural(char16_t c)
     return c;
 }
 
+// Text in a font set without the shaper still gets it where the text needs
+// it to read right: joining scripts, marks placed on their letters,
+// reordered clusters, and anything outside the plain ranges below.
+inline bool needsShaping(QStringView text)
+{
+    for (const QChar ch : text) {
+        const char16_t c = ch.unicode();
+        const bool plain = c < 0x0300 || (c >= 0x0370 && c < 0x0483) || (c >= 0x048A && c < 0x0530)
+            || (c >= 0x1E00 && c < 0x200B) || (c >= 0x2010 && c < 0x20D0) || (c >= 0x2100 && c < 0x2C00)
+            || (c >= 0x3000 && c < 0xA000) || (c >= 0xAC00 && c < 0xD7A4) || (c >= 0xE000 && c < 0xFB00)
+            || (c >= 0xFF00 && c < 0xFFF0);
+        if (!plain) return true;
+    }
+    return false;
+}
+inline void shapeIfNeeded(QTextCharFormat& f, QStringView text)
+{
+    if (needsShaping(text)) f.setFontStyleStrategy(QFont::PreferDefault);
+}
+
 inline void appendCapped(QString& to, const QString& s, qsizetype cap)
 {
     if (to.size() < cap) to += s.left(cap - to.size());

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QHash>
 #include <QRawFont>
 #include <QScreen>
 #include <QTextCharFormat>
@@ -28,6 +29,28 @@ void SetTextSize(QTextCharFormat& f, qreal points)
     if (qAbs(exact - drawn) < 0.01) return;
     f.setFontLetterSpacingType(QFont::PercentageSpacing);
     f.setFontLetterSpacing(100.0 * exact / drawn);
+}
+
+bool KerningMatters(const QFont& font)
+{
+    static QHash<QString, bool> known;
+    const QString key = font.family() + QChar(font.weight()) + QChar(font.italic() ? 'i' : 'n');
+    if (const auto it = known.constFind(key); it != known.cend()) return *it;
+    QFont sample(font);
+    sample.setPointSize(100);
+    sample.setLetterSpacing(QFont::PercentageSpacing, 100);
+    // Ordinary running text: what a page's lines hold.
+    const QString text = QStringLiteral("Every member of staff who handles personal data must keep it safe, use it "
+                                        "only for the purpose for which it was collected, and report any loss at once "
+                                        "to the officer, who will decide whether the regulator must be told.");
+    sample.setStyleStrategy(QFont::PreferNoShaping);
+    const qreal plain = QFontMetricsF(sample).horizontalAdvance(text);
+    sample.setStyleStrategy(QFont::PreferDefault);
+    sample.setKerning(true);
+    const qreal kerned = QFontMetricsF(sample).horizontalAdvance(text);
+    const bool matters = plain > 0 && qAbs(kerned - plain) / plain > 0.002;
+    known.insert(key, matters);
+    return matters;
 }
 
 qreal SingleLinePercent(const QFont& font)

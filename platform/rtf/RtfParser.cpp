@@ -427,6 +427,7 @@ void RtfParser::flushText()
     fixSurrogates(pending_);
     QTextCharFormat f = charFormat(pendingChr_);
     if (!pendingMarks_.empty()) tagPendingMarks(f);
+    shapeIfNeeded(f, pending_);
     cursor_.insertText(pending_, f);
     if (pendingChr_.link >= 0 && size_t(pendingChr_.link) < content_.links.size())
         appendCapped(content_.links[size_t(pendingChr_.link)].text, pending_, kMaxLinkText);

@@ -163,6 +163,7 @@ void RtfParser::appendNotes()
             chr.foreColor = n.chr.foreColor;
         }
         QTextCharFormat f = charFormat(chr);
+        shapeIfNeeded(f, text);
         cursor_.insertBlock(blockFormat(ParaState{}, singleLinePercent(chr)), f);
         cursor_.insertText(text, f);
     }
