@@ -143,7 +143,7 @@ void TableBuilder::enterCell(QTextCursor& cursor, const RowDef& def, const Color
     const qreal bottom = padding(def.padBottomTwips, 0);
     QColor background = d ? colors.color(d->shading) : QColor();
     if (!background.isValid() && format_.cellSpacing() > 0) background = Qt::white;
-    auto& made = cellFormat_;
+    MadeCellFormat& made = cellFormats_[col_ == 0 ? 0 : 1];
     if (left != made.left || right != made.right || top != made.top || bottom != made.bottom
         || background != made.background) {
         QTextTableCellFormat f;
