@@ -487,10 +487,10 @@ void RtfParser::endParagraph()
     inherited_.para = cur().para;
     inherited_.top = top;
     inherited_.line = line;
-    paraChrSet_ = paraPicture_ = false;
     inherited_.chr = cur().chr;
     inherited_.emptyChr = empty;
     above_ = {flow_, cur().para.afterTwips};
+    paraChrSet_ = paraPicture_ = false;
 }
 
 void RtfParser::insertPicture(const CharState& chr)
