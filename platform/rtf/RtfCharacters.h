@@ -16,9 +16,9 @@ inline char16_t structural(char16_t c)
     return c;
 }
 
-// Pages are set without the shaper (no kerning or ligatures) except where
-// the text needs it to read right: joining scripts, marks placed on their
-// letters, reordered clusters, and anything outside the plain ranges below.
+// Text in a font set without the shaper still gets it where the text needs
+// it to read right: joining scripts, marks placed on their letters,
+// reordered clusters, and anything outside the plain ranges below.
 inline bool needsShaping(QStringView text)
 {
     for (const QChar ch : text) {

@@ -385,6 +385,10 @@ void RtfParser::putText(const QString& s)
         if (pending_.isEmpty()) {
             pendingChr_ = g.chr;
             lastTextPara_ = g.para;
+            if (!paraChrSet_ || g.chr.halfPoints > paraChr_.halfPoints) {
+                paraChr_ = g.chr;
+                paraChrSet_ = true;
+            }
         }
         pending_ += s;
         return;
@@ -402,9 +406,16 @@ void RtfParser::putText(const QString& s)
         for (const QChar c : s)
             if (c == ';') colors_.endEntry();
         return;
-    case Destination::Note:
-        if (!g.chr.hidden) appendCapped(notes_[size_t(g.note)].text, s, kMaxNoteText);
+    case Destination::Note: {
+        if (g.chr.hidden) return;
+        Note& n = notes_[size_t(g.note)];
+        if (!n.chrSet && !s.trimmed().isEmpty()) {
+            n.chr = g.chr;
+            n.chrSet = true;
+        }
+        appendCapped(n.text, s, kMaxNoteText);
         return;
+    }
     default:
         return;
     }
@@ -471,8 +482,10 @@ void RtfParser::endParagraph()
     const bool known = !table_.active();
     QTextBlockFormat format = inherited_.format;
     bool formatKnown = known && inherited && inherited_.formatKnown;
-    if (!inherited || pageBreak || !(inherited_.para == cur().para) || inherited_.top != top) {
-        QTextBlockFormat f = blockFormat(cur().para);
+    const qreal line = paragraphLinePercent();
+    if (!inherited || pageBreak || !(inherited_.para == cur().para) || inherited_.top != top
+        || inherited_.line != line) {
+        QTextBlockFormat f = blockFormat(cur().para, line);
         if (pageBreak) f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         cursor_.setBlockFormat(f);
         format = f;
@@ -502,6 +515,7 @@ void RtfParser::endParagraph()
     inherited_.block = pageBreak ? QTextBlock() : cursor_.block();
     inherited_.para = cur().para;
     inherited_.top = top;
+    inherited_.line = line;
     inherited_.chr = cur().chr;
     inherited_.emptyChr = empty;
     inherited_.format = format;
@@ -511,6 +525,7 @@ void RtfParser::endParagraph()
     noteBlockMade();
     above_ = {flow_, cur().para.afterTwips};
     blankRun_ = empty && !pageBreak && inherited ? blankRun_ + 1 : 0;
+    paraChrSet_ = paraPicture_ = false;
 }
 
 
@@ -531,6 +546,7 @@ void RtfParser::insertPicture(const CharState& chr)
     f.setHeight(size.height());
     tagPendingMarks(f);
     cursor_.insertImage(f);
+    paraPicture_ = true;
 }
 
 void RtfParser::insertObject()
@@ -544,6 +560,7 @@ void RtfParser::insertObject()
     QTextCharFormat f = PlaceholderFormat(number, objectSize_);
     tagPendingMarks(f);
     cursor_.insertText(QString(QChar::ObjectReplacementCharacter), f);
+    paraPicture_ = true;
     content_.objects.push_back(RtfObject{data, objectSize_, 0});
 }
 
@@ -573,7 +590,7 @@ RtfContent RtfParser::finish()
 {
     flushText();
     // The last paragraph may end without \par; it still gets its formatting.
-    if (cursor_.block().length() > 1) cursor_.setBlockFormat(blockFormat(lastTextPara_));
+    if (cursor_.block().length() > 1) cursor_.setBlockFormat(blockFormat(lastTextPara_, paragraphLinePercent()));
     table_.dropSpareRows();
     appendNotes();
     table_.paperGrids();

@@ -10,6 +10,7 @@
 #include "platform/rtf/RtfTables.h"
 #include "platform/rtf/RtfTokenizer.h"
 
+#include <QHash>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -36,6 +37,8 @@ private:
     struct Note {
         QString mark; // the number its reference mark shows; empty for an author's own mark
         QString text;
+        CharState chr;      // the formats of its first words, for all of it
+        bool chrSet = false;
     };
 
     // tokens (RtfParser.cpp)
@@ -81,7 +84,9 @@ private:
     bool tableWord(Kw kw, const Token& t);
     bool pictureWord(Kw kw, const Token& t);
     const QTextCharFormat& charFormat(const CharState& chr);
-    QTextBlockFormat blockFormat(const ParaState& para) const;
+    QTextBlockFormat blockFormat(const ParaState& para, qreal singleLine);
+    qreal singleLinePercent(const CharState& chr);
+    qreal paragraphLinePercent();
     qreal spaceAbove(const ParaState& para) const;
 
     GroupState& cur() { return stack_.back(); }
@@ -135,10 +140,16 @@ private:
     QSize objectSize_;
     bool pageBreakBefore_ = false;
     ParaState lastTextPara_;        // paragraph state of the last text written
+    // The largest text of the paragraph so far sets its line height.
+    CharState paraChr_;
+    bool paraChrSet_ = false;
+    bool paraPicture_ = false;      // ... unless it holds a picture or an object
+    QHash<quint64, qreal> linePercents_; // by font, size, bold and italic
     struct {
         QTextBlock block;           // the block the last paragraph end made
         ParaState para;             // ... the paragraph formats it carries over
         qreal top = 0;              // ... its space above
+        qreal line = 100;           // ... its line height
         CharState chr;              // ... and, when the ended block was empty, its character formats
         bool emptyChr = false;
         // Its block format and block character format, when known: asking

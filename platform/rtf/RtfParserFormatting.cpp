@@ -132,7 +132,8 @@ bool RtfParser::tableWord(Kw kw, const Token& t)
             ++flow_;
         }
         flushText();
-        cursor_.setBlockFormat(blockFormat(cur().para));
+        cursor_.setBlockFormat(blockFormat(cur().para, paragraphLinePercent()));
+        paraChrSet_ = paraPicture_ = false;
         table_.endCell();
         return true;
     case Kw::Row:
@@ -178,13 +179,13 @@ const QTextCharFormat& RtfParser::charFormat(const CharState& c)
     if (!family.isEmpty() && SymbolFontOf(family, fonts_.charset(font)) == SymbolFont::None)
         f.setFontFamilies(QStringList{family});
     SetTextSize(f, c.halfPoints / 2.0);
-    // Pages are drawn as the authors' word processors drew them: no kerning
-    // or ligatures. Skipping the shaper also makes laying out a long page
-    // markedly cheaper; text that needs it gets it back as it is inserted.
-    f.setFontStyleStrategy(QFont::PreferNoShaping);
-    f.setFontKerning(false);
     if (c.bold) f.setFontWeight(QFont::Bold);
     if (c.italic) f.setFontItalic(true);
+    // Letter pairs are kerned, as word processors set them: without it
+    // some fonts' lines come out half a percent wider and break a word early.
+    // Kerning needs the shaper, which makes laying out a long page markedly
+    // dearer; fonts whose kerning hardly changes a line are set without it.
+    if (!KerningMatters(f.font().resolve(doc_.defaultFont()))) f.setFontStyleStrategy(QFont::PreferNoShaping);
     if (c.underline) f.setFontUnderline(true);
     if (c.strike) f.setFontStrikeOut(true);
     if (c.caps) f.setFontCapitalization(QFont::AllUppercase);
@@ -215,7 +216,23 @@ qreal RtfParser::spaceAbove(const ParaState& p) const
     return above_.flow == flow_ ? before + qMax<qreal>(0, px(above_.afterTwips)) : before;
 }
 
-QTextBlockFormat RtfParser::blockFormat(const ParaState& p) const
+qreal RtfParser::singleLinePercent(const CharState& c)
+{
+    const quint64 key = quint64(quint32(c.font)) << 32 | quint64(c.halfPoints) << 2 | (c.bold ? 2 : 0) | (c.italic ? 1 : 0);
+    const auto it = linePercents_.constFind(key);
+    if (it != linePercents_.cend()) return *it;
+    const qreal percent = SingleLinePercent(charFormat(c).font().resolve(doc_.defaultFont()));
+    linePercents_.insert(key, percent);
+    return percent;
+}
+
+// A picture's line is as tall as the picture, as word processors set it.
+qreal RtfParser::paragraphLinePercent()
+{
+    return paraPicture_ ? 100 : singleLinePercent(paraChrSet_ ? paraChr_ : cur().chr);
+}
+
+QTextBlockFormat RtfParser::blockFormat(const ParaState& p, qreal single)
 {
     QTextBlockFormat f;
     switch (p.align) {
@@ -229,8 +246,12 @@ QTextBlockFormat RtfParser::blockFormat(const ParaState& p) const
     if (p.firstTwips) f.setTextIndent(px(p.firstTwips));
     if (const qreal top = spaceAbove(p); top > 0) f.setTopMargin(top);
     if (p.afterTwips) f.setBottomMargin(qMax<qreal>(0, px(p.afterTwips)));
+    // Lines stand as far apart as the word processor sets them; a multiple
+    // is of that single line.
     if (p.lineSpacing > 0 && p.lineMultiple)
-        f.setLineHeight(qBound(10.0, p.lineSpacing * 100.0 / 240.0, 1000.0), QTextBlockFormat::ProportionalHeight);
+        f.setLineHeight(qBound(10.0, single * p.lineSpacing / 240.0, 1000.0), QTextBlockFormat::ProportionalHeight);
+    else if (p.lineSpacing == 0 && single != 100)
+        f.setLineHeight(single, QTextBlockFormat::ProportionalHeight);
     else if (p.lineSpacing > 0)
         f.setLineHeight(px(p.lineSpacing), QTextBlockFormat::MinimumHeight);
     else if (p.lineSpacing < 0)

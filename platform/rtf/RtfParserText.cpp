@@ -72,10 +72,11 @@ void RtfParser::putDecoded(const QString& s)
 // The code page in force: the font's own (\cpg, then a character set other
 // than ANSI), else the document's. A Latin font (character set 0) never
 // holds double-byte characters: in a Chinese, Japanese or Korean document
-// its bytes are Windows-1252.
+// its bytes are Windows-1252; nor does a symbol font, whatever its set.
 int RtfParser::codePageOf(int font) const
 {
     const int n = font >= 0 ? font : defaultFont_;
+    if (symbolFontOf(font) != SymbolFont::None) return 1252;
     if (const int cpg = fonts_.codePage(n); cpg > 0) return cpg;
     const int charset = fonts_.charset(n);
     if (charset > 0)
@@ -125,7 +126,9 @@ void RtfParser::noteMark()
 {
     const GroupState& g = cur();
     if (g.dest == Destination::Note) {
-        putText(notes_[size_t(g.note)].mark);
+        // The mark is usually raised and smaller than the note's words.
+        Note& n = notes_[size_t(g.note)];
+        appendCapped(n.text, n.mark, kMaxNoteText);
     } else if (g.dest == Destination::Text) {
         putText(QString::number(++noteMarks_));
     }
@@ -152,9 +155,16 @@ void RtfParser::appendNotes()
         if (text.isEmpty()) continue;
         text.replace(QChar('\n'), QChar(QChar::ParagraphSeparator));
         fixSurrogates(text);
-        QTextCharFormat f = plain;
+        CharState chr = stack_.front().chr;
+        if (n.chrSet) {
+            // A note is plain text in its own size, font and colour.
+            chr.font = n.chr.font;
+            chr.halfPoints = n.chr.halfPoints;
+            chr.foreColor = n.chr.foreColor;
+        }
+        QTextCharFormat f = charFormat(chr);
         shapeIfNeeded(f, text);
-        cursor_.insertBlock(QTextBlockFormat(), plain);
+        cursor_.insertBlock(blockFormat(ParaState{}, singleLinePercent(chr)), f);
         cursor_.insertText(text, f);
     }
 }

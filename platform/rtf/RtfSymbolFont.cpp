@@ -5,7 +5,11 @@ namespace qm::rtf {
 SymbolFont SymbolFontOf(const QString& family, int charset)
 {
     if (family.startsWith(QLatin1String("Wingdings"), Qt::CaseInsensitive)) return SymbolFont::Wingdings;
-    if (family.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0 || charset == 2) return SymbolFont::Symbol;
+    if (family.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0) return SymbolFont::Symbol;
+    if (family.compare(QLatin1String("OpenSymbol"), Qt::CaseInsensitive) == 0
+        || family.compare(QLatin1String("Webdings"), Qt::CaseInsensitive) == 0)
+        return SymbolFont::Other;
+    if (charset == 2) return SymbolFont::Symbol;
     return SymbolFont::None;
 }
 

@@ -3,10 +3,13 @@
 
 namespace qm::rtf {
 
-enum class SymbolFont : unsigned char { None, Symbol, Wingdings };
+// Other: a symbol font whose bytes have no table here (OpenSymbol, Webdings).
+enum class SymbolFont : unsigned char { None, Symbol, Wingdings, Other };
 
-// Which symbol font a font table entry names: by its family, or by the
-// symbol character set (\fcharset2) for any other family.
+// Which symbol font a font table entry names: by its family whatever
+// character set the entry gives it (word processors write symbol fonts with
+// the document's), or by the symbol character set (\fcharset2) for any
+// other family.
 SymbolFont SymbolFontOf(const QString& family, int charset);
 
 // The Unicode character that a byte of a symbol font shows, for the signs

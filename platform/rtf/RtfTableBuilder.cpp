@@ -1,6 +1,7 @@
 #include "platform/rtf/RtfTableBuilder.h"
 #include "platform/rtf/RtfTables.h"
 
+#include <QTextDocument>
 #include <QTextTable>
 
 namespace qm::rtf {
@@ -13,8 +14,17 @@ constexpr int kMaxPaddingPx = 40;
 
 int twipsToPx(qint64 twips) { return int(qBound<qint64>(0, twips / 15, qint64(kMaxCellPx))); }
 qreal padding(int twips, int fallback) { return qBound(0, twipsToPx(twips >= 0 ? twips : fallback), kMaxPaddingPx); }
-QTextTableFormat tableFormat(const RowDef& def)
+qreal firstPadding(const RowDef& def)
 {
+    const int own = def.cells.empty() ? -1 : def.cells.front().padLeftTwips;
+    return padding(own >= 0 ? own : def.padLeftTwips, def.gapTwips);
+}
+
+// firstCut: how much narrower the first column is made, on its left, to keep
+// a grid's line in view.
+QTextTableFormat tableFormat(const RowDef& def, qreal pageMargin, qreal& firstCut)
+{
+    firstCut = 0;
     QTextTableFormat fmt;
     fmt.setCellPadding(0); // each cell has its own
     // A bordered table is drawn as a one-pixel grid: its cells, white unless
@@ -26,11 +36,25 @@ QTextTableFormat tableFormat(const RowDef& def)
     if (def.bordered) fmt.setBackground(Qt::black);
     if (def.align == 1) fmt.setAlignment(Qt::AlignHCenter);
     else if (def.align == 2) fmt.setAlignment(Qt::AlignRight);
+    // The first cell's text starts at the row's left edge, its padding (and
+    // the grid's line) standing out to the left of it, as word processors
+    // place a row. The view has no page margin to take more than that: text
+    // never starts left of the paragraphs, and a grid's line stays in view,
+    // the first column giving up the padding that would leave it.
+    if (def.align == 0) {
+        const qreal edge = qMax(def.leftTwips / 15.0, 0.0) - firstPadding(def) - fmt.cellSpacing();
+        if (def.bordered && edge < -pageMargin) firstCut = qMin(-pageMargin - edge, firstPadding(def));
+        if (edge + firstCut != 0) fmt.setLeftMargin(qMin<qreal>(edge + firstCut, kMaxCellPx));
+    }
     if (!def.cells.empty()) {
+        // Each boundary is rounded to its pixel, so that the last cells of a
+        // wide row end where the page puts them; a grid's lines take no room.
+        const auto at = [](int twips) { return qRound(twips / 15.0); };
         QList<QTextLength> widths;
         int left = qMin(def.leftTwips, def.cells.front().rightTwips);
         for (const CellDef& c : def.cells) {
-            widths.append(QTextLength(QTextLength::FixedLength, qMax(1, twipsToPx(qint64(c.rightTwips) - left))));
+            const qreal width = at(c.rightTwips) - at(left) - fmt.cellSpacing() - (widths.empty() ? firstCut : 0);
+            widths.append(QTextLength(QTextLength::FixedLength, qBound<qreal>(1, width, kMaxCellPx)));
             left = qMax(left, c.rightTwips);
         }
         fmt.setColumnWidthConstraints(widths);
@@ -55,7 +79,7 @@ void TableBuilder::begin(QTextCursor& cursor, const RowDef& def, const ColorTabl
     if (!formatMade_ || !(def == formatDef_)) {
         formatDef_ = def;
         formatMade_ = true;
-        format_ = tableFormat(def);
+        format_ = tableFormat(def, cursor.document()->documentMargin(), firstCut_);
     }
     const QTextTableFormat& fmt = format_;
     // Qt hides an empty paragraph just before a table, but still puts the
@@ -117,13 +141,14 @@ void TableBuilder::enterCell(QTextCursor& cursor, const RowDef& def, const Color
     const CellDef* d = size_t(col_) < def.cells.size() ? &def.cells[size_t(col_)] : nullptr;
     // Word processors keep the gap (or the paddings that replace it) on
     // either side of a cell's text, inside the width its \cellx gives.
-    const qreal left = padding(d && d->padLeftTwips >= 0 ? d->padLeftTwips : def.padLeftTwips, def.gapTwips);
+    const qreal left = padding(d && d->padLeftTwips >= 0 ? d->padLeftTwips : def.padLeftTwips, def.gapTwips)
+        - (col_ == 0 ? firstCut_ : 0);
     const qreal right = padding(d && d->padRightTwips >= 0 ? d->padRightTwips : def.padRightTwips, def.gapTwips);
     const qreal top = padding(def.padTopTwips, 0);
     const qreal bottom = padding(def.padBottomTwips, 0);
     QColor background = d ? colors.color(d->shading) : QColor();
     if (!background.isValid() && format_.cellSpacing() > 0) background = Qt::white;
-    auto& made = cellFormat_;
+    MadeCellFormat& made = cellFormats_[col_ == 0 ? 0 : 1];
     if (left != made.left || right != made.right || top != made.top || bottom != made.bottom
         || background != made.background) {
         QTextTableCellFormat f;

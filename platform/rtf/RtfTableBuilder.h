@@ -69,12 +69,15 @@ private:
     QTextTableFormat format_;
     RowDef formatDef_; // the row definition format_ was made from
     bool formatMade_ = false;
-    // The cell format made last: most cells of a page share one.
-    struct {
+    qreal firstCut_ = 0; // padding the first column gives up (see tableFormat)
+    // The cell format made last, for first cells and for the others: most
+    // cells of a page share one of the two.
+    struct MadeCellFormat {
         qreal left = -1, right = -1, top = -1, bottom = -1;
         QColor background;
         QTextTableCellFormat format;
-    } cellFormat_;
+    };
+    MadeCellFormat cellFormats_[2];
 
     QTextTable* table_ = nullptr;
     int row_ = 0;

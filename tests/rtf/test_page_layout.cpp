@@ -11,7 +11,12 @@
 #include <QtTest>
 
 namespace {
-const QByteArray kHeader = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman Times New Roman;}}";
+const QByteArray kHeader = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman Times New Roman;}"
+                           "{\\f2\\fswiss Calibri;}{\\f3\\froman Cambria;}}";
+const QByteArray kPersonalData =
+    "Personal data is any information about a living person who can be identified from it, on its own or together "
+    "with other information we hold. Every member of staff who handles it must keep it safe, use it only for the "
+    "purpose for which it was collected, and never pass it to anyone outside the company without a lawful reason.";
 
 struct LaidOut : ReadPage {
     LaidOut(const QByteArray& body, qreal width) : ReadPage(kHeader + body + "}")
@@ -52,6 +57,57 @@ private slots:
         // Words keep the width of their size whatever whole pixel size draws them.
         const LaidOut small("\\f1\\fs20 Keep exits clear\\par", 600), large("\\f1\\fs24 Keep exits clear\\par", 600);
         QVERIFY(qAbs(small.firstLine().naturalTextWidth() * 12 / 10 - large.firstLine().naturalTextWidth()) < 0.5);
+        // Kerned as word processors kern: unkerned, these lines take one word less.
+        const auto lastWords = [](const QByteArray& body) {
+            const LaidOut p(body + kPersonalData + "\\par", 624 + 8); // 6.5 inches inside the document's margins
+            QStringList ends;
+            const QTextBlock b = p.doc->firstBlock();
+            for (int i = 0; i < b.layout()->lineCount(); ++i) {
+                const QTextLine l = b.layout()->lineAt(i);
+                ends << b.text().mid(l.textStart(), l.textLength()).trimmed().section(' ', -1);
+            }
+            return ends;
+        };
+        QCOMPARE(lastWords("\\f2\\fs20 "), QStringList({"with", "for", "reason."}));
+        QCOMPARE(lastWords("\\f3\\fs22 "), QStringList({"or", "it", "without", "reason."}));
+    }
+
+    void singleLinesStandAsFarApartAsTheFontAsks()
+    {
+        // The font's ascent, descent and line gap at its exact size: 1.15 of
+        // the size for the Liberation fonts, 1.22 for Carlito.
+        const auto pitch = [](const QByteArray& body) {
+            const LaidOut p(body + kPersonalData + "\\par", 300);
+            const QTextLayout* l = p.doc->firstBlock().layout();
+            return (l->lineAt(3).y() - l->lineAt(0).y()) / 3;
+        };
+        QVERIFY(qAbs(pitch("\\f0\\fs22 ") - 16.87) < 0.2);
+        QVERIFY(qAbs(pitch("\\f1\\fs24 ") - 18.40) < 0.2);
+        QVERIFY(qAbs(pitch("\\f2\\fs20 ") - 16.28) < 0.2);
+        QVERIFY(qAbs(pitch("\\f2\\fs20\\sl360\\slmult1 ") - 16.28 * 1.5) < 0.3);
+        // A picture's line is the picture's height.
+        const LaidOut picture("\\pard\\f2\\fs20{\\pict\\pngblip " + HexPng(QSize(40, 100)) + "}\\par", 300);
+        QCOMPARE(picture.firstLine().height(), 100.0);
+        QCOMPARE(picture.doc->firstBlock().blockFormat().lineHeightType(), int(QTextBlockFormat::SingleHeight));
+    }
+
+    void tableTextStartsAtTheRowsLeftEdge()
+    {
+        const LaidOut p("\\pard\\f0\\fs20 Body\\par"
+                        "\\trowd\\trgaph108\\trleft0\\cellx2000\\cellx5000\\pard\\intbl Zero\\cell Next\\cell\\row\\pard\\par"
+                        "\\trowd\\trgaph108\\trleft360\\cellx2000\\pard\\intbl Indented\\cell\\row\\pard\\par"
+                        "\\trowd\\trgaph108\\trleft-108\\clbrdrt\\brdrs\\cellx2000\\pard\\intbl Gridded\\cell\\row\\pard\\par",
+                        600);
+        const auto x = [&](const QString& word) { return p.rectOf(word).left() + p.doc->find(word).block().layout()->lineAt(0).x(); };
+        const qreal margin = x("Body");
+        QVERIFY(qAbs(x("Zero") - margin) < 0.5);
+        QVERIFY(qAbs(x("Next") - margin - 2000 / 15.0) < 0.5);
+        QVERIFY(qAbs(x("Indented") - margin - 24) < 0.5);
+        // A grid further left would leave the view: its first cells give up
+        // padding instead, and its text stays by the margin.
+        QTextTable* grid = p.doc->find("Gridded").currentTable();
+        QCOMPARE(x("Gridded"), margin);
+        QCOMPARE(grid->cellAt(0, 0).format().toTableCellFormat().leftPadding() + 1, margin);
     }
 
     void paragraphsStandApartByBothSpaces()
@@ -67,13 +123,13 @@ private slots:
                         "\\pard\\sb240 Last\\par",
                         600);
         QCOMPARE(p.rectOf("Title").top(), p.doc->documentMargin() + 32);
-        QCOMPARE(p.rectOf("Body").top() - p.rectOf("Title").bottom(), 24.0);
+        QVERIFY(qAbs(p.rectOf("Body").top() - p.rectOf("Title").bottom() - 24.0) < 0.5);
         const auto tableRect = [&](const QString& word) {
             return p.doc->documentLayout()->frameBoundingRect(p.doc->find(word).currentTable());
         };
-        QCOMPARE(tableRect("First").top() - p.rectOf("Above").bottom(), 8.0);
+        QVERIFY(qAbs(tableRect("First").top() - p.rectOf("Above").bottom() - 8.0) < 0.5);
         const qreal line = p.rectOf("First").height();
-        QCOMPARE(p.rectOf("Below").top() - tableRect("First").bottom(), line + 16);
+        QVERIFY(qAbs(p.rectOf("Below").top() - tableRect("First").bottom() - (line + 16)) < 0.5);
         QCOMPARE(p.rectOf("Last").top() - tableRect("Second").bottom(), 16.0);
     }
 };

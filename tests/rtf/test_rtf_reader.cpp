@@ -131,6 +131,11 @@ private slots:
     {
         ReadPage p(page("{\\f2\\'b7}\\tab item\\par"));
         QCOMPARE(p.text(), QString::fromUtf8("•\titem\n"));
+        // A symbol font is one whatever character set its entry gives it: no
+        // byte of it starts a double-byte character.
+        ReadPage listed("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f5\\fnil\\fcharset128 OpenSymbol;}"
+                        "{\\f6\\fcharset128 Symbol;}}{\\f5\\'95\\tab}a\\par{\\f5\\'96}b {\\f6\\'b7}c}");
+        QCOMPARE(listed.text(), QString::fromUtf8("•\ta\n–b •c"));
     }
 
     void rawUtf8TextFromAnEditor()
@@ -179,7 +184,7 @@ private slots:
         QVERIFY(!p.doc->find("after").currentTable());
         const QTextTableFormat tf = t->format();
         QCOMPARE(tf.columnWidthConstraints().size(), 2);
-        QCOMPARE(tf.columnWidthConstraints()[0].rawValue(), 192.0);
+        QCOMPARE(tf.columnWidthConstraints()[0].rawValue(), 192.0 - 1 - 4); // less the grid's line and what stays in view
         QCOMPARE(t->cellAt(0, 0).format().background().color(), QColor(255, 0, 0));
         QVERIFY(p.text().startsWith("before\n"));
         QVERIFY(p.text().contains("after"));
@@ -196,6 +201,18 @@ private slots:
         QCOMPARE(t->rows(), 3);
         QCOMPARE(p.doc->find("d").currentTable(), t);
         QVERIFY(!p.doc->find("end").currentTable());
+    }
+
+    void eachTableAndCellKeepsItsOwnFormat()
+    {
+        // Two tables of different widths; an unshaded cell, then a shaded one.
+        ReadPage p(page("\\trowd\\cellx1500\\pard\\intbl narrow\\cell\\row\\pard between\\par"
+                        "\\trowd\\cellx3000\\clcbpat2\\cellx4500\\pard\\intbl wide\\cell shaded\\cell\\row\\pard end\\par"));
+        QCOMPARE(p.doc->find("narrow").currentTable()->format().columnWidthConstraints()[0].rawValue(), 100.0);
+        QTextTable* second = p.doc->find("wide").currentTable();
+        QCOMPARE(second->format().columnWidthConstraints()[0].rawValue(), 200.0);
+        QCOMPARE(second->cellAt(0, 0).format().background().style(), Qt::NoBrush);
+        QCOMPARE(second->cellAt(0, 1).format().background().color(), QColor(0, 0, 255));
     }
 
     // A bordered table shows a one-pixel black grid around white cells, the
@@ -230,9 +247,8 @@ private slots:
         QCOMPARE(darkRuns(QPoint(qRound(a.right()) - 2, 0), QPoint(0, 1), 119, nullptr), 3); // top, middle, bottom
     }
 
-    // Latin text is set letter by letter, as word processors set it; Arabic
-    // letters still join.
-    void shapingOnlyWhereTextNeedsIt()
+    // Arabic letters join; Latin letters stay whole (this font has no "ffi").
+    void textIsShaped()
     {
         const auto glyphsOf = [](const QTextLayout* layout) {
             QList<quint32> all;
@@ -417,6 +433,10 @@ private slots:
         QCOMPARE(ReadPage("").text(), QString());
         QCOMPARE(ReadPage("{\\rtf1 end\\").text(), QString("end"));
         QCOMPARE(ReadPage("{\\rtf1 a\\'4").text(), QString("a"));
+        // A character cut off by the end of the file still shows that it was there.
+        QCOMPARE(ReadPage("{\\rtf1\\ansicpg65001 a\\'e2\\'82").text(), QString::fromUtf8("a\uFFFD"));
+        // A lone star is a group's mark only as its first control.
+        QCOMPARE(ReadPage("{\\rtf1 x{\\b * \\i y}z{* \\i hidden}}").text(), QString("x* yz"));
     }
 
     void deepNestingIsCut()

@@ -121,11 +121,12 @@ private slots:
         QTextTable* t = c.currentTable();
         QVERIFY(t);
         QCOMPARE(c.block().layout()->lineCount(), 1);
-        const QTextTableCellFormat f = t->cellAt(0, 0).format().toTableCellFormat();
+        const QTextTableCellFormat f = t->cellAt(0, 1).format().toTableCellFormat();
         QCOMPARE(f.leftPadding(), 7.0);
         QCOMPARE(f.rightPadding(), 7.0);
         QCOMPARE(f.topPadding(), 0.0);
-        QCOMPARE(t->format().columnWidthConstraints()[0].rawValue(), 53.0); // from \trleft-108 to 700
+        // From \trleft-108 to 700, each rounded, less the grid's line and the 4 pixels kept in view.
+        QCOMPARE(t->format().columnWidthConstraints()[0].rawValue(), 54.0 - 1 - 4);
     }
 
     void nestedTablesKeepAllTheirText()
@@ -162,6 +163,11 @@ private slots:
         mark.setPosition(p.text().indexOf("1 at") + 1);
         QCOMPARE(mark.charFormat().verticalAlignment(), QTextCharFormat::AlignSuperScript);
         QVERIFY(!p.text().contains("footnote reference"));
+        // Each note in its own size: the first asks 8 pt, the second keeps the page's.
+        QCOMPARE(p.formatOf("Except").fontPointSize(), 8.0);
+        QCOMPARE(p.formatOf("See the").fontPointSize(), 12.0);
+        // A row ended without a cell mark still ends its line.
+        QVERIFY(ReadPage("{\\rtf1 x{\\footnote a\\row b}}").text().endsWith("a\nb"));
     }
 
     void rowsWithoutIntblKeepTheirTextInTheirCells()
