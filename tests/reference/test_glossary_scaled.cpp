@@ -5,6 +5,7 @@
 #include "content/Catalogue.h"
 #include "platform/ScreenMetrics.h"
 #include "reference/Glossary.h"
+#include "support/ScaledScreen.h"
 #include "support/TestDoubles.h"
 
 #include <QFile>
@@ -66,14 +67,8 @@ private slots:
 int main(int argc, char** argv)
 {
     QTemporaryFile config;
-    if (!config.open()) return 1;
-    config.write(R"({"windowFrameMargins":false,"screens":[{"name":"s","x":0,"y":0,"width":1024,"height":768,"logicalDpi":96,"dpr":1}]})");
-    config.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
     const QByteArray scale = qEnvironmentVariableIsSet("QM_TEST_SCALE") ? qgetenv("QM_TEST_SCALE") : "1.25";
-    qputenv("QT_SCALE_FACTOR", scale);
-    qunsetenv("QT_FONT_DPI");
-    LayOutInScreenPixels();
+    if (!qmtest::UseScaledScreen(config, scale)) return 1;
     QApplication app(argc, argv);
     GlossaryScaledTest test;
     return QTest::qExec(&test, argc, argv);
