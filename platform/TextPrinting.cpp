@@ -116,6 +116,8 @@ int CountPages(const QTextDocument& doc, const PrintPageSetup& setup)
     return qMax(1, keptLayout().of(doc, setup).pageCount());
 }
 
+void ForgetCountedLayout() { keptLayout().release(); }
+
 bool PrintPageRange(const QTextDocument& doc, const PrintPageSetup& setup, QPrinter& printer,
                     int fromPage, int toPage, int copies, const QString& jobName)
 {
