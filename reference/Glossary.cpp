@@ -126,14 +126,14 @@ void Glossary::layoutGrid()
     MSFlexGrid1->setColumnWidth(1, qBound(1, shownWidth(MSFlexGrid1) - letters, twipsToPixels(kTextColumnTwips)));
 }
 
-double Glossary::definitionFit(const QFontMetricsF& metrics) const
+double Glossary::definitionWidthTwips(const QFontMetricsF& metrics) const
 {
-    // A line may pass its budget by one character; the cell's own margins
+    // A line may pass its width by one character; the cell's own margins
     // come off as well.
     const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, MSFlexGrid1) + 1);
     const double room = MSFlexGrid1->columnWidth(1) - margin - 2 * metrics.height();
-    const double budget = kDefinitionHardTwips / double(qMax(1, Screen().twipsPerPixelX));
-    return room >= budget ? 1.0 : qMax(0.1, room / budget);
+    const double tpp = qMax(1, Screen().twipsPerPixelX);
+    return qBound(kDefinitionHardTwips - kDefinitionSoftTwips + tpp, room * tpp, double(kDefinitionHardTwips));
 }
 
 void Glossary::layoutBar()
@@ -166,9 +166,11 @@ void Glossary::GetGlosInfo()
     QVector<Row> rows;
     const QFontMetricsF metrics(MSFlexGrid1->font());
     const double twipsPerPixel = Screen().twipsPerPixelX;
-    // At a larger font scale the budget in twips is wider than the column:
-    // both limits shrink alike so that every line fits.
-    const double fit = definitionFit(metrics);
+    // At a larger font scale the width in twips is wider than the column: it
+    // shrinks to fit, and the stretch in which a line waits for a blank
+    // keeps its size, so that words are not cut more often than at 1.
+    const double hard = definitionWidthTwips(metrics);
+    const double soft = hard - (kDefinitionHardTwips - kDefinitionSoftTwips);
     QHash<QChar, double> widths;
     const auto charWidth = [&](QChar c) {
         auto it = widths.constFind(c);
@@ -192,8 +194,7 @@ void Glossary::GetGlosInfo()
             rows.append({RowKind::Term, part.text});
             break;
         case GlossaryPart::Definition:
-            for (const QString& line :
-                 BreakDefinition(part.text, charWidth, kDefinitionSoftTwips * fit, kDefinitionHardTwips * fit))
+            for (const QString& line : BreakDefinition(part.text, charWidth, soft, hard))
                 rows.append({RowKind::Line, line});
             break;
         }

@@ -80,9 +80,9 @@ private:
     void layoutGrid();
     void layoutBar();
     void BuildLetterBar();
-    // The share of the definition widths that fits the text column (1 when
-    // all of it does).
-    double definitionFit(const QFontMetricsF& metrics) const;
+    // The hard width of a definition line, in twips of this screen: as
+    // designed where the text column has room for it, else what it has room for.
+    double definitionWidthTwips(const QFontMetricsF& metrics) const;
     int barColumnAt(int x) const;
     enum class CellLook { Normal, Selected, Hovered };
     void setBarLook(int column, CellLook look);
