@@ -47,7 +47,7 @@ private slots:
         const int margin = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1);
         const int room = grid->viewport()->width() - grid->columnViewportPosition(1) - margin;
         QStringList shown;
-        for (int r = 0; r < grid->rowCount() && shown.size() < 1000; ++r) {
+        for (int r = 0; r < grid->rowCount(); ++r) {
             const QTableWidgetItem* item = grid->item(r, 1);
             if (!item || item->text().isEmpty() || item->font().bold()) continue;
             QVERIFY2(QFontMetrics(item->font()).horizontalAdvance(item->text()) <= room, qPrintable(item->text()));
