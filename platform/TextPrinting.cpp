@@ -3,6 +3,9 @@
 #include "platform/rtf/RtfObjectPlaceholder.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
+#include <QPointer>
+#include <QScopeGuard>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
@@ -24,6 +27,78 @@ qreal marginPx(const PrintPageSetup& s)
     const QSizeF page = pagePx(s);
     return qMin(m, qMin(page.width(), page.height()) / 4); // always leave room for text
 }
+
+// What of a document, besides its text and formats, its paginated copy takes.
+struct LayoutKey {
+    PrintPageSetup setup;
+    QString font;
+    QTextOption::WrapMode wrap = QTextOption::WordWrap;
+    Qt::Alignment alignment;
+    qreal tabStop = 0;
+    qreal indent = 0;
+    bool designMetrics = false;
+
+    LayoutKey() = default;
+    LayoutKey(const QTextDocument& doc, const PrintPageSetup& s)
+        : setup(s), font(doc.defaultFont().key()), wrap(doc.defaultTextOption().wrapMode()),
+          alignment(doc.defaultTextOption().alignment()), tabStop(doc.defaultTextOption().tabStopDistance()),
+          indent(doc.indentWidth()), designMetrics(doc.useDesignMetrics())
+    {
+    }
+    bool operator==(const LayoutKey& o) const
+    {
+        return setup.widthTwips == o.setup.widthTwips && setup.heightTwips == o.setup.heightTwips
+               && setup.marginTwips == o.setup.marginTwips && font == o.font && wrap == o.wrap
+               && alignment == o.alignment && tabStop == o.tabStop && indent == o.indent
+               && designMetrics == o.designMetrics;
+    }
+};
+
+// The last document laid out in pages. A print first counts the pages for its
+// dialog and then prints them: the count's layout is kept for the print, as
+// long as nothing in the document or the paper changed in between. A long
+// glossary takes seconds to lay out.
+class KeptLayout {
+public:
+    // The paginated copy of doc, laid out now or kept from the last call.
+    const QTextDocument& of(const QTextDocument& doc, const PrintPageSetup& setup)
+    {
+        const LayoutKey key(doc, setup);
+        if (!copy_ || source_ != &doc || !(key_ == key)) {
+            release();
+            // Owned by the application, so that it never outlives it.
+            copy_ = PaginatedCopy(doc, setup).release();
+            copy_->setParent(QCoreApplication::instance());
+            source_ = &doc;
+            key_ = key;
+            // Any edit or format change, or the document's end, forgets it.
+            changed_ = QObject::connect(&doc, &QTextDocument::contentsChange, [this] { release(); });
+            destroyed_ = QObject::connect(&doc, &QObject::destroyed, [this] { release(); });
+        }
+        return *copy_;
+    }
+    // Frees the copy: it is as large as the document.
+    void release()
+    {
+        QObject::disconnect(changed_);
+        QObject::disconnect(destroyed_);
+        delete copy_.data();
+        source_.clear();
+    }
+
+private:
+    QPointer<QTextDocument> copy_;
+    QPointer<const QTextDocument> source_;
+    LayoutKey key_;
+    QMetaObject::Connection changed_;
+    QMetaObject::Connection destroyed_;
+};
+
+KeptLayout& keptLayout()
+{
+    static KeptLayout kept;
+    return kept;
+}
 } // namespace
 
 std::unique_ptr<QTextDocument> PaginatedCopy(const QTextDocument& doc, const PrintPageSetup& setup)
@@ -38,13 +113,17 @@ std::unique_ptr<QTextDocument> PaginatedCopy(const QTextDocument& doc, const Pri
 
 int CountPages(const QTextDocument& doc, const PrintPageSetup& setup)
 {
-    return qMax(1, PaginatedCopy(doc, setup)->pageCount());
+    return qMax(1, keptLayout().of(doc, setup).pageCount());
 }
+
+void ForgetCountedLayout() { keptLayout().release(); }
 
 bool PrintPageRange(const QTextDocument& doc, const PrintPageSetup& setup, QPrinter& printer,
                     int fromPage, int toPage, int copies, const QString& jobName)
 {
-    const std::unique_ptr<QTextDocument> copy = PaginatedCopy(doc, setup);
+    const QTextDocument* copy = &keptLayout().of(doc, setup);
+    // Whatever happens below, the copy is not kept past this print.
+    const auto forget = qScopeGuard([] { keptLayout().release(); });
     const int pages = qMax(1, copy->pageCount());
     fromPage = qMax(1, fromPage);
     toPage = qMin(pages, toPage);

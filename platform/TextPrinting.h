@@ -19,7 +19,11 @@ struct PrintPageSetup {
 // is counted and printed.
 std::unique_ptr<QTextDocument> PaginatedCopy(const QTextDocument& doc, const PrintPageSetup& setup);
 
+// The layout behind the count is kept for a print of the same document that
+// follows, until the document changes; ForgetCountedLayout frees it when no
+// print follows (a cancelled dialog).
 int CountPages(const QTextDocument& doc, const PrintPageSetup& setup);
+void ForgetCountedLayout();
 
 // Prints pages fromPage..toPage (1-based, clamped to the document) in the
 // given number of copies, the printer's document name set to jobName. The

@@ -20,6 +20,8 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 
 namespace qm {
@@ -49,6 +51,14 @@ QTableWidget* newGrid(Form* form, const QString& name, const QRect& rect)
 }
 
 int twipsToPixels(int twips) { return qMax(1, twips / qMax(1, Screen().twipsPerPixelX)); }
+
+// The width a grid's cells can show: the window keeps its pixels at any font
+// scale, so columns given in twips may be wider than the grid. Room is kept
+// for the vertical scroll bar, which a long glossary shows.
+int shownWidth(const QTableWidget* grid)
+{
+    return grid->width() - 2 * grid->frameWidth() - grid->verticalScrollBar()->sizeHint().width();
+}
 
 } // namespace
 
@@ -111,8 +121,19 @@ void Glossary::layoutGrid()
     MSFlexGrid1->clearContents();
     MSFlexGrid1->setRowCount(0);
     MSFlexGrid1->setColumnCount(2);
-    MSFlexGrid1->setColumnWidth(0, twipsToPixels(kLetterColumnTwips));
-    MSFlexGrid1->setColumnWidth(1, twipsToPixels(kTextColumnTwips));
+    const int letters = twipsToPixels(kLetterColumnTwips);
+    MSFlexGrid1->setColumnWidth(0, letters);
+    MSFlexGrid1->setColumnWidth(1, qBound(1, shownWidth(MSFlexGrid1) - letters, twipsToPixels(kTextColumnTwips)));
+}
+
+double Glossary::definitionWidthTwips(const QFontMetricsF& metrics) const
+{
+    // A line may pass its width by one character; the cell's own margins
+    // come off as well.
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, MSFlexGrid1) + 1);
+    const double room = MSFlexGrid1->columnWidth(1) - margin - 2 * metrics.height();
+    const double tpp = qMax(1, Screen().twipsPerPixelX);
+    return qBound(kDefinitionHardTwips - kDefinitionSoftTwips + tpp, room * tpp, double(kDefinitionHardTwips));
 }
 
 void Glossary::layoutBar()
@@ -145,6 +166,11 @@ void Glossary::GetGlosInfo()
     QVector<Row> rows;
     const QFontMetricsF metrics(MSFlexGrid1->font());
     const double twipsPerPixel = Screen().twipsPerPixelX;
+    // At a larger font scale the width in twips is wider than the column: it
+    // shrinks to fit, and the stretch in which a line waits for a blank
+    // keeps its size, so that words are not cut more often than at 1.
+    const double hard = definitionWidthTwips(metrics);
+    const double soft = hard - (kDefinitionHardTwips - kDefinitionSoftTwips);
     QHash<QChar, double> widths;
     const auto charWidth = [&](QChar c) {
         auto it = widths.constFind(c);
@@ -168,7 +194,8 @@ void Glossary::GetGlosInfo()
             rows.append({RowKind::Term, part.text});
             break;
         case GlossaryPart::Definition:
-            for (const QString& line : BreakDefinition(part.text, charWidth)) rows.append({RowKind::Line, line});
+            for (const QString& line : BreakDefinition(part.text, charWidth, soft, hard))
+                rows.append({RowKind::Line, line});
             break;
         }
     });
@@ -210,7 +237,9 @@ void Glossary::GetGlosInfo()
 void Glossary::BuildLetterBar()
 {
     layoutBar();
-    const int cell = twipsToPixels(kBarCellTwips);
+    // Every letter's cell stays on the bar, however large the font scale.
+    const int barWidth = MSFlexGrid2->width() - 2 * MSFlexGrid2->frameWidth();
+    const int cell = qMax(1, qMin(twipsToPixels(kBarCellTwips), barWidth / kBarCells));
     const int cells = int(qMin<qsizetype>(letterTexts_.size(), kBarCells));
     MSFlexGrid2->setColumnCount(cells);
     for (int i = 0; i < cells; ++i) {

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QVector>
 
+class QFontMetricsF;
 class QTableWidget;
 
 namespace qm {
@@ -47,6 +48,10 @@ public:
     static constexpr int kLetterColumnTwips = 400;
     static constexpr int kTextColumnTwips = 11295;
     static constexpr int kBarCellTwips = 300;
+    // A definition line ends at the first blank past the soft width, and
+    // anywhere once it reaches the hard width.
+    static constexpr int kDefinitionSoftTwips = 9000;
+    static constexpr int kDefinitionHardTwips = 10000;
     // The bar has room for one cell per letter of the alphabet; a cell
     // beyond these could never be clicked, so none is built.
     static constexpr int kBarCells = 26;
@@ -75,6 +80,9 @@ private:
     void layoutGrid();
     void layoutBar();
     void BuildLetterBar();
+    // The hard width of a definition line, in twips of this screen: as
+    // designed where the text column has room for it, else what it has room for.
+    double definitionWidthTwips(const QFontMetricsF& metrics) const;
     int barColumnAt(int x) const;
     enum class CellLook { Normal, Selected, Hovered };
     void setBarLook(int column, CellLook look);

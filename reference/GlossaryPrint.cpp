@@ -3,6 +3,7 @@
 #include "platform/PrintDialog.h"
 #include "platform/Printers.h"
 #include "platform/TextControl.h"
+#include "platform/TextPrinting.h"
 #include "reference/Glossary.h"
 #include "reference/GlossaryFile.h"
 #include "ui/UiText.h"
@@ -78,7 +79,10 @@ void Glossary::PrintGlossary()
     request.minPage = 1;
     request.maxPage = pages;
     QPrinter printer;
-    if (!printDialogService().exec(printer, request, this)) return; // cancelled: nothing is printed
+    if (!printDialogService().exec(printer, request, this)) {
+        ForgetCountedLayout(); // cancelled: nothing is printed
+        return;
+    }
     if (!TXTextControl1->printPages(printer, request.fromPage, request.toPage, request.copies,
                                     QStringLiteral("Glossary Print Job")))
         MsgBox(GetResString(650), vbExclamation);

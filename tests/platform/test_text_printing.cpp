@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -134,6 +135,32 @@ private slots:
         printTo(view, "same.pdf", 1, 1, 1, &ok);
         QVERIFY(ok);
         QCOMPARE(view.text(), before);
+    }
+
+    void aCountedLayoutIsNotPrintedOnceStale()
+    {
+        // Counted, then changed before the print: the print follows the change.
+        TextControl view;
+        fillGlossary(view, 40);
+        const int pages = view.pageCount();
+        fillGlossary(view, 80);
+        bool ok = false;
+        QString path = printTo(view, "grown.pdf", 1, 99, 1, &ok);
+        QVERIFY(ok);
+        QVERIFY(pdfPages(path) > pages);
+        QCOMPARE(pdfPages(path), view.pageCount());
+
+        view.pageCount();
+        view.setPageHeight(7920);
+        const int halves = view.pageCount();
+        QVERIFY(halves > pages);
+        QTextCursor c(view.document());
+        c.select(QTextCursor::Document);
+        QTextCharFormat big;
+        big.setFontPointSize(30);
+        c.mergeCharFormat(big); // a format change alone
+        path = printTo(view, "bigger.pdf", 1, 999, 1, &ok);
+        QVERIFY(pdfPages(path) > halves);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "reference/Repository.h"
 #include "support/CourseBuilder.h"
 #include "support/MainWindow.h"
+#include "support/ScaledScreen.h"
 #include "support/TestDoubles.h"
 #include "ui/Form.h"
 #include "viewer/Form1.h"
@@ -69,13 +70,7 @@ int main(int argc, char** argv)
     // An offscreen screen of 1024 by 768 pixels, scaled as the learner's
     // desktop asks, before the program's own start turns the scale around.
     QTemporaryFile config;
-    if (!config.open()) return 1;
-    config.write(R"({"windowFrameMargins":false,"screens":[{"name":"s","x":0,"y":0,"width":1024,"height":768,"logicalDpi":96,"dpr":1}]})");
-    config.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
-    qputenv("QT_SCALE_FACTOR", "1.25");
-    qunsetenv("QT_FONT_DPI");
-    LayOutInScreenPixels();
+    if (!qmtest::UseScaledScreen(config, "1.25")) return 1;
     QApplication app(argc, argv);
     ScaledDesktopTest test;
     return QTest::qExec(&test, argc, argv);
