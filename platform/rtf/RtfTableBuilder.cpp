@@ -126,11 +126,14 @@ void TableBuilder::enterCell(QTextCursor& cursor, const RowDef& def, const Color
     auto& made = cellFormat_;
     if (left != made.left || right != made.right || top != made.top || bottom != made.bottom
         || background != made.background) {
+        // The table's own padding is none: a cell carries only the sides it
+        // pads. Qt copies a cell's format each time its layout asks it for
+        // anything, so every property left out is saved many times over.
         QTextTableCellFormat f;
-        f.setLeftPadding(left);
-        f.setRightPadding(right);
-        f.setTopPadding(top);
-        f.setBottomPadding(bottom);
+        if (left != 0) f.setLeftPadding(left);
+        if (right != 0) f.setRightPadding(right);
+        if (top != 0) f.setTopPadding(top);
+        if (bottom != 0) f.setBottomPadding(bottom);
         if (background.isValid()) f.setBackground(background);
         made = {left, right, top, bottom, background, f};
     }
