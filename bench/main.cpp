@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <sys/resource.h>
 #include <cstdio>
+#include <malloc.h>
 
 namespace qmbench {
 
@@ -60,6 +61,9 @@ void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDele
 void measure(const qmbench::Figure& f)
 {
     settle();
+    // What the figures before freed goes back to the system, so that this
+    // figure's peak is its own and not the heap they left behind.
+    malloc_trim(0);
     if (f.targetMB > 0) resetPeak();
     const std::function<void()> work = f.prepare();
     work(); // warm-up: first-use costs (fonts, caches) are not the figure

@@ -605,19 +605,30 @@ RtfContent RtfParser::finish()
     const int end = doc_.characterCount() - 1;
     std::vector<int> groupPosition(size_t(markGroups_) + 1, end);
     const bool tagged = markGroups_ > 0 || !content_.objects.empty();
+    // Most fragments share a few formats: each format is read once.
+    struct Tags {
+        bool known = false;
+        int group = 0;
+        int object = 0;
+    };
+    std::vector<Tags> tags;
     for (QTextBlock b = doc_.begin(); tagged && b.isValid(); b = b.next()) {
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment frag = it.fragment();
-            const QTextCharFormat f = frag.charFormat();
-            if (markGroups_ > 0) {
-                const int g = f.intProperty(kMarkGroup);
-                if (g > 0 && g <= markGroups_ && groupPosition[size_t(g)] == end)
-                    groupPosition[size_t(g)] = frag.position();
+            const int index = frag.charFormatIndex();
+            if (index < 0) continue;
+            if (size_t(index) >= tags.size()) tags.resize(size_t(index) + 1);
+            Tags& t = tags[size_t(index)];
+            if (!t.known) {
+                const QTextCharFormat f = frag.charFormat();
+                t.known = true;
+                t.group = markGroups_ > 0 ? f.intProperty(kMarkGroup) : 0;
+                if (f.objectType() == kPlaceholderObjectType) t.object = f.property(kObjectNumber).toInt();
             }
-            if (f.objectType() != kPlaceholderObjectType) continue;
-            const int number = f.property(kObjectNumber).toInt();
-            if (number >= 1 && size_t(number) <= content_.objects.size())
-                content_.objects[size_t(number - 1)].position = frag.position();
+            if (t.group > 0 && t.group <= markGroups_ && groupPosition[size_t(t.group)] == end)
+                groupPosition[size_t(t.group)] = frag.position();
+            if (t.object >= 1 && size_t(t.object) <= content_.objects.size())
+                content_.objects[size_t(t.object - 1)].position = frag.position();
         }
     }
     for (size_t i = 0; i < content_.marks.size(); ++i)

@@ -87,7 +87,7 @@ void TableBuilder::begin(QTextCursor& cursor, const RowDef& def, const ColorTabl
     // above the table; only the latter belongs there.
     if (cursor.block().length() == 1) cursor.setBlockFormat(QTextBlockFormat());
     table_ = cursor.insertTable(1, columns, fmt);
-    if (def.bordered) gridded_.push_back(table_);
+    if (def.bordered) gridded_.push_back(Gridded{table_});
     columns_ = columns;
     rowsMade_ = 1;
     row_ = 0;
@@ -151,15 +151,24 @@ void TableBuilder::enterCell(QTextCursor& cursor, const RowDef& def, const Color
     MadeCellFormat& made = cellFormats_[col_ == 0 ? 0 : 1];
     if (left != made.left || right != made.right || top != made.top || bottom != made.bottom
         || background != made.background) {
+        // The table's own padding is none: a cell carries only the sides it
+        // pads. Qt copies a cell's format each time its layout asks it for
+        // anything, so every property left out is saved many times over.
         QTextTableCellFormat f;
-        f.setLeftPadding(left);
-        f.setRightPadding(right);
-        f.setTopPadding(top);
-        f.setBottomPadding(bottom);
+        if (left != 0) f.setLeftPadding(left);
+        if (right != 0) f.setRightPadding(right);
+        if (top != 0) f.setTopPadding(top);
+        if (bottom != 0) f.setBottomPadding(bottom);
         if (background.isValid()) f.setBackground(background);
         made = {left, right, top, bottom, background, f};
     }
     cell.setFormat(made.format);
+    if (!gridded_.empty() && gridded_.back().table == table_) {
+        Gridded& g = gridded_.back();
+        if (g.lastRow != row_ || g.lastColumn != col_) ++g.papered; // a capped column is entered again
+        g.lastRow = row_;
+        g.lastColumn = col_;
+    }
     cursor = cell.lastCursorPosition();
     cellsInRow_ = qMax(cellsInRow_, col_ + 1);
 }
@@ -239,7 +248,7 @@ void TableBuilder::startNextPart(QTextCursor& cursor)
     const int columns = columns_;
     cursor.movePosition(QTextCursor::End);
     table_ = cursor.insertTable(1, columns, format_);
-    if (format_.cellSpacing() > 0) gridded_.push_back(table_);
+    if (format_.cellSpacing() > 0) gridded_.push_back(Gridded{table_});
     QTextCursor gap(cursor.document());
     gap.setPosition(between);
     QTextBlockFormat none;
@@ -279,7 +288,9 @@ void TableBuilder::finish(QTextCursor& cursor)
 // drawn as paper, not as the grid's black.
 void TableBuilder::paperGrids()
 {
-    for (QTextTable* t : gridded_) {
+    for (const Gridded& g : gridded_) {
+        QTextTable* t = g.table;
+        if (g.papered == t->rows() * t->columns()) continue;
         for (int r = 0; r < t->rows(); ++r) {
             for (int c = 0; c < t->columns(); ++c) {
                 QTextTableCell cell = t->cellAt(r, c);

@@ -91,7 +91,16 @@ private:
     bool rowOpen_ = false;
     bool cellEnded_ = false;
     std::vector<int> vStart_; // per column, the row where a vertical merge began
-    std::vector<QTextTable*> gridded_; // bordered tables (and parts) built so far
+    // Bordered tables (and parts) built so far, and how many of their cells
+    // were given paper as they were entered: a table whose every cell was
+    // needs no second look.
+    struct Gridded {
+        QTextTable* table = nullptr;
+        int papered = 0;
+        int lastRow = -1;
+        int lastColumn = -1;
+    };
+    std::vector<Gridded> gridded_;
 };
 
 } // namespace qm::rtf
