@@ -80,7 +80,7 @@ QByteArray shape(int kind, qsizetype bytes)
 void registerShape(const char* name, int kind, double targetMB = 0)
 {
     static std::vector<std::unique_ptr<qmbench::Register>> kept;
-    kept.push_back(std::make_unique<qmbench::Register>(name, 2000.0, targetMB, [kind] {
+    kept.push_back(std::make_unique<qmbench::Register>(name, 1000.0, targetMB, [kind] {
         const QString path = qmbench::ScratchFolder() + QStringLiteral("/shape%1.txm").arg(kind);
         QFile f(path);
         f.open(QIODevice::WriteOnly);
@@ -101,7 +101,7 @@ const bool shapes = [] {
     registerShape("largest page, one paragraph of {\\b x} runs: first screen", 0);
     registerShape("largest page, repeated \\par: first screen", 1);
     registerShape("largest page, one table: first screen", 2);
-    registerShape("largest page, rows without \\intbl: first screen", 3, 500.0);
+    registerShape("largest page, rows without \\intbl: first screen", 3, 160.0);
     return true;
 }();
 } // namespace
