@@ -122,7 +122,7 @@ private:
         QTextCharFormat format;
         bool valid = false;
     };
-    std::array<CachedFormat, 8> formats_;
+    std::array<CachedFormat, 32> formats_;
     size_t nextFormat_ = 0;
 
     FontTable fonts_;
@@ -145,6 +145,12 @@ private:
     bool paraChrSet_ = false;
     bool paraPicture_ = false;      // ... unless it holds a picture or an object
     QHash<quint64, qreal> linePercents_; // by font, size, bold and italic
+    struct {
+        ParaState para;
+        qreal single = -1;
+        qreal top = -1;
+        QTextBlockFormat format;
+    } madeBlock_;                   // the block format made last, and what it was made from
     struct {
         QTextBlock block;           // the block the last paragraph end made
         ParaState para;             // ... the paragraph formats it carries over

@@ -234,6 +234,9 @@ qreal RtfParser::paragraphLinePercent()
 
 QTextBlockFormat RtfParser::blockFormat(const ParaState& p, qreal single)
 {
+    // Every cell of a long table asks for the same format again.
+    const qreal top = spaceAbove(p);
+    if (madeBlock_.single == single && madeBlock_.top == top && madeBlock_.para == p) return madeBlock_.format;
     QTextBlockFormat f;
     switch (p.align) {
     case 1: f.setAlignment(Qt::AlignHCenter); break;
@@ -244,7 +247,7 @@ QTextBlockFormat RtfParser::blockFormat(const ParaState& p, qreal single)
     if (p.leftTwips) f.setLeftMargin(qMax<qreal>(0, px(p.leftTwips)));
     if (p.rightTwips) f.setRightMargin(qMax<qreal>(0, px(p.rightTwips)));
     if (p.firstTwips) f.setTextIndent(px(p.firstTwips));
-    if (const qreal top = spaceAbove(p); top > 0) f.setTopMargin(top);
+    if (top > 0) f.setTopMargin(top);
     if (p.afterTwips) f.setBottomMargin(qMax<qreal>(0, px(p.afterTwips)));
     // Lines stand as far apart as the word processor sets them; a multiple
     // is of that single line.
@@ -270,6 +273,7 @@ QTextBlockFormat RtfParser::blockFormat(const ParaState& p, qreal single)
     }
     std::stable_sort(tabs.begin(), tabs.end(), [](const auto& a, const auto& b) { return a.position < b.position; });
     if (!tabs.isEmpty()) f.setTabPositions(tabs);
+    madeBlock_ = {p, single, top, f};
     return f;
 }
 
