@@ -175,7 +175,8 @@ private slots:
             for (const PageInfo& p : PagesOf(mod)) {
                 const QString path = Sample(mod.Code + '/' + p.name);
                 QVERIFY2(view.load(path), qPrintable(view.errorText()));
-                if (CheckingSamples()) QVERIFY2(view.toPlainText().trimmed().size() > 40, qPrintable(path + ": hardly any text"));
+                if (CheckingSamples())
+                    QVERIFY2(view.toPlainText().trimmed().size() > 40, qPrintable(path + ": hardly any text"));
                 ++pages;
                 for (QTextFrame* f : view.document()->rootFrame()->childFrames())
                     if (qobject_cast<QTextTable*>(f)) ++tables;
