@@ -56,7 +56,7 @@ std::optional<int> FindCourseOfModule(const QString& moduleCode);
 // results. The bookmark moves to the current module and page (in "All
 // modules" mode it is written into the "All modules" file and the owning
 // file keeps its own). The file holds the old records or the new ones, never
-// fewer.
+// fewer; a file that would read back the same is not rewritten.
 bool UpdateProgressRecord(const QString& moduleCode, const QString& topicTitle, const QString& folderName,
                           int courseIndex, const ProgressResults& results, QString* error = nullptr);
 
