@@ -1,0 +1,115 @@
+#include "reference/ReferenceFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <memory>
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace qm {
+namespace {
+
+// Whether the text path of these bytes names the same file.
+bool isTextName(const QByteArray& bytes) { return QFile::encodeName(QFile::decodeName(bytes)) == bytes; }
+
+bool isPlainName(const QByteArray& name)
+{
+    return !name.isEmpty() && name != "." && name != ".." && !name.contains('/') && !name.contains('\0');
+}
+
+// Links to documents whose names are not text, made once each for this run.
+class NameLinks {
+public:
+    QString to(const QByteArray& target)
+    {
+        const auto known = links_.constFind(target);
+        if (known != links_.cend() && QFileInfo(*known).isSymLink()) return *known;
+        if (!dir_) dir_ = std::make_unique<QTemporaryDir>(QDir::temp().filePath(QStringLiteral("quillmark-documents-XXXXXX")));
+        if (!dir_->isValid()) return QString();
+        // Each link has a folder of its own, so that two names that show
+        // alike keep their own files.
+        const QString folder = dir_->filePath(QString::number(links_.size()));
+        const QString name = QFile::decodeName(target.mid(target.lastIndexOf('/') + 1));
+        const QString link = folder + QLatin1Char('/') + name;
+        if (!QDir().mkpath(folder) || ::symlink(target.constData(), QFile::encodeName(link).constData()) != 0)
+            return QString();
+        links_.insert(target, link);
+        return link;
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    QHash<QByteArray, QString> links_;
+};
+
+NameLinks& nameLinks()
+{
+    static NameLinks links;
+    return links;
+}
+
+} // namespace
+
+QList<ReferenceDocument> ReferenceDocuments(const QString& folder)
+{
+    QList<ReferenceDocument> documents;
+    if (folder.isEmpty()) return documents;
+    const QByteArray where = QFile::encodeName(folder);
+    DIR* dir = ::opendir(where.constData());
+    if (!dir) return documents;
+    // Read by bytes: a listing by text would lose a name that is not UTF-8.
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        // Hidden files are left out as a Windows listing leaves them out. One
+        // the learner may not read is listed all the same, and opening it says so.
+        if (name.startsWith('.')) continue;
+        struct stat info {};
+        if (::stat((where + '/' + name).constData(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
+        documents.append({QFile::decodeName(name), name});
+    }
+    ::closedir(dir);
+    std::sort(documents.begin(), documents.end(), [](const ReferenceDocument& a, const ReferenceDocument& b) {
+        const int byText = a.shown.compare(b.shown, Qt::CaseInsensitive);
+        return byText != 0 ? byText < 0 : a.bytes < b.bytes;
+    });
+    return documents;
+}
+
+QStringList ListReferenceDocuments(const QString& folder)
+{
+    QStringList names;
+    for (const ReferenceDocument& d : ReferenceDocuments(folder)) names.append(d.shown);
+    return names;
+}
+
+QString ListedDocumentPath(const QString& folder, const QByteArray& name)
+{
+    // The name came from the folder's own listing, so it is no content text:
+    // any byte a file name may hold is taken as it is, but it never leads out
+    // of the folder.
+    if (folder.isEmpty() || !isPlainName(name)) return QString();
+    if (isTextName(name)) return folder + QLatin1Char('/') + QFile::decodeName(name);
+    return nameLinks().to(QFile::encodeName(QDir(folder).absolutePath()) + '/' + name);
+}
+
+bool HoldsDocument(const QString& folder, const QByteArray& name)
+{
+    struct stat info {};
+    return !folder.isEmpty() && isPlainName(name)
+           && ::stat((QFile::encodeName(folder) + '/' + name).constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+QString ListedDocumentPath(const QString& folder, const QString& name)
+{
+    if (name.contains(QChar(0))) return QString();
+    return ListedDocumentPath(folder, QFile::encodeName(name));
+}
+
+} // namespace qm
