@@ -10,6 +10,7 @@
 #include <memory>
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,29 +25,55 @@ bool isPlainName(const QByteArray& name)
     return !name.isEmpty() && name != "." && name != ".." && !name.contains('/') && !name.contains('\0');
 }
 
-// Links to documents whose names are not text, made once each for this run.
+// A copy of the file at source (a path by bytes) at target.
+bool copyByBytes(const QByteArray& source, const QString& target)
+{
+    const int fd = ::open(source.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    QFile in;
+    if (!in.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    QFile out(target);
+    if (!out.open(QIODevice::WriteOnly)) return false;
+    for (;;) {
+        const QByteArray block = in.read(64 * 1024);
+        if (block.isEmpty()) return in.error() == QFileDevice::NoError && out.flush();
+        if (out.write(block) != block.size()) return false;
+    }
+}
+
+// Stand-ins, named as shown, for documents whose names are not text. A hard
+// link is the file itself; where none can be made (another disk), a copy is
+// made, and a symbolic link only when neither can: the desktop's openers
+// follow a symbolic link to the name they cannot read and give up.
 class NameLinks {
 public:
     QString to(const QByteArray& target)
     {
-        const auto known = links_.constFind(target);
-        if (known != links_.cend() && QFileInfo(*known).isSymLink()) return *known;
         if (!dir_) dir_ = std::make_unique<QTemporaryDir>(QDir::temp().filePath(QStringLiteral("quillmark-documents-XXXXXX")));
         if (!dir_->isValid()) return QString();
-        // Each link has a folder of its own, so that two names that show
-        // alike keep their own files.
-        const QString folder = dir_->filePath(QString::number(links_.size()));
+        auto known = folders_.constFind(target);
+        if (known == folders_.cend()) known = folders_.insert(target, int(folders_.size()));
+        // Each document has a folder of its own, so that two names that show
+        // alike keep their own files; the stand-in is made afresh each time,
+        // so that it is never older than the document.
+        const QString folder = dir_->filePath(QString::number(*known));
         const QString name = QFile::decodeName(target.mid(target.lastIndexOf('/') + 1));
         const QString link = folder + QLatin1Char('/') + name;
-        if (!QDir().mkpath(folder) || ::symlink(target.constData(), QFile::encodeName(link).constData()) != 0)
-            return QString();
-        links_.insert(target, link);
-        return link;
+        const QByteArray linkBytes = QFile::encodeName(link);
+        if (!QDir().mkpath(folder)) return QString();
+        ::unlink(linkBytes.constData());
+        if (::link(target.constData(), linkBytes.constData()) == 0 || copyByBytes(target, link)
+            || ::symlink(target.constData(), linkBytes.constData()) == 0)
+            return link;
+        return QString();
     }
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
-    QHash<QByteArray, QString> links_;
+    QHash<QByteArray, int> folders_;
 };
 
 NameLinks& nameLinks()

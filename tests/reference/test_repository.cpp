@@ -20,7 +20,6 @@
 
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -322,15 +321,7 @@ private slots:
         Repository& r = openWindow();
         QCOMPARE(listed(r), (QStringList{"a.txt", QString("bad\uFFFD.txt")}));
         r.List1->setCurrentRow(1);
-        char* canonical = ::realpath(real.constData(), nullptr);
-        const QByteArray realPath(canonical);
-        std::free(canonical);
-        const auto reachesTheFile = [&](const QString& path) {
-            char* resolved = ::realpath(QFile::encodeName(path).constData(), nullptr);
-            const bool same = resolved && QByteArray(resolved) == realPath;
-            std::free(resolved);
-            return same;
-        };
+        const auto reachesTheFile = [](const QString& path) { return contents(path) == "bytes"; };
         r.View_Btn_MouseUp();
         QVERIFY(reachesTheFile(services.shell.calls.last().file));
         qmtest::WhenFormShown("frmPrinterDialog", [](Form& f) {
