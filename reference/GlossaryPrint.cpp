@@ -6,6 +6,7 @@
 #include "platform/TextPrinting.h"
 #include "reference/Glossary.h"
 #include "reference/GlossaryFile.h"
+#include "ui/Pointer.h"
 #include "ui/UiText.h"
 #include "ui/VbColor.h"
 
@@ -89,7 +90,11 @@ void Glossary::PrintGlossary()
         MsgBox(GetResString(536), vbExclamation);
         return;
     }
-    FillPrintable();
+    if (printPending_) {
+        SetScreenPointer(vbHourglass);
+        FillPrintable();
+        SetScreenPointer(vbDefault);
+    }
     const int pages = TXTextControl1->pageCount();
     PrintDialogRequest request;
     request.copies = 1;

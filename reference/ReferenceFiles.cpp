@@ -109,13 +109,6 @@ QList<ReferenceDocument> ReferenceDocuments(const QString& folder)
     return documents;
 }
 
-QStringList ListReferenceDocuments(const QString& folder)
-{
-    QStringList names;
-    for (const ReferenceDocument& d : ReferenceDocuments(folder)) names.append(d.shown);
-    return names;
-}
-
 QString ListedDocumentPath(const QString& folder, const QByteArray& name)
 {
     // The name came from the folder's own listing, so it is no content text:
@@ -131,12 +124,6 @@ bool HoldsDocument(const QString& folder, const QByteArray& name)
     struct stat info {};
     return !folder.isEmpty() && isPlainName(name)
            && ::stat((QFile::encodeName(folder) + '/' + name).constData(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-QString ListedDocumentPath(const QString& folder, const QString& name)
-{
-    if (name.contains(QChar(0))) return QString();
-    return ListedDocumentPath(folder, QFile::encodeName(name));
 }
 
 } // namespace qm

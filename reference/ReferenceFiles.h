@@ -2,7 +2,6 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 namespace qm {
 
@@ -17,14 +16,11 @@ struct ReferenceDocument {
 // The documents of a course's reference folder: files only, no hidden ones,
 // sorted without regard to case.
 QList<ReferenceDocument> ReferenceDocuments(const QString& folder);
-// Their names as shown.
-QStringList ListReferenceDocuments(const QString& folder);
 
 // The path by which a listed document is opened, copied and printed; empty for
 // a name that is not one file name. Paths are text here, so a name that is
 // not UTF-8 is reached through a link, named as shown, to the file itself.
 QString ListedDocumentPath(const QString& folder, const QByteArray& name);
-QString ListedDocumentPath(const QString& folder, const QString& name);
 // Whether the folder holds a file of that name.
 bool HoldsDocument(const QString& folder, const QByteArray& name);
 
