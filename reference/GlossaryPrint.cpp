@@ -27,8 +27,8 @@ const QString kPartEnd = QString(2, QChar::ParagraphSeparator);
 
 void Glossary::GetPrintableGlosInfo()
 {
-    // Read with the grid's view at the start of a visit; alone, read here,
-    // its problems told by the grid's reading.
+    // The grid's reading at the start of a visit has read the file already;
+    // called alone, this reads it quietly (telling problems is the grid's).
     if (!partsRead_) {
         parts_.clear();
         ReadGlossary([this](const GlossaryPart& part) { parts_.append(part); }, false);
