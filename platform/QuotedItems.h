@@ -21,6 +21,8 @@ public:
     bool next(QString& item);
     // Reads n items; false (and items holds what was read) when the text runs out.
     bool read(int n, QStringList& items);
+    // Where the next item's reading starts in the text.
+    qsizetype position() const { return pos_; }
 
 private:
     void skipBlanks();
