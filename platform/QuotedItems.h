@@ -32,6 +32,12 @@ private:
     bool afterComma_ = false;
 };
 
+// A blank around an item: every space character Qt knows (form feed,
+// vertical tab, no-break space...) but a line end. Whoever checks the form of
+// a line asks this too, so that what it takes for an item the reader reads as
+// one.
+bool IsItemBlank(QChar c);
+
 // One line of items: each in double quotes, separated by commas, ended by CR LF.
 // Items are written as they are, without escaping.
 QString QuotedItemLine(const QStringList& items);

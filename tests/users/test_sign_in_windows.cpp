@@ -81,7 +81,8 @@ private slots:
         auto& [b, env, main] = course;
         addAnn(env);
         writeFile(root(env) + "Cid Dee/User", "\"Cid\",\"Dee\",\"cid@x.org\"\r\n");
-        writeFile(root(env) + "Cid Dee/Alpha", "\"AAA002\",\"0004.txm\"\r\n");
+        // A bookmark found in any case of its code.
+        writeFile(root(env) + "Cid Dee/Alpha", "\"aaa002\",\"0004.txm\"\r\n");
         UserLogin& login = UserLogin::instance();
         login.showModeless(&main);
         QVERIFY(QTest::qWaitForWindowActive(&login));

@@ -63,6 +63,32 @@ private slots:
         QVERIFY(env.box.lastText().contains("too large") && env.box.lastText().contains(CourseFile(0)));
     }
 
+    // No save makes a course file the reader would refuse: the file stays
+    // byte for byte, and the learner hears why once a visit.
+    void aSaveThatWouldPassTheCapIsNotMade()
+    {
+        qmtest::TestEnvironment env;
+        SetCourses({{"Safety", {"SAF001"}}});
+        SetPages();
+        SignIn("Ann", "Lee");
+        QByteArray bytes = "\"SAF001\",\"0001.txm\"\r\n\"SAF001\",\"_A_\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+        const QByteArray tail = "_\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+        bytes += "\"PAD001\",\"_";
+        bytes += QByteArray(kMaxLearnerFileBytes - 2 - bytes.size() - tail.size(), 'x') + tail;
+        WriteBytes(CourseFile(0), bytes);
+        ReadCourseProgressFile(Progress);
+        QCOMPARE(Progress.count(), 2); // two bytes under the cap reads
+
+        GoToPage("0003.txm"); // topic B would add three
+        UpdateHeadingAndProgress();
+        GoToPage("0004.txm");
+        UpdateHeadingAndProgress();
+        QCOMPARE(ReadBytes(CourseFile(0)), bytes);
+        QCOMPARE(env.box.calls.size(), 1);
+        QVERIFY(env.box.lastText().startsWith(GetResString(600)));
+        QVERIFY(env.box.lastText().contains("too large") && env.box.lastText().contains(CourseFile(0)));
+    }
+
     // Only names of the atomic writer's temporary form go; "<file>.XXXXXX"
     // may be a course file of another catalogue.
     void signInRemovesStaleTemporaryFiles()
