@@ -6,6 +6,7 @@
 #include "assessment/TestReview.h"
 #include "content/Catalogue.h"
 #include "platform/ScreenMetrics.h"
+#include "platform/XResources.h"
 #include "reference/About.h"
 #include "reference/Help.h"
 #include "reference/PrinterDialog.h"
@@ -60,6 +61,15 @@ private slots:
         const int tpp = int(std::lround(15 / qEnvironmentVariable("QM_TEST_SCALE", "1.25").toDouble()));
         QCOMPARE(s.twipsPerPixelX, tpp);
         QCOMPARE(s.twipsPerPixelY, tpp);
+    }
+
+    // The desktop's text size as xrdb lists it, read as the toolkit reads it.
+    void xftDpiIsReadFromTheResources()
+    {
+        QCOMPARE(XftDpiIn("Xft.antialias:\t1\nXft.dpi:\t120\nXft.hinting:\t1\n"), 120);
+        QCOMPARE(XftDpiIn("Xft.dpi: 143.6"), 144);
+        QCOMPARE(XftDpiIn("Xft.dpis:\t120\n*dpi:\t120\nXft.dpi:\tlarge\n"), 0);
+        QCOMPARE(XftDpiIn(""), 0);
     }
 
     // No caption is cut or drawn over another at the larger text.
