@@ -15,10 +15,10 @@ namespace qm {
 
 bool TakeLearnerFromFolder(const QString& folder, QString* problem)
 {
-    QString first, last, email;
-    if (!ReadUserFile(folder, first, last, email)) {
+    QString first, last, email, error;
+    if (!ReadUserFile(folder, first, last, email, &error)) {
         SignOutLearner();
-        if (problem) *problem = GetResString(548);
+        if (problem) *problem = GetResString(548) + '\n' + error;
         return false;
     }
     UserFirstName = first;

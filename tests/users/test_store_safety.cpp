@@ -198,6 +198,35 @@ private slots:
         }
     }
 
+    // Only what a killed registration left goes: the learner ".registration
+    // Smith", a learner behind a link of the staging form and other learners'
+    // empty folders stay; an empty folder is nobody and its name is free.
+    void onlyRegistrationLeftoversAreTakenAway()
+    {
+        qmtest::TestEnvironment env;
+        SetCourses({{"Safety", {"SAF001"}}});
+        SetPages();
+        const QDir root(UserDataRootPath());
+        QVERIFY(CreateUserProfile(".registration", "Smith", "s@example.org"));
+        QVERIFY(CreateUserProfile("Ann", "Lee", "ann@example.org"));
+        WriteBytes(UserFilePath(".registration:Xy12Zz"), "\"Bo\",\"Ng\",\"b@example.org\"\r\n");
+        QVERIFY(QFile::link("Ann Lee", root.filePath(".registration:Ab12Cd")));
+        QVERIFY(root.mkdir("Bo Ng") && root.mkdir("Cy Lee") && root.mkdir("Dee Fox"));
+        QCOMPARE(GetUserList(), (QStringList{".registration Smith", "Ann Lee"}));
+
+        SignOutLearner();
+        QVERIFY(TakeLearnerFromFolder(".registration Smith", nullptr));
+        QVERIFY(FileExists(UserFilePath(".registration Smith")));
+        QVERIFY(FileExists(UserFilePath("Ann Lee")));
+        QVERIFY(!root.exists(".registration:Xy12Zz"));
+
+        QVERIFY(CheckRegistration("Cy", "Lee", "c@example.org").ok());
+        QVERIFY(RegisterLearner("Cy", "Lee", "c@example.org"));
+        QVERIFY(root.exists("Bo Ng"));
+        QVERIFY(UpdateUserProfile("Dee", "Fox", "d@example.org"));
+        QCOMPARE(GetUserList(), (QStringList{".registration Smith", "Ann Lee", "Dee Fox"}));
+    }
+
     // "José" typed composed or decomposed is one learner, stored composed; a
     // folder name must fit in 255 bytes.
     void registeredNamesAreOneFormAndFit()
