@@ -201,6 +201,14 @@ const QTextCharFormat& RtfParser::charFormat(const CharState& c)
         const QString& tip = content_.links[size_t(c.link)].toolTip;
         if (!tip.isEmpty()) f.setToolTip(tip);
     }
+    // Comparing a format works out its hash, which its copies keep: the
+    // document looks every inserted run's format up by it.
+    static const QTextCharFormat other = [] {
+        QTextCharFormat o;
+        o.setFontFixedPitch(true);
+        return o;
+    }();
+    (void)(f == other);
     CachedFormat& slot = formats_[nextFormat_];
     nextFormat_ = (nextFormat_ + 1) % formats_.size();
     slot = CachedFormat{c, f, true};
