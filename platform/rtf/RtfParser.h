@@ -115,6 +115,7 @@ private:
     SymbolFont keySymbol_ = SymbolFont::None;
 
     QString pending_;
+    QString textBuffer_;            // text() decodes each run into it
     CharState pendingChr_;
     // The formats last made: pages switch between a few again and again.
     struct CachedFormat {
