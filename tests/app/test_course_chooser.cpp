@@ -295,13 +295,18 @@ private slots:
         file.close();
 
         // A course whose page fails as it loads, with no window to stay in,
-        // records no visit to it.
-        QFile::remove(badFile);
+        // records no visit to it, with a bookmark or without.
         QFile::remove(b.path() + "/BAD001/0001.txm");
-        main->unload();
-        StartChosenCourse(bad, 0);
-        QTRY_VERIFY_WITH_TIMEOUT(!SplashScreen::loaded(), 5000);
-        QVERIFY(!QFile::exists(badFile));
+        for (const bool bookmarked : {true, false}) {
+            if (!bookmarked) QFile::remove(badFile);
+            else qmtest::WhenFormShown("Status", [](Form& f) { f.unload(); });
+            Form1::ifLoaded()->unload();
+            StartChosenCourse(bad, 0);
+            QTRY_VERIFY_WITH_TIMEOUT(!SplashScreen::loaded(), 5000);
+            QVERIFY(file.open(QIODevice::ReadOnly) == bookmarked);
+            QCOMPARE(file.readAll(), bookmarked ? bookmark : QByteArray());
+            file.close();
+        }
     }
 
     void everyCourseOfALargeCatalogueCanBeOpened()
