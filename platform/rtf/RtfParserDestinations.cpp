@@ -73,7 +73,8 @@ bool RtfParser::startDestination(Kw kw)
     case Kw::Footnote:
         if (g.dest != Destination::Text || g.chr.hidden) { g.dest = Destination::Skip; return true; }
         // The note belongs to the reference mark just before it.
-        notes_.push_back(Note{noteMarks_ > 0 ? QString::number(noteMarks_) : QString(), QString()});
+        notes_.emplace_back();
+        if (noteMarks_ > 0) notes_.back().mark = QString::number(noteMarks_);
         g.note = int(notes_.size()) - 1;
         g.dest = Destination::Note;
         return true;
