@@ -190,6 +190,7 @@ void RtfParser::controlWord(const Token& t, bool starred)
     case Kw::QuarterEmSpace: putChar(0x2005); return;
     default: break;
     }
+    if (listTextWord(kw)) return;
     if (characterWord(kw, t)) return;
     if (paragraphWord(kw, t)) return;
     tableWord(kw, t);
@@ -253,7 +254,7 @@ void RtfParser::putText(const QString& s)
         if (pending_.isEmpty()) {
             pendingChr_ = g.chr;
             lastTextPara_ = g.para;
-            if (!paraChrSet_ || g.chr.halfPoints > paraChr_.halfPoints) {
+            if (setsLineHeight(g) && (!paraChrSet_ || g.chr.halfPoints > paraChr_.halfPoints)) {
                 paraChr_ = g.chr;
                 paraChrSet_ = true;
             }

@@ -80,6 +80,10 @@ private:
     void noteMark();
     void appendNotes();
 
+    // a list item's bullet or number (RtfParserListText.cpp)
+    bool listTextWord(Kw kw) const;
+    bool setsLineHeight(const GroupState& g) const;
+
     // formatting (RtfParserFormatting.cpp)
     bool characterWord(Kw kw, const Token& t);
     bool paragraphWord(Kw kw, const Token& t);

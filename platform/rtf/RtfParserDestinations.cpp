@@ -81,6 +81,9 @@ bool RtfParser::startDestination(Kw kw)
     case Kw::NestTableProps:
         g.nestProps = true;
         return true;
+    case Kw::ListText:
+        g.listText = true;
+        return true;
     case Kw::ShapePict:
     case Kw::Rtf:
         return true;

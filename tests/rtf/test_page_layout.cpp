@@ -91,6 +91,18 @@ private slots:
         QCOMPARE(picture.doc->firstBlock().blockFormat().lineHeightType(), int(QTextBlockFormat::SingleHeight));
     }
 
+    void listItemsStandAsFarApartAsTheirText()
+    {
+        // The bullet a word processor writes before an item, in the default
+        // size after its own \\plain, is not the item's line height.
+        const auto pitch = [](const QByteArray& bullet) {
+            const LaidOut p("\\pard\\fi-360\\li720\\f2\\fs22 " + bullet + kPersonalData + "\\par", 300);
+            const QTextLayout* l = p.doc->firstBlock().layout();
+            return (l->lineAt(3).y() - l->lineAt(0).y()) / 3;
+        };
+        QCOMPARE(pitch("{\\listtext\\pard\\plain \\u8226\\'95\\tab}"), pitch(""));
+    }
+
     void tableTextStartsAtTheRowsLeftEdge()
     {
         const LaidOut p("\\pard\\f0\\fs20 Body\\par"
@@ -108,6 +120,21 @@ private slots:
         QTextTable* grid = p.doc->find("Gridded").currentTable();
         QCOMPARE(x("Gridded"), margin);
         QCOMPARE(grid->cellAt(0, 0).format().toTableCellFormat().leftPadding() + 1, margin);
+    }
+
+    void cellPaddingsAsWordProcessorsReadThem()
+    {
+        // \clpadl is the top padding and \clpadt the left one; a row with no
+        // cell gap keeps each padding inside its cell's edges.
+        const QByteArray pads = "\\clpadfl3\\clpadl300\\clpadft3\\clpadt150\\clpadfb3\\clpadb90\\clpadfr3\\clpadr150";
+        const LaidOut p("\\pard\\f0\\fs20 Body\\par\\trowd" + pads + "\\cellx3000" + pads
+                            + "\\cellx6000\\pard\\intbl One\\cell Two\\cell\\row\\pard Below\\par",
+                        600);
+        const auto x = [&](const QString& word) { return p.rectOf(word).left() + p.doc->find(word).block().layout()->lineAt(0).x(); };
+        QVERIFY(qAbs(x("One") - x("Body") - 10) < 0.5);
+        QVERIFY(qAbs(x("Two") - x("Body") - 210) < 0.5);
+        QVERIFY(qAbs(p.rectOf("One").top() - p.rectOf("Body").bottom() - 20) < 0.5);
+        QVERIFY(qAbs(p.rectOf("Below").top() - p.rectOf("One").bottom() - 6) < 1);
     }
 
     void paragraphsStandApartByBothSpaces()
