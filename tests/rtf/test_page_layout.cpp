@@ -72,6 +72,27 @@ private slots:
         QCOMPARE(lastWords("\\f3\\fs22 "), QStringList({"or", "it", "without", "reason."}));
     }
 
+    void linesAreAsTallAsTheirLargestText()
+    {
+        const auto height = [](const QByteArray& body) {
+            const LaidOut p(body + "\\par\\f0\\fs20 Next\\par", 600);
+            return p.rectOf("Next").top() - p.rectOf("Big").top();
+        };
+        QCOMPARE(height("{\\f2\\fs20 small }{\\f0\\fs48 Big}"), height("\\f0\\fs48 Big"));
+        // Empty lines keep their own size, also in runs long enough to share blocks.
+        const auto below = [](int small, int large) {
+            const LaidOut p("\\f0\\fs20 Start" + QByteArray("\\par ").repeated(small + 1) + "\\fs48"
+                                + QByteArray("\\par ").repeated(large) + "\\fs20 Big\\par",
+                            600);
+            return p.rectOf("Big").top() - p.rectOf("Start").top();
+        };
+        const qreal small = below(2, 0) - below(1, 0), large = below(0, 2) - below(0, 1);
+        QVERIFY(large > 1.5 * small);
+        QVERIFY(qAbs(below(40, 40) - below(0, 0) - 40 * small - 40 * large) < 1);
+        // A page that ends in empty paragraphs keeps every one of them.
+        QCOMPARE(LaidOut("\\f0 Big" + QByteArray("\\par ").repeated(100) + "", 600).text().count('\n'), 100);
+    }
+
     void singleLinesStandAsFarApartAsTheFontAsks()
     {
         // The font's ascent, descent and line gap at its exact size: 1.15 of
