@@ -191,7 +191,7 @@ const QTextCharFormat& RtfParser::charFormat(const CharState& c)
     // which this system's fonts of those names may draw blank.
     if (!family.isEmpty() && SymbolFontOf(family, fonts_.charset(font)) == SymbolFont::None)
         f.setFontFamilies(QStringList{family});
-    SetTextSize(f, c.halfPoints / 2.0);
+    f.setFontPointSize(c.halfPoints / 2.0);
     if (c.bold) f.setFontWeight(QFont::Bold);
     if (c.italic) f.setFontItalic(true);
     // Letter pairs are kerned, as word processors set them: without it
@@ -199,6 +199,7 @@ const QTextCharFormat& RtfParser::charFormat(const CharState& c)
     // Kerning needs the shaper, which makes laying out a long page markedly
     // dearer; fonts whose kerning hardly changes a line are set without it.
     if (!KerningMatters(f.font().resolve(doc_.defaultFont()))) f.setFontStyleStrategy(QFont::PreferNoShaping);
+    SetTextSize(f, c.halfPoints / 2.0, doc_.defaultFont());
     if (c.underline) f.setFontUnderline(true);
     if (c.strike) f.setFontStrikeOut(true);
     if (c.caps) f.setFontCapitalization(QFont::AllUppercase);

@@ -93,6 +93,24 @@ private slots:
         QCOMPARE(LaidOut("\\f0 Big" + QByteArray("\\par ").repeated(100) + "", 600).text().count('\n'), 100);
     }
 
+    void wordsEndingByTheMarginBreakAsTheirExactWidthsSay()
+    {
+        // Kerned at the exact size, the first line is a third of a pixel too
+        // wide for its last word; the second fits with most of a pixel to spare.
+        const auto lastWord = [](const QByteArray& body) {
+            const LaidOut p(body + " next\\par", 624 + 8);
+            const QTextBlock b = p.doc->firstBlock();
+            const QTextLine l = b.layout()->lineAt(0);
+            return b.text().mid(l.textStart(), l.textLength()).trimmed().section(' ', -1);
+        };
+        QCOMPARE(lastWord("\\f2\\fs20 or returns File Page if mechanism, in context title, holds make window that the "
+                          "acts File window's that captions else"),
+                 QString("captions"));
+        QCOMPARE(lastWord("\\f2\\fs22 each and Otherwise the in view's the Tier nothing than closed. No Page "
+                          "platform's Height none both only"),
+                 QString("only"));
+    }
+
     void singleLinesStandAsFarApartAsTheFontAsks()
     {
         // The font's ascent, descent and line gap at its exact size: 1.15 of
