@@ -1,6 +1,7 @@
 #include "users/SignIn.h"
 #include "app/Globals.h"
 #include "content/LinkedList.h"
+#include "content/ModuleCode.h"
 #include "content/ModuleLoader.h"
 #include "content/PageView.h"
 #include "ui/UiText.h"
@@ -16,10 +17,10 @@ namespace qm {
 
 bool TakeLearnerFromFolder(const QString& folder, QString* problem)
 {
-    QString first, last, email;
-    if (!ReadUserFile(folder, first, last, email)) {
+    QString first, last, email, error;
+    if (!ReadUserFile(folder, first, last, email, &error)) {
         SignOutLearner();
-        if (problem) *problem = GetResString(548);
+        if (problem) *problem = GetResString(548) + '\n' + error;
         return false;
     }
     UserFirstName = first;
@@ -42,7 +43,7 @@ namespace {
 int bookmarkedModule(const QVector<ModuleRecord>& modules, const QString& code)
 {
     for (int i = 0; i < modules.size(); ++i)
-        if (modules[i].Code == code) return i;
+        if (SameModuleCode(modules[i].Code, code)) return i;
     return -1;
 }
 
