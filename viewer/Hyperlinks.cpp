@@ -101,6 +101,14 @@ void openPageAtMark(Form1& window, const QString& target)
         MsgBox(QStringLiteral("File not found: %1").arg(JoinPath(folder, name)));
         return;
     }
+    // Read before the page's movies go: a page that cannot be shown leaves
+    // the page on view whole.
+    QByteArray bytes;
+    QString why;
+    if (!TextControl::readPage(path, bytes, &why)) {
+        MsgBox(why);
+        return;
+    }
     window.RemoveMovieControl();
     if (!view->load(path, TextControl::LoadKind::Page)) {
         MsgBox(view->errorText());

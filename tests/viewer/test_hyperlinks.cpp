@@ -9,6 +9,8 @@
 #include "ui/PictureBox.h"
 #include "ui/UiText.h"
 #include "viewer/Form1.h"
+#include "viewer/Hyperlinks.h"
+#include "viewer/MovieObjects.h"
 #include "viewer/ReturnStack.h"
 
 #include <QDir>
@@ -268,6 +270,30 @@ private slots:
         click(course.f, UrlPage);
         QCOMPARE(course.env.box.calls.size(), 0);
         QCOMPARE(here(), QString("abc123 0003.txm"));
+        QString windows = "file:///C:\\course\\abc123_0002.txm";
+        windows.append(QChar(0));
+        HyperlinkClick(course.f, 0, 1, &windows, nullptr);
+        QCOMPARE(course.env.box.calls.size(), 0);
+        QCOMPARE(here(), QString("abc123 0002.txm"));
+    }
+
+    void aMarkLinkToAPageThatCannotBeShownKeepsThePageWhole()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        b.writeFile("abc123/0002.txm", "{\\rtf1\\ansi {\\field{\\*\\fldinst HYPERLINK \"0003.txm#spot\"}{\\fldrslt big}}"
+                                       "\\par {\\*\\qmobject\\objw2400\\objh1800 notes.txt}\\par}");
+        b.writeFile("abc123/0003.txm", QByteArray(TextControl::maxPageBytes() + 1, 'x'));
+        qmtest::TestEnvironment env(b.path());
+        qmtest::LinkServices services;
+        Form1& f = OpenCourse();
+        f.NextPage();
+        QCOMPARE(f.Movies->frames().size(), 1);
+        click(f, 1);
+        QCOMPARE(env.box.calls.size(), 1);
+        QVERIFY(env.box.lastText().contains("0003.txm"));
+        QVERIFY(f.TXTextControl1->documentPath().endsWith("abc123/0002.txm"));
+        QCOMPARE(f.Movies->frames().size(), 1);
     }
 
     void aLinkToTheOnlyPageOfTheOnlyModuleGreysNext()
