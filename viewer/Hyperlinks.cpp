@@ -1,6 +1,7 @@
 #include "viewer/Hyperlinks.h"
 #include "app/Globals.h"
 #include "content/LinkedList.h"
+#include "content/ModuleCode.h"
 #include "content/ModuleLoader.h"
 #include "platform/ContentName.h"
 #include "platform/ContentPath.h"
@@ -138,7 +139,7 @@ void openPageLink(Form1& window, const QString& target)
     }
     int found = -1;
     for (int i = 0; i < modules.size() && !code.isEmpty(); ++i) {
-        if (modules[i].Code == code) {
+        if (SameModuleCode(modules[i].Code, code)) {
             found = i;
             break;
         }
