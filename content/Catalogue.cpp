@@ -46,25 +46,38 @@ const MapRead& readMap(const QString& code, MapReads& reads)
     return *reads.insert(code, read);
 }
 
-// Why a course key cannot be a course; empty when it can. Its name also
-// names the course's file in every learner's folder.
+// A course name too long for a file would run off a message; its line tells which it is.
+QString shownName(const QString& key)
+{
+    constexpr int kShown = 60;
+    return key.size() > kShown ? key.left(kShown) + QStringLiteral("...") : key;
+}
+
+// Why a name cannot name a course's file in every learner's folder, beside
+// the learner's "User" file; empty when it can.
+QString courseFileNameProblem(const QString& key)
+{
+    if (key.compare(QLatin1String("User"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("that is the name of each learner's own file");
+    if (key.toUtf8().size() > kMaxFileNameBytes)
+        return QStringLiteral("its name is longer than a file name can be (%1 bytes)").arg(kMaxFileNameBytes);
+    if (!IsPlainContentName(key))
+        return QStringLiteral("its name cannot name a file (it holds one of \" < > : | ? * / \\ or a control "
+                              "character)");
+    // It would show as an empty row in the chooser.
+    if (key.trimmed().isEmpty()) return QStringLiteral("its name is blank");
+    return QString();
+}
+
+// Why a course key cannot be a course; empty when it can.
 QString courseNameRefusal(const QString& key)
 {
-    // A name too long for a file would run off the message; its line tells which it is.
-    constexpr int kShown = 60;
-    const QString name = key.size() > kShown ? key.left(kShown) + QStringLiteral("...") : key;
+    const QString name = shownName(key);
     if (key.compare(GetResString(139), Qt::CaseInsensitive) == 0)
         return QStringLiteral("the course \"%1\" is left out: that is the name of the entry that gathers every "
                               "course's modules").arg(name);
-    if (key.compare(QLatin1String("User"), Qt::CaseInsensitive) == 0)
-        return QStringLiteral("the course \"%1\" is left out: that is the name of each learner's own file").arg(name);
-    if (key.toUtf8().size() > kMaxFileNameBytes)
-        return QStringLiteral("the course \"%1\" is left out: its name is longer than a file name can be (%2 bytes)")
-            .arg(name)
-            .arg(kMaxFileNameBytes);
-    if (!IsPlainContentName(key))
-        return QStringLiteral("the course \"%1\" is left out: its name cannot name a file (it holds one of "
-                              "\" < > : | ? * / \\ or a control character)").arg(name);
+    const QString problem = courseFileNameProblem(key);
+    if (!problem.isEmpty()) return QStringLiteral("the course \"%1\" is left out: %2").arg(name, problem);
     return QString();
 }
 
@@ -147,11 +160,7 @@ QString usableRepNum(const QString& courseName, const QString& repNum, const std
 }
 } // namespace
 
-bool IsUsableCourseName(const QString& name)
-{
-    return IsPlainContentName(name) && name.compare(QLatin1String("User"), Qt::CaseInsensitive) != 0
-        && name.toUtf8().size() <= kMaxFileNameBytes;
-}
+bool IsUsableCourseName(const QString& name) { return courseFileNameProblem(name).isEmpty(); }
 
 void GetInstalledCourses()
 {
@@ -182,14 +191,33 @@ void EnumCourseKeys(MachineKey& root, const QString& rootPath, QVector<CourseRec
             refusals.append(registry.ofKey(coursePath) + why);
             continue;
         }
+        // A misspelt value name would otherwise only show later, as a course
+        // whose modules or documents cannot be found.
+        const QString modulesPath = coursePath + QStringLiteral("\\Modules");
+        const RegistryFile& reg = MachineRegistry();
+        auto keyPlace = [&] { return registry.ofKey(reg.keyExists(modulesPath) ? modulesPath : coursePath); };
+        if (!reg.value(modulesPath, QStringLiteral("ModuleString"))) {
+            refusals.append(keyPlace() + QStringLiteral("the course \"%1\" is left out: it has no \"ModuleString\" "
+                                                        "value").arg(shownName(name)));
+            continue;
+        }
+        if (!reg.value(modulesPath, QStringLiteral("RepNum")))
+            refusals.append(keyPlace() + QStringLiteral("the course \"%1\" has no \"RepNum\" value: it offers no "
+                                                        "reference documents").arg(shownName(name)));
         CourseRecord course;
         course.Name = name;
         course.AllModulesPresent = true;
         MachineKey courseKey;
         if (OpenMachineKey(coursePath, courseKey)) {
             MachineKey valueKey;
-            const QString modulesPath = coursePath + QStringLiteral("\\Modules");
             const QString moduleString = ReadMachineValue(valueKey, modulesPath, QStringLiteral("ModuleString"));
+            if (moduleString.isEmpty()) {
+                CloseMachineKey(courseKey);
+                refusals.append(registry.ofValue(modulesPath, QStringLiteral("ModuleString"))
+                                + QStringLiteral("the course \"%1\" is left out: its \"ModuleString\" holds no "
+                                                 "module codes").arg(shownName(name)));
+                continue;
+            }
             parseModules(
                 moduleString, course.Modules, course.Name, course.AllModulesPresent, &course.RefusedContent,
                 [&] { return registry.ofValue(modulesPath, QStringLiteral("ModuleString")); }, &refusals, reads);
