@@ -98,14 +98,16 @@ private slots:
             QCOMPARE(last.bottom(), InWindow(m.Main_Menu_frm).bottom());
             m.Timer2_Timer(); // a stray tick changes nothing
             QCOMPARE(InWindow(m.row(modules - 1).slice), last);
-            // The top row now shows a later module, and the pointer on it
-            // highlights that module.
+            // The rows now show later modules, and the pointer on one
+            // highlights its module.
             const MenuRow top = m.row(holdSteps);
             QCOMPARE(top.caption->text(), QStringLiteral("Module %1").arg(holdSteps));
             QCOMPARE(InWindow(top.slice).top(), InWindow(m.Main_Menu_frm).top());
-            emit top.caption->mouseMoved(QPoint(2, 2));
-            QCOMPARE(ModuleHilite, holdSteps);
-            QCOMPARE(top.slice->skin(), QString("ModuleMenu_ON.jpg"));
+            const MenuRow lastRow = m.row(modules - 1);
+            QCOMPARE(lastRow.caption->text(), QStringLiteral("Module %1").arg(modules - 1));
+            emit lastRow.caption->mouseMoved(QPoint(2, 2));
+            QCOMPARE(ModuleHilite, modules - 1);
+            QCOMPARE(lastRow.slice->skin(), QString("ModuleMenu_ON.jpg"));
 
             QTest::mousePress(m.MenuScrlUp, Qt::LeftButton);
             QTest::mouseRelease(m.MenuScrlUp, Qt::LeftButton);
