@@ -13,7 +13,10 @@
 
 #include <QHash>
 #include <QSet>
+#include <atomic>
 #include <functional>
+#include <thread>
+#include <vector>
 
 namespace qm {
 namespace {
@@ -29,21 +32,48 @@ struct MapRead {
 };
 using MapReads = QHash<QString, MapRead>;
 
-const MapRead& readMap(const QString& code, MapReads& reads)
+MapRead readMapAt(const QString& path)
 {
-    const auto found = reads.constFind(code);
-    if (found != reads.constEnd()) return *found;
     MapRead read;
     LinkedList list;
     list.InitSearchLinkedList();
-    if (list.LoadNewSearchList(ModuleMapPath(code), read.title, nullptr, &read.refused)) {
+    if (list.LoadNewSearchList(path, read.title, nullptr, &read.refused)) {
         int count = 0;
         QStringList titles;
         list.GetTopics(count, titles);
         read.topics = titles.mid(0, count);
         read.ok = true;
     }
-    return *reads.insert(code, read);
+    return read;
+}
+
+const MapRead& readMap(const QString& code, MapReads& reads)
+{
+    const auto found = reads.constFind(code);
+    if (found != reads.constEnd()) return *found;
+    return *reads.insert(code, readMapAt(ModuleMapPath(code)));
+}
+
+// Reads the page maps of many modules several at a time: each read mostly
+// waits for the file system, and a large catalogue lists tens of thousands.
+// The results are what readMap would give, one by one.
+void readMapsAtOnce(const QStringList& codes, MapReads& reads)
+{
+    QStringList paths;
+    paths.reserve(codes.size());
+    for (const QString& code : codes) paths.append(ModuleMapPath(code));
+    std::vector<MapRead> results(size_t(codes.size()));
+    std::atomic<qsizetype> next{0};
+    auto work = [&] {
+        for (qsizetype i = next++; i < paths.size(); i = next++) results[size_t(i)] = readMapAt(paths[i]);
+    };
+    const int helpers = int(qBound(1u, std::thread::hardware_concurrency(), 4u)) - 1;
+    std::vector<std::thread> pool;
+    for (int i = 0; i < helpers; ++i) pool.emplace_back(work);
+    work();
+    for (std::thread& t : pool) t.join();
+    reads.reserve(reads.size() + codes.size());
+    for (qsizetype i = 0; i < codes.size(); ++i) reads.insert(codes[i], std::move(results[size_t(i)]));
 }
 
 // A course name too long for a file would run off a message; its line tells which it is.
@@ -148,6 +178,45 @@ void parseModules(const QString& moduleString, QVector<ModuleRecord>& modules, c
     }
 }
 
+// A course key as the registry lists it, before its modules are read.
+struct ListedCourse {
+    QString name;
+    QString why; // why the name cannot be a course's; empty when it can
+    std::optional<RegValue> moduleString;
+    std::optional<RegValue> repNum;
+};
+
+// Every course key of root, in enumeration order; codes gets each module
+// code they list that could name a folder, once.
+std::vector<ListedCourse> listCourseKeys(MachineKey& root, const QString& rootPath, QStringList& codes)
+{
+    std::vector<ListedCourse> listed;
+    QSet<QString> seen;
+    QString name;
+    for (int index = 0; EnumMachineSubKey(root, index, name); ++index) {
+        if (index == 0) seen.reserve(root.subKeys.size());
+        ListedCourse course;
+        course.name = name;
+        course.why = courseNameRefusal(name);
+        if (course.why.isEmpty()) {
+            const QString modulesPath = rootPath + '\\' + name + QStringLiteral("\\Modules");
+            course.moduleString = MachineRegistry().value(modulesPath, QStringLiteral("ModuleString"));
+            course.repNum = MachineRegistry().value(modulesPath, QStringLiteral("RepNum"));
+            const QString text = course.moduleString ? RegValueString(*course.moduleString) : QString();
+            const qsizetype end = qMin(text.size(), qsizetype(kMaxCourseModules) * 6);
+            for (qsizetype pos = 0; pos + 6 <= end; pos += 6) {
+                const QString code = text.mid(pos, 6);
+                if (IsPlainContentName(code) && !seen.contains(code)) {
+                    seen.insert(code);
+                    codes.append(code);
+                }
+            }
+        }
+        listed.push_back(std::move(course));
+    }
+    return listed;
+}
+
 // RepNum names the course's folder of reference documents; a value that could
 // lead out of "Repository" is dropped (the course has no documents then).
 QString usableRepNum(const QString& courseName, const QString& repNum, const std::function<QString()>& place,
@@ -180,15 +249,21 @@ void EnumCourseKeys(MachineKey& root, const QString& rootPath, QVector<CourseRec
         return;
     }
 
+    // The course keys first, with the modules they list: their page maps are
+    // then read all at once.
+    QStringList codes;
+    const std::vector<ListedCourse> listed = listCourseKeys(root, rootPath, codes);
     MapReads reads;
+    readMapsAtOnce(codes, reads);
+
     RegistryPlace registry;
     int found = 0;
-    QString name;
-    for (int index = 0; EnumMachineSubKey(root, index, name); ++index) {
+    courses.reserve(courses.size() + qsizetype(listed.size()) + 1);
+    for (const ListedCourse& entry : listed) {
+        const QString& name = entry.name;
         const QString coursePath = rootPath + '\\' + name;
-        const QString why = courseNameRefusal(name);
-        if (!why.isEmpty()) {
-            refusals.append(registry.ofKey(coursePath) + why);
+        if (!entry.why.isEmpty()) {
+            refusals.append(registry.ofKey(coursePath) + entry.why);
             continue;
         }
         // A misspelt value name would otherwise only show later, as a course
@@ -196,36 +271,30 @@ void EnumCourseKeys(MachineKey& root, const QString& rootPath, QVector<CourseRec
         const QString modulesPath = coursePath + QStringLiteral("\\Modules");
         const RegistryFile& reg = MachineRegistry();
         auto keyPlace = [&] { return registry.ofKey(reg.keyExists(modulesPath) ? modulesPath : coursePath); };
-        if (!reg.value(modulesPath, QStringLiteral("ModuleString"))) {
+        if (!entry.moduleString) {
             refusals.append(keyPlace() + QStringLiteral("the course \"%1\" is left out: it has no \"ModuleString\" "
                                                         "value").arg(shownName(name)));
             continue;
         }
-        if (!reg.value(modulesPath, QStringLiteral("RepNum")))
+        if (!entry.repNum)
             refusals.append(keyPlace() + QStringLiteral("the course \"%1\" has no \"RepNum\" value: it offers no "
                                                         "reference documents").arg(shownName(name)));
+        const QString moduleString = RegValueString(*entry.moduleString);
+        if (moduleString.isEmpty()) {
+            refusals.append(registry.ofValue(modulesPath, QStringLiteral("ModuleString"))
+                            + QStringLiteral("the course \"%1\" is left out: its \"ModuleString\" holds no "
+                                             "module codes").arg(shownName(name)));
+            continue;
+        }
         CourseRecord course;
         course.Name = name;
         course.AllModulesPresent = true;
-        MachineKey courseKey;
-        if (OpenMachineKey(coursePath, courseKey)) {
-            MachineKey valueKey;
-            const QString moduleString = ReadMachineValue(valueKey, modulesPath, QStringLiteral("ModuleString"));
-            if (moduleString.isEmpty()) {
-                CloseMachineKey(courseKey);
-                refusals.append(registry.ofValue(modulesPath, QStringLiteral("ModuleString"))
-                                + QStringLiteral("the course \"%1\" is left out: its \"ModuleString\" holds no "
-                                                 "module codes").arg(shownName(name)));
-                continue;
-            }
-            parseModules(
-                moduleString, course.Modules, course.Name, course.AllModulesPresent, &course.RefusedContent,
-                [&] { return registry.ofValue(modulesPath, QStringLiteral("ModuleString")); }, &refusals, reads);
-            course.RepNum = usableRepNum(name, ReadMachineValue(valueKey, modulesPath, QStringLiteral("RepNum")),
-                                         [&] { return registry.ofValue(modulesPath, QStringLiteral("RepNum")); },
-                                         refusals);
-            CloseMachineKey(courseKey);
-        }
+        parseModules(
+            moduleString, course.Modules, course.Name, course.AllModulesPresent, &course.RefusedContent,
+            [&] { return registry.ofValue(modulesPath, QStringLiteral("ModuleString")); }, &refusals, reads);
+        course.RepNum = usableRepNum(name, entry.repNum ? RegValueString(*entry.repNum) : QString(),
+                                     [&] { return registry.ofValue(modulesPath, QStringLiteral("RepNum")); },
+                                     refusals);
         courses.append(course);
         ++found;
     }
