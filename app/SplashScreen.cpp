@@ -69,12 +69,14 @@ void SplashScreen::paintEvent(QPaintEvent*)
     p.setPen(QPen(QColor(0xCC, 0xCC, 0xFF), 3));
     p.drawRoundedRect(rect().adjusted(12, 12, -12, -12), 10, 10);
     p.setPen(Qt::white);
+    // A picture of fixed pixels: its text keeps its size at larger fonts
+    // (26 and 12 points at 96 dpi), so the name is never cut.
     QFont f = font();
-    f.setPointSize(26);
+    f.setPixelSize(35);
     f.setBold(true);
     p.setFont(f);
     p.drawText(QRect(0, 60, width(), 60), Qt::AlignCenter, QStringLiteral("Veltrane Quillmark"));
-    f.setPointSize(12);
+    f.setPixelSize(16);
     f.setBold(false);
     p.setFont(f);
     p.drawText(QRect(0, 120, width(), 30), Qt::AlignCenter, QStringLiteral("Staff training course player  1.0"));

@@ -1,5 +1,6 @@
 #include "assessment/Grading.h"
 #include "assessment/Percent.h"
+#include "content/ModuleCode.h"
 #include "platform/Clock.h"
 #include "ui/UiText.h"
 
@@ -51,7 +52,7 @@ ReviewTarget ParseReviewLink(const QString& link)
 int FindModuleIndex(const CourseRecord& course, const QString& code)
 {
     for (int i = 0; i < course.Modules.size(); ++i)
-        if (course.Modules[i].Code == code) return i;
+        if (SameModuleCode(course.Modules[i].Code, code)) return i;
     return -1;
 }
 

@@ -40,7 +40,7 @@ struct ReviewTarget {
 };
 ReviewTarget ParseReviewLink(const QString& link);
 
-// Index of the first module of the course whose Code equals code exactly; -1
+// Index of the first module of the course whose Code is code (in any case); -1
 // when none does (the link points to a module not installed, string 541).
 int FindModuleIndex(const CourseRecord& course, const QString& code);
 

@@ -1,5 +1,6 @@
 #include "assessment/ProgressFigures.h"
 #include "assessment/Percent.h"
+#include "content/ModuleCode.h"
 #include "users/VisitedTitle.h"
 
 namespace qm {
@@ -11,10 +12,12 @@ const CourseRecord* chosenCourse()
     return &Courses[CurCourse];
 }
 
-int countOverlapping(const QString& text, const QString& what)
+// Occurrences of "__", overlapping ones included ("___" holds two).
+int countSeparators(const QString& text)
 {
     int n = 0;
-    for (qsizetype at = text.indexOf(what); at >= 0; at = text.indexOf(what, at + 1)) ++n;
+    for (qsizetype i = 1; i < text.size(); ++i)
+        if (text[i] == u'_' && text[i - 1] == u'_') ++n;
     return n;
 }
 
@@ -22,9 +25,11 @@ int countOverlapping(const QString& text, const QString& what)
 
 int CountVisitedTopics(const ProgressArrays& progress)
 {
+    const ModuleRecords records(progress);
     int total = 0;
     for (int j = 0; j < progress.count(); ++j)
-        total += 1 + countOverlapping(progress.ProgPageTopNames.value(j), QStringLiteral("__"));
+        if (records.of(progress.ProgModuleCodes[j]) == j)
+            total += 1 + countSeparators(progress.ProgPageTopNames.value(j));
     return total;
 }
 
@@ -61,32 +66,54 @@ QString PercentText(const QString& value)
     return value.isEmpty() ? value : value + QLatin1Char('%');
 }
 
+int ModuleRecordOf(const ProgressArrays& progress, const QString& moduleCode)
+{
+    for (int j = 0; j < progress.count(); ++j)
+        if (SameModuleCode(progress.ProgModuleCodes[j], moduleCode)) return j;
+    return -1;
+}
+
+ModuleRecords::ModuleRecords(const ProgressArrays& progress) : progress_(progress)
+{
+    first_.reserve(progress.count());
+    for (int j = 0; j < progress.count(); ++j) {
+        const QString& code = progress.ProgModuleCodes[j];
+        const auto at = first_.constFind(ModuleCodeHash(code));
+        if (at == first_.cend())
+            first_.insert(ModuleCodeHash(code), j);
+        else if (!SameModuleCode(progress.ProgModuleCodes[*at], code) && of(code) < 0)
+            others_.append(j);
+    }
+}
+
+int ModuleRecords::of(const QString& moduleCode) const
+{
+    const auto at = first_.constFind(ModuleCodeHash(moduleCode));
+    if (at == first_.cend()) return -1;
+    if (SameModuleCode(progress_.ProgModuleCodes[*at], moduleCode)) return *at;
+    for (const int j : others_)
+        if (SameModuleCode(progress_.ProgModuleCodes[j], moduleCode)) return j;
+    return -1;
+}
+
 bool IsModuleViewed(const ProgressArrays& progress, const QString& moduleCode)
 {
-    return progress.ProgModuleCodes.contains(moduleCode);
+    return ModuleRecordOf(progress, moduleCode) >= 0;
 }
 
 bool IsTopicViewed(const ProgressArrays& progress, const QString& moduleCode, const QString& topicTitle)
 {
-    for (int j = 0; j < progress.count(); ++j) {
-        if (progress.ProgModuleCodes[j] != moduleCode) continue;
-        const QString visited = QLatin1Char('_') + progress.ProgPageTopNames.value(j) + QLatin1Char('_');
-        if (visited.contains(VisitedSetTitle(topicTitle))) return true;
-    }
-    return false;
+    const int j = ModuleRecordOf(progress, moduleCode);
+    if (j < 0) return false;
+    const QString visited = QLatin1Char('_') + progress.ProgPageTopNames.value(j) + QLatin1Char('_');
+    return visited.contains(VisitedSetTitle(topicTitle));
 }
 
 ModuleScoreTexts ModuleScores(const ProgressArrays& progress, const QString& moduleCode)
 {
-    ModuleScoreTexts texts;
-    for (int j = 0; j < progress.count(); ++j) {
-        if (progress.ProgModuleCodes[j] != moduleCode) continue;
-        texts.Best = progress.ProgBestScores.value(j);
-        texts.Last = progress.ProgLastScores.value(j);
-    }
-    texts.Best = PercentText(texts.Best);
-    texts.Last = PercentText(texts.Last);
-    return texts;
+    const int j = ModuleRecordOf(progress, moduleCode);
+    if (j < 0) return {};
+    return {PercentText(progress.ProgBestScores.value(j)), PercentText(progress.ProgLastScores.value(j))};
 }
 
 ModuleScoreTexts ModuleScores(int moduleRow)

@@ -1,11 +1,13 @@
 #pragma once
 #include "app/Globals.h"
 
+#include <QHash>
+#include <QList>
 #include <QString>
 
 namespace qm {
 
-// Visited topics counted from the progress records: per record 1 plus the
+// Visited topics counted from the modules' records: per record 1 plus the
 // number of "__" in its visited-topics string (each token "_" & title & "_",
 // tokens meeting as "__"; overlapping occurrences count). An empty string
 // still counts 1.
@@ -24,17 +26,36 @@ int GetCoursePercent(); // of Progress and the chosen course entry
 // "45" -> "45%"; an empty text stays empty (no test taken).
 QString PercentText(const QString& value);
 
-// A module row is viewed when any record carries its code (exact match).
+// The learner's record of a module: the first record whose code is the
+// module's in any case (in "All modules" mode the one in the first course
+// file holding it). Later ones are left over from older versions and count
+// for nothing. -1 when there is none.
+int ModuleRecordOf(const ProgressArrays& progress, const QString& moduleCode);
+
+// The same look-up for many modules at once: built in one pass over the
+// arrays (which must outlive it), each look-up then costs no pass.
+class ModuleRecords {
+public:
+    explicit ModuleRecords(const ProgressArrays& progress);
+    int of(const QString& moduleCode) const;
+
+private:
+    const ProgressArrays& progress_;
+    QHash<size_t, int> first_; // by code hash: the first record of that hash
+    QList<int> others_;        // first records of codes whose hash was taken
+};
+
+// A module row is viewed when the module has a record.
 bool IsModuleViewed(const ProgressArrays& progress, const QString& moduleCode);
 
-// A topic is viewed when "_" & visited & "_" of a record of its module holds
+// A topic is viewed when "_" & visited & "_" of the module's record holds
 // the title anywhere (case counts), so a title inside a longer visited title
 // counts as viewed too. The title is compared in the form visited sets keep
 // it (VisitedSetTitle).
 bool IsTopicViewed(const ProgressArrays& progress, const QString& moduleCode, const QString& topicTitle);
 
-// The highest and last test score of a module, each with "%" when present;
-// a later record of the module overrides an earlier one.
+// The highest and last test score of a module's record, each with "%" when
+// present.
 struct ModuleScoreTexts {
     QString Best;
     QString Last;

@@ -1,4 +1,5 @@
 #include "assessment/ResultRecord.h"
+#include "assessment/ProgressFigures.h"
 
 #include <optional>
 
@@ -15,14 +16,6 @@ std::optional<int> storedNumber(const QString& item)
     return value;
 }
 
-int lastRecordOf(const ProgressArrays& progress, const QString& moduleCode)
-{
-    int found = -1;
-    for (int j = 0; j < progress.count(); ++j)
-        if (progress.ProgModuleCodes[j] == moduleCode) found = j;
-    return found;
-}
-
 } // namespace
 
 
@@ -37,7 +30,7 @@ ResultItems BuildResultRecord(const ProgressArrays& progress, const QString& mod
     r.FirstAnswers = r.BestAnswers = answerString;
     r.FirstDate = r.BestDate = today;
 
-    const int j = lastRecordOf(progress, moduleCode);
+    const int j = ModuleRecordOf(progress, moduleCode);
     if (j < 0) return r;
 
     // The arrays are parallel, but value() keeps a short one from reaching past its end.

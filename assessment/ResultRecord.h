@@ -11,8 +11,7 @@ namespace qm {
 // the results the user store writes.
 using ResultItems = ProgressResults;
 
-// The stored record is the last one in progress whose module code equals
-// moduleCode exactly. Attempts are its count + 1; the first result is kept
+// The stored record is the module's record in progress (ModuleRecordOf). Attempts are its count + 1; the first result is kept
 // once there is one; the best is replaced when this score is equal or higher;
 // the last score is always this one. With no stored record, or a stored
 // record without a first score, this attempt is the first and the best.

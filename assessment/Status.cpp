@@ -173,10 +173,11 @@ void Status::FillStatusModuleGrid()
 {
     ProgressGrid* grid = MSFlexGrid1[0];
     if (const CourseRecord* course = chosenCourse()) {
+        const ModuleRecords records(Progress);
         for (int i = 0; i < course->Modules.size(); ++i) {
             const ModuleRecord& m = course->Modules[i];
             grid->addRow(m.Title);
-            if (progressKnown_ && IsModuleViewed(Progress, m.Code)) {
+            if (progressKnown_ && records.of(m.Code) >= 0) {
                 grid->markViewed(i);
                 grid->setSelectionColors(kViewedHighlight, kViewedColor);
             }

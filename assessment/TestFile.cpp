@@ -75,6 +75,51 @@ void setReason(QString* reason, const QString& text)
     if (reason) *reason = text;
 }
 
+const QString kNotAQuestion = QStringLiteral("Question %1 of the test file, from line %2, does not read as a question: ");
+
+// Where a record begins: the line (from 1) of its first item, and whether
+// that item is the first on its line.
+struct RecordStart {
+    int line = 1;
+    bool beginsLine = true;
+};
+
+// The lines of the test file's records, counted as the reading goes on.
+class RecordLines {
+public:
+    explicit RecordLines(const QString& text) : text_(text) {}
+
+    // The start of the record whose reading begins at from (after the
+    // separator of the item before it).
+    RecordStart startAt(qsizetype from, int number)
+    {
+        qsizetype p = from;
+        while (p < text_.size() && text_[p].isSpace()) ++p;
+        qsizetype back = p;
+        while (back > 0 && text_[back - 1].isSpace() && !isLineEnd(text_[back - 1])) --back;
+        RecordStart start;
+        start.beginsLine = back == 0 || isLineEnd(text_[back - 1]);
+        for (; counted_ < p; ++counted_) {
+            const QChar c = text_[counted_];
+            if (c == QLatin1Char('\n') || (c == QLatin1Char('\r') && (counted_ + 1 >= text_.size()
+                                                                     || text_[counted_ + 1] != QLatin1Char('\n'))))
+                ++line_;
+        }
+        start.line = line_;
+        if (lines_.size() < number) lines_.resize(number);
+        lines_[number - 1] = line_;
+        return start;
+    }
+    int lineOf(int number) const { return lines_.value(number - 1, 1); }
+
+private:
+    static bool isLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+    const QString& text_;
+    qsizetype counted_ = 0;
+    int line_ = 1;
+    QVector<int> lines_;
+};
+
 } // namespace
 
 QString TestFileName(const QString& moduleCode, const QString& pageName)
@@ -116,23 +161,45 @@ bool ParseTestText(const QString& text, QString& header, QVector<QuestionRecord>
         setReason(reason, QStringLiteral("The test file ends before its header."));
         return false;
     }
+    RecordLines lines(text);
     QVector<QuestionRecord> read;
+    RecordStart previous;
+    int firstShifted = 0; // the first question on its own line whose items end mid-line
+    bool severalOnALine = false; // a layout with records sharing lines shows nothing by lines
+    // A record that cannot be a question; where the records of a file each
+    // begin a line, the first whose items did not end at a line's end is the
+    // one with an item missing or one too many, whichever later question the
+    // count of items then trips over.
+    const auto notAQuestion = [&](int number, const RecordStart& start, const QString& why) {
+        if (firstShifted > 0 && firstShifted < number && !severalOnALine) {
+            setReason(reason, kNotAQuestion.arg(firstShifted).arg(lines.lineOf(firstShifted))
+                                  + QStringLiteral("its six items do not end at the end of a line, so one of "
+                                                   "them is missing or there is one too many."));
+        } else {
+            setReason(reason, kNotAQuestion.arg(number).arg(start.line) + why);
+        }
+        return false;
+    };
     while (!reader.atEnd()) {
         const int number = int(read.size()) + 1;
+        const RecordStart start = lines.startAt(reader.position(), number);
+        if (number > 1 && previous.beginsLine && !start.beginsLine && firstShifted == 0) firstShifted = number - 1;
+        else if (start.beginsLine && firstShifted > 0) severalOnALine = true;
+        previous = start;
         QStringList items;
-        if (!reader.read(6, items)) {
-            setReason(reason, QStringLiteral("The test file ends in the middle of question %1.").arg(number));
-            return false;
-        }
+        if (!reader.read(6, items))
+            return notAQuestion(number, start, QStringLiteral("the file ends before its six items do (text, answers, "
+                                                              "flags, explanation, review caption, review link)."));
         QuestionRecord q;
         q.Text = restoreQuotes(items[0]);
         q.Explanation = restoreQuotes(items[3]);
         q.ReviewCaption = restoreQuotes(items[4]);
         q.ReviewLink = restoreQuotes(items[5]);
         if (countAnswers(items[1], kMaxAnswersPerQuestion) > kMaxAnswersPerQuestion) {
-            setReason(reason, QStringLiteral("Question %1 of the test file has more than %2 answers, more than a test "
-                                             "window can show.")
+            setReason(reason, QStringLiteral("Question %1 of the test file, from line %2, has more than %3 answers, "
+                                             "more than a test window can show.")
                                   .arg(number)
+                                  .arg(start.line)
                                   .arg(kMaxAnswersPerQuestion));
             return false;
         }
@@ -141,21 +208,16 @@ bool ParseTestText(const QString& text, QString& header, QVector<QuestionRecord>
         q.CorrectCount = qint16(qMin(correct, int(std::numeric_limits<qint16>::max())));
         // A question nobody can answer correctly would be shown and then always
         // graded wrong; refuse the file so the author hears of it.
-        if (q.Answers.isEmpty()) {
-            setReason(reason, QStringLiteral("Question %1 of the test file has no answers.").arg(number));
-            return false;
-        }
+        if (q.Answers.isEmpty()) return notAQuestion(number, start, QStringLiteral("it has no answers."));
         if (hasOverlongText(q)) {
-            setReason(reason, QStringLiteral("Question %1 of the test file has a text of more than %2 characters, "
-                                             "more than a test window can show.")
+            setReason(reason, QStringLiteral("Question %1 of the test file, from line %2, has a text of more than %3 "
+                                             "characters, more than a test window can show.")
                                   .arg(number)
+                                  .arg(start.line)
                                   .arg(kMaxTestTextChars));
             return false;
         }
-        if (q.CorrectCount == 0) {
-            setReason(reason, QStringLiteral("Question %1 of the test file has no correct answer.").arg(number));
-            return false;
-        }
+        if (q.CorrectCount == 0) return notAQuestion(number, start, QStringLiteral("no answer is marked correct."));
         read.append(q);
     }
     if (read.isEmpty()) {

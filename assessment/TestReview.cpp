@@ -38,8 +38,10 @@ TestReview::TestReview() : SingleForm<TestReview>(QStringLiteral("TestReview"))
     VScroll1->setFocusPolicy(Qt::StrongFocus);
     VScroll1->hide();
     connect(VScroll1, &QScrollBar::valueChanged, this, [this](int v) { Picture2->move(0, -v * scrollUnit()); });
-    Command1 = Place(this, new QPushButton(QStringLiteral("Exit Review"), this), QStringLiteral("Command1"),
-                     QRect(188, 204, 100, 28));
+    Command1 = new QPushButton(QStringLiteral("Exit Review"), this);
+    // As wide as its caption needs at larger text, its right edge kept.
+    const int buttonWidth = qMax(100, Command1->sizeHint().width());
+    Place(this, Command1, QStringLiteral("Command1"), QRect(288 - buttonWidth, 204, buttonWidth, 28));
     Command1->setAutoDefault(false);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     Timer1 = addControl(new QTimer(this));

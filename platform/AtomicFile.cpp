@@ -191,7 +191,8 @@ QString CreateTemporaryFolder(const QString& path, QString* error)
         }
         if (errno != EEXIST) break;
     }
-    if (error) *error = QStringLiteral("Path/File access error: %1").arg(path);
+    // The learner knows the folder it was to be made in, not its passing name.
+    if (error) *error = QStringLiteral("%1: %2").arg(describe(errno), QFileInfo(path).absolutePath());
     return QString();
 }
 

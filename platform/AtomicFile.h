@@ -25,7 +25,8 @@ bool RenameFolder(const QString& from, const QString& to, QString* error = nullp
 
 // Creates a new folder "<path>:XXXXXX", in which something can be made whole
 // before RenameFolder gives it its real name. Returns its path; empty on
-// failure, with error (when given) naming path.
+// failure, with error (when given) saying why and naming the folder it was
+// to be made in.
 QString CreateTemporaryFolder(const QString& path, QString* error = nullptr);
 
 namespace testing {

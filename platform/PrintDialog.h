@@ -1,4 +1,5 @@
 #pragma once
+#include <QPageRanges>
 
 class QPrinter;
 class QWidget;
@@ -12,6 +13,9 @@ struct PrintDialogRequest {
     int toPage = 1;
     int minPage = 1;
     int maxPage = 1;
+    // The pages listed in the dialog (such as 2,4); empty when the learner
+    // chose all pages or a plain range, fromPage to toPage.
+    QPageRanges pages;
     bool allowSelection = false;   // offer "print the selection"
     bool allowPrintToFile = false; // offer "print to file"
 };
@@ -23,7 +27,9 @@ class PrintDialogService {
 public:
     virtual ~PrintDialogService() = default;
     // Shows the dialog over owner. On OK sets printer to the chosen printer,
-    // fills fromPage, toPage and copies and returns true; false on Cancel.
+    // fills fromPage, toPage, pages and copies and returns true; false on
+    // Cancel. The pages are left to the caller to choose: the print system
+    // is not asked to pick them again from what the caller prints.
     virtual bool exec(QPrinter& printer, PrintDialogRequest& request, QWidget* owner) = 0;
 };
 

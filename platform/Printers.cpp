@@ -3,6 +3,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <dlfcn.h>
+
 namespace qm {
 namespace {
 
@@ -21,6 +23,26 @@ public:
         const QPrinterInfo info = QPrinterInfo::printerInfo(name);
         if (info.isNull()) return nullptr;
         return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    }
+    QString refusal(const QPrinter& printer) override
+    {
+        if (printer.outputFormat() != QPrinter::NativeFormat) return QString();
+        // Qt hands the job to CUPS and keeps its answer to itself; CUPS keeps
+        // the answer to the last request of this thread, which is that job.
+        void* cups = ::dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+        if (!cups) return QString();
+        using LastError = int (*)();
+        using LastErrorString = const char* (*)();
+        const auto error = reinterpret_cast<LastError>(::dlsym(cups, "cupsLastError"));
+        const auto text = reinterpret_cast<LastErrorString>(::dlsym(cups, "cupsLastErrorString"));
+        QString reason;
+        constexpr int kFirstRefusal = 0x0400; // IPP's client and server errors
+        if (error && error() >= kFirstRefusal) {
+            const char* why = text ? text() : nullptr;
+            reason = why && *why ? QString::fromLocal8Bit(why) : QStringLiteral("CUPS error %1").arg(error(), 4, 16, QLatin1Char('0'));
+        }
+        ::dlclose(cups);
+        return reason;
     }
 };
 

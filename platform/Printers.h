@@ -23,6 +23,9 @@ public:
     // A printer ready for one document on the named printer; nullptr when
     // there is no such printer.
     virtual std::unique_ptr<QPrinter> open(const QString& name) = 0;
+    // Why the print system refused the job just ended on printer; empty when
+    // it took the job, or when the printer writes a file.
+    virtual QString refusal(const QPrinter& printer) = 0;
 };
 
 PrinterService& printerService();

@@ -3,8 +3,10 @@
 namespace qm {
 namespace {
 bool isLineEnd(QChar c) { return c == '\r' || c == '\n'; }
-bool isBlank(QChar c) { return c == ' ' || c == '\t'; }
+bool isBlank(QChar c) { return IsItemBlank(c); }
 } // namespace
+
+bool IsItemBlank(QChar c) { return c.isSpace() && !isLineEnd(c); }
 
 QuotedItemReader::QuotedItemReader(const QString& text) : text_(text) {}
 

@@ -21,6 +21,8 @@ public:
     bool next(QString& item);
     // Reads n items; false (and items holds what was read) when the text runs out.
     bool read(int n, QStringList& items);
+    // Where the next item's reading starts in the text.
+    qsizetype position() const { return pos_; }
 
 private:
     void skipBlanks();
@@ -29,6 +31,12 @@ private:
     qsizetype pos_ = 0;
     bool afterComma_ = false;
 };
+
+// A blank around an item: every space character Qt knows (form feed,
+// vertical tab, no-break space...) but a line end. Whoever checks the form of
+// a line asks this too, so that what it takes for an item the reader reads as
+// one.
+bool IsItemBlank(QChar c);
 
 // One line of items: each in double quotes, separated by commas, ended by CR LF.
 // Items are written as they are, without escaping.

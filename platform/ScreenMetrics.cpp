@@ -1,4 +1,5 @@
 #include "platform/ScreenMetrics.h"
+#include "platform/XResources.h"
 
 #include <QByteArray>
 #include <QGuiApplication>
@@ -43,7 +44,12 @@ void LayOutInScreenPixels()
     bool ok = false;
     const double scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
     if (ok && scale > 0 && std::abs(scale - 1.0) > 1e-6) {
-        const int fontDpi = qEnvironmentVariableIntValue("QT_FONT_DPI");
+        // The scale multiplies the text size the desktop set: QT_FONT_DPI,
+        // or on X the Xft.dpi resource, which QT_FONT_DPI would hide.
+        int fontDpi = qEnvironmentVariableIntValue("QT_FONT_DPI");
+        const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+        if (fontDpi <= 0 && (platform.isEmpty() || platform.startsWith("xcb")))
+            fontDpi = XftDpiIn(ReadXResources());
         qputenv("QT_FONT_DPI", QByteArray::number(std::lround((fontDpi > 0 ? fontDpi : 96) * scale)));
     }
     qunsetenv("QT_SCALE_FACTOR");

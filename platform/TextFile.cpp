@@ -172,20 +172,23 @@ bool ReadContentText(const QString& path, QString& text, qint64 maxBytes, QStrin
     return true;
 }
 
+qsizetype NextLine(const QString& text, qsizetype from, QStringView& line)
+{
+    const qsizetype n = text.size();
+    if (from < 0 || from >= n) return -1;
+    const QChar* p = text.constData();
+    qsizetype i = from;
+    while (i < n && p[i] != u'\r' && p[i] != u'\n') ++i;
+    line = QStringView(p + from, i - from);
+    if (i < n && p[i] == u'\r' && i + 1 < n && p[i + 1] == u'\n') ++i;
+    return i + 1;
+}
+
 QStringList SplitLines(const QString& text)
 {
     QStringList lines;
-    const qsizetype n = text.size();
-    const QChar* p = text.constData();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = p[i];
-        if (c != u'\r' && c != u'\n') continue;
-        lines.append(text.mid(start, i - start));
-        if (c == u'\r' && i + 1 < n && p[i + 1] == u'\n') ++i;
-        start = i + 1;
-    }
-    if (start < n) lines.append(text.mid(start));
+    QStringView line;
+    for (qsizetype at = 0; (at = NextLine(text, at, line)) >= 0;) lines.append(line.toString());
     return lines;
 }
 

@@ -38,6 +38,10 @@ bool ReadContentText(const QString& path, QString& text, qint64 maxBytes, QStrin
 // end does not make an extra empty line.
 QStringList SplitLines(const QString& text);
 
+// The same split one line at a time: the line that starts at from (without
+// its end) and where the next one starts; -1 when text has no line at from.
+qsizetype NextLine(const QString& text, qsizetype from, QStringView& line);
+
 // Text this program writes: UTF-8 without BOM (line ends are the caller's).
 QByteArray EncodeText(const QString& text);
 

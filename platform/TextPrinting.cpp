@@ -121,13 +121,23 @@ void ForgetCountedLayout() { keptLayout().release(); }
 bool PrintPageRange(const QTextDocument& doc, const PrintPageSetup& setup, QPrinter& printer,
                     int fromPage, int toPage, int copies, const QString& jobName)
 {
+    const int pages = qMax(1, keptLayout().of(doc, setup).pageCount());
+    QList<int> list;
+    for (int p = qMax(1, fromPage); p <= qMin(pages, toPage); ++p) list.append(p);
+    return PrintPageList(doc, setup, printer, list, copies, jobName);
+}
+
+bool PrintPageList(const QTextDocument& doc, const PrintPageSetup& setup, QPrinter& printer,
+                   const QList<int>& pageList, int copies, const QString& jobName)
+{
     const QTextDocument* copy = &keptLayout().of(doc, setup);
     // Whatever happens below, the copy is not kept past this print.
     const auto forget = qScopeGuard([] { keptLayout().release(); });
     const int pages = qMax(1, copy->pageCount());
-    fromPage = qMax(1, fromPage);
-    toPage = qMin(pages, toPage);
-    if (fromPage > toPage) return false;
+    QList<int> chosen;
+    for (int p : pageList)
+        if (p >= 1 && p <= pages) chosen.append(p);
+    if (chosen.isEmpty()) return false;
     copies = qBound(1, copies, kMaxCopies);
 
     const QSizeF page = pagePx(setup);
@@ -148,7 +158,7 @@ bool PrintPageRange(const QTextDocument& doc, const PrintPageSetup& setup, QPrin
     const qreal scale = paper.width() / page.width();
     bool first = true;
     for (int pass = 0; pass < passes; ++pass) {
-        for (int p = fromPage; p <= toPage; ++p) {
+        for (int p : chosen) {
             if (!first && !printer.newPage()) {
                 painter.end();
                 return false;

@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QString>
 #include <memory>
 
@@ -31,5 +32,9 @@ void ForgetCountedLayout();
 // be printed (an empty range, or the printer could not start).
 bool PrintPageRange(const QTextDocument& doc, const PrintPageSetup& setup, QPrinter& printer,
                     int fromPage, int toPage, int copies, const QString& jobName);
+// The same for the listed pages (1-based), in the list's order; pages the
+// document does not have are left out.
+bool PrintPageList(const QTextDocument& doc, const PrintPageSetup& setup, QPrinter& printer,
+                   const QList<int>& pages, int copies, const QString& jobName);
 
 } // namespace qm

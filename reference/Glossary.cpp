@@ -157,7 +157,32 @@ void Glossary::GetGlosInfo()
 {
     // A change of course builds again on the loaded window: start from empty.
     Clear_Form();
+    parts_.clear();
+    // The file is read now, so that a damaged one is told at the start; the
+    // views, hundreds of thousands of rows and a long document at the most,
+    // are filled when they are first needed.
+    ReadGlossary([this](const GlossaryPart& part) { parts_.append(part); });
+    partsRead_ = true;
+    gridPending_ = true;
+}
 
+void Glossary::FillViews()
+{
+    FillGrid();
+    FillPrintable();
+}
+
+void Glossary::releaseParts()
+{
+    if (gridPending_ || printPending_) return;
+    parts_ = QVector<GlossaryPart>();
+    partsRead_ = false;
+}
+
+void Glossary::FillGrid()
+{
+    if (!gridPending_) return;
+    gridPending_ = false;
     enum class RowKind { Spacer, Heading, Term, Line };
     struct Row {
         RowKind kind;
@@ -178,7 +203,7 @@ void Glossary::GetGlosInfo()
         return *it;
     };
 
-    ReadGlossary([&](const GlossaryPart& part) {
+    for (const GlossaryPart& part : parts_) {
         switch (part.kind) {
         case GlossaryPart::Letter:
             // Every character of a heading is a heading of its own.
@@ -198,7 +223,7 @@ void Glossary::GetGlosInfo()
                 rows.append({RowKind::Line, line});
             break;
         }
-    });
+    }
 
     MSFlexGrid1->setUpdatesEnabled(false);
     MSFlexGrid1->setRowCount(int(rows.size()));
@@ -232,6 +257,7 @@ void Glossary::GetGlosInfo()
     }
     MSFlexGrid1->setUpdatesEnabled(true);
     BuildLetterBar();
+    releaseParts();
 }
 
 void Glossary::BuildLetterBar()
@@ -274,11 +300,11 @@ void Glossary::GoToLetter(int index)
 
 int Glossary::HeadingForKey(int keyCode) const
 {
+    // The key's place in the alphabet picks the heading by its place in the
+    // file, so that headings that are not the letters A to Z can be reached.
     if (keyCode < 'A' || keyCode > 'Z') return -1;
-    const QChar key = QChar(keyCode);
-    for (int i = 0; i < letterTexts_.size(); ++i)
-        if (letterTexts_[i].compare(QString(key), Qt::CaseInsensitive) == 0) return i;
-    return -1;
+    const int index = keyCode - 'A';
+    return index < letterRows_.size() ? index : -1;
 }
 
 void Glossary::Form_KeyUp(int keyCode, int)
@@ -339,6 +365,16 @@ bool Glossary::eventFilter(QObject* watched, QEvent* event)
         LetterBarClick(static_cast<QMouseEvent*>(event)->position().toPoint().x());
     }
     return Form::eventFilter(watched, event);
+}
+
+void Glossary::showEvent(QShowEvent* event)
+{
+    if (gridPending_) {
+        SetScreenPointer(vbHourglass);
+        FillGrid();
+        SetScreenPointer(vbDefault);
+    }
+    Form::showEvent(event);
 }
 
 void Glossary::CloseGlossary()

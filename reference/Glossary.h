@@ -1,4 +1,5 @@
 #pragma once
+#include "reference/GlossaryFile.h"
 #include "ui/Form.h"
 
 #include <QStringList>
@@ -24,16 +25,22 @@ class Glossary : public SingleForm<Glossary> {
 public:
     Glossary();
 
-    // Builders, run at the start of each visit; each starts from empty.
+    // Run at the start of each visit: the glossary is read (a damaged file
+    // is told then) and each view starts from empty; the views are filled
+    // from what was read when first needed (FillGrid when the window is
+    // first shown, FillPrintable when it first prints).
     void GetGlosInfo();
     void GetPrintableGlosInfo();
     void Clear_Form();
+    void FillGrid();
+    void FillPrintable();
+    void FillViews();
 
     // Scrolls the heading (0 = the first in the file) to the top of the grid
     // and selects its letter in the bar.
     void GoToLetter(int index);
-    // The heading whose letter is that of the key (A to Z, any case); -1 when
-    // the glossary has none.
+    // The heading at the key's place in the alphabet (A the first heading in
+    // the file, B the second...); -1 for other keys and places with no heading.
     int HeadingForKey(int keyCode) const;
     void PrintGlossary();
     void CloseGlossary();
@@ -75,6 +82,7 @@ protected:
     bool Form_QueryUnload(int unloadMode) override;
     void Form_MouseMove() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void layoutGrid();
@@ -87,7 +95,14 @@ private:
     enum class CellLook { Normal, Selected, Hovered };
     void setBarLook(int column, CellLook look);
 
+    void releaseParts();
+
     SkinnedButtonSet* buttons_ = nullptr;
+    // The glossary as read at the start of the visit, until both views are filled.
+    QVector<GlossaryPart> parts_;
+    bool partsRead_ = false;
+    bool gridPending_ = false;
+    bool printPending_ = false;
     QVector<int> letterRows_;
     QStringList letterTexts_;
     int selected_ = 0;

@@ -6,6 +6,7 @@
 #include "platform/TextPrinting.h"
 #include "reference/Glossary.h"
 #include "reference/GlossaryFile.h"
+#include "ui/Pointer.h"
 #include "ui/UiText.h"
 #include "ui/VbColor.h"
 
@@ -26,9 +27,26 @@ const QString kPartEnd = QString(2, QChar::ParagraphSeparator);
 
 void Glossary::GetPrintableGlosInfo()
 {
+    // The grid's reading at the start of a visit has read the file already;
+    // called alone, this reads it quietly (telling problems is the grid's).
+    if (!partsRead_) {
+        parts_.clear();
+        ReadGlossary([this](const GlossaryPart& part) { parts_.append(part); }, false);
+        partsRead_ = true;
+    }
+    // A change of course builds again: the copy starts from empty.
+    auto* empty = new QTextDocument();
+    empty->setDefaultFont(TXTextControl1->font());
+    TXTextControl1->adoptDocument(empty);
+    printPending_ = true;
+}
+
+void Glossary::FillPrintable()
+{
+    if (!printPending_) return;
+    printPending_ = false;
     TextControl& view = *TXTextControl1;
-    // A change of course builds again: the copy starts from empty. It is
-    // written away from the view, which would lay it out after every part.
+    // Written away from the view, which would lay it out after every part.
     auto* doc = new QTextDocument();
     doc->setDefaultFont(view.font());
     doc->setUndoRedoEnabled(false);
@@ -43,7 +61,7 @@ void Glossary::GetPrintableGlosInfo()
 
     QTextCursor c(doc);
     c.beginEditBlock();
-    ReadGlossary([&](const GlossaryPart& part) {
+    for (const GlossaryPart& part : parts_) {
         switch (part.kind) {
         case GlossaryPart::Letter:
             c.insertText(part.text, letter);
@@ -57,12 +75,13 @@ void Glossary::GetPrintableGlosInfo()
             c.insertText(part.text + kPartEnd, plain);
             break;
         }
-    }, false); // a refused file was told when the view was built
+    }
     c.endEditBlock();
     view.adoptDocument(doc);
     view.setPageWidth(12240);
     view.setPageHeight(15840);
     view.setSelection(0, 0);
+    releaseParts();
 }
 
 void Glossary::PrintGlossary()
@@ -70,6 +89,11 @@ void Glossary::PrintGlossary()
     if (printerService().printers().isEmpty()) {
         MsgBox(GetResString(536), vbExclamation);
         return;
+    }
+    if (printPending_) {
+        SetScreenPointer(vbHourglass);
+        FillPrintable();
+        SetScreenPointer(vbDefault);
     }
     const int pages = TXTextControl1->pageCount();
     PrintDialogRequest request;
@@ -83,9 +107,22 @@ void Glossary::PrintGlossary()
         ForgetCountedLayout(); // cancelled: nothing is printed
         return;
     }
-    if (!TXTextControl1->printPages(printer, request.fromPage, request.toPage, request.copies,
-                                    QStringLiteral("Glossary Print Job")))
+    // Exactly the pages asked for: a list typed in the dialog, else its range.
+    QList<int> pageList;
+    if (!request.pages.isEmpty()) {
+        for (const QPageRanges::Range& range : request.pages.toRangeList())
+            for (int p = range.from; p <= qMin(range.to, pages); ++p) pageList.append(p);
+    } else {
+        for (int p = request.fromPage; p <= qMin(request.toPage, pages); ++p) pageList.append(p);
+    }
+    const PrintPageSetup setup{TXTextControl1->pageWidth(), TXTextControl1->pageHeight()};
+    if (!PrintPageList(*TXTextControl1->document(), setup, printer, pageList, request.copies,
+                       QStringLiteral("Glossary Print Job"))) {
         MsgBox(GetResString(650), vbExclamation);
+        return;
+    }
+    const QString refused = printerService().refusal(printer);
+    if (!refused.isEmpty()) MsgBox(GetResString(650) + QStringLiteral("\n\n") + refused, vbExclamation);
 }
 
 } // namespace qm

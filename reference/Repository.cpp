@@ -8,6 +8,7 @@
 #include "reference/DocumentCopy.h"
 #include "reference/Help.h"
 #include "reference/PrinterDialog.h"
+#include "reference/ReferenceFiles.h"
 #include "reference/ShellHandOff.h"
 #include "ui/Controls.h"
 #include "ui/DialogLook.h"
@@ -21,6 +22,7 @@
 #include "viewer/Form1.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
 
@@ -32,25 +34,6 @@ QString ReferenceFolder(int courseIndex)
     const QString root = ContentPathInside(ContentRoot(), QStringLiteral("Repository"));
     const QString folder = ContentPathInside(root, Courses[courseIndex].RepNum);
     return folder.isEmpty() ? QString() : ResolveContentPath(folder);
-}
-
-QStringList ListReferenceDocuments(const QString& folder)
-{
-    if (folder.isEmpty()) return {};
-    // Hidden files are left out as a Windows listing leaves them out. One the
-    // learner may not read is listed all the same, and opening it says so.
-    return QDir(folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
-}
-
-QString ListedDocumentPath(const QString& folder, const QString& name)
-{
-    // The name came from the folder's own listing, so it is no content text:
-    // any character a file name may hold is taken as it is, but it never
-    // leads out of the folder.
-    if (folder.isEmpty() || name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")
-        || name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
-        return QString();
-    return folder + QLatin1Char('/') + name;
 }
 
 Repository::Repository() : SkinnedDialog<Repository>(QStringLiteral("Repository"))
@@ -113,22 +96,28 @@ void Repository::InsertFormText()
 void Repository::InitRepository()
 {
     List1->clear();
+    const auto add = [this](const QString& folder) {
+        for (const ReferenceDocument& d : ReferenceDocuments(folder)) {
+            auto* item = new QListWidgetItem(d.shown, List1);
+            item->setData(Qt::UserRole, d.bytes);
+        }
+    };
     if (AllModulesMode == 1) {
         // Every real course's documents, course by course (the last entry is
         // "All modules" itself).
-        for (int c = 0; c + 1 < Courses.size(); ++c) List1->addItems(ListReferenceDocuments(ReferenceFolder(c)));
+        for (int c = 0; c + 1 < Courses.size(); ++c) add(ReferenceFolder(c));
     } else {
-        List1->addItems(ListReferenceDocuments(ReferenceFolder(CurCourse)));
+        add(ReferenceFolder(CurCourse));
     }
 }
 
-QString Repository::DocumentPath(const QString& name) const
+QString Repository::DocumentPath(const QByteArray& name) const
 {
     int course = CurCourse;
     if (AllModulesMode == 1) {
         course = 0;
         for (int c = 0; c + 1 < Courses.size(); ++c) {
-            if (QFileInfo(ListedDocumentPath(ReferenceFolder(c), name)).isFile()) {
+            if (HoldsDocument(ReferenceFolder(c), name)) {
                 course = c;
                 break;
             }
@@ -137,10 +126,10 @@ QString Repository::DocumentPath(const QString& name) const
     return ListedDocumentPath(ReferenceFolder(course), name);
 }
 
-QString Repository::selectedName() const
+QByteArray Repository::selectedName() const
 {
     const QList<QListWidgetItem*> items = List1->selectedItems();
-    return items.isEmpty() ? QString() : items.first()->text();
+    return items.isEmpty() ? QByteArray() : items.first()->data(Qt::UserRole).toByteArray();
 }
 
 void Repository::Timer1_Timer()
@@ -151,7 +140,7 @@ void Repository::Timer1_Timer()
 
 void Repository::open(int showMode)
 {
-    const QString name = selectedName();
+    const QByteArray name = selectedName();
     hide();
     if (name.isEmpty()) return;
     ShellOpenFile(DocumentPath(name), showMode, QString(), QString(), QStringLiteral("open"), this);
@@ -168,11 +157,12 @@ void Repository::View_Btn_MouseUp()
 void Repository::Detach_Btn_MouseUp()
 {
     buttons_->showNormal(Detach_Btn);
-    const QString name = selectedName();
+    const QByteArray name = selectedName();
     if (name.isEmpty()) return;
     const QString source = DocumentPath(name);
-    const QString target = fileDialogService().saveFileName(this, GetResString(140), QDir::home().filePath(name),
-                                                            QFileInfo(name).suffix());
+    const QString shown = QFile::decodeName(name);
+    const QString target = fileDialogService().saveFileName(this, GetResString(140), QDir::home().filePath(shown),
+                                                            QFileInfo(shown).suffix());
     if (target.isEmpty() || IsSameFile(source, target)) return;
     if (QFileInfo::exists(target)
         && MsgBox(GetResString(508), vbYesNo, GetResString(509)) != vbYes)
@@ -184,7 +174,7 @@ void Repository::Detach_Btn_MouseUp()
 void Repository::Print_Btn_MouseUp()
 {
     buttons_->showNormal(Print_Btn);
-    const QString name = selectedName();
+    const QByteArray name = selectedName();
     if (name.isEmpty()) return;
     frmPrinterDialog& dialog = frmPrinterDialog::instance();
     if (!dialog.InitPrintDlg(DocumentPath(name), 1)) return;

@@ -27,8 +27,8 @@ public:
     void Help_Btn_MouseUp();
     void Cancel_Btn_MouseUp();
 
-    // The full path of a listed document.
-    QString DocumentPath(const QString& name) const;
+    // The path of a listed document, by its file name's bytes.
+    QString DocumentPath(const QByteArray& name) const;
 
     QListWidget* List1 = nullptr;
     PictureBox* Help_Btn = nullptr;
@@ -45,15 +45,9 @@ protected:
 private:
     void Timer1_Timer();
     void open(int showMode);
-    QString selectedName() const;
+    QByteArray selectedName() const;
 };
 
-// The documents of a course's reference folder: files only, no hidden ones,
-// sorted without regard to case.
-QStringList ListReferenceDocuments(const QString& folder);
-// The path of a document listed from that folder; empty for a name that is
-// not one file name.
-QString ListedDocumentPath(const QString& folder, const QString& name);
 // The reference folder of a course entry; empty when its number is no plain name.
 QString ReferenceFolder(int courseIndex);
 

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 # The fonts have the widths of the ones pages name (Times New Roman, Arial,
 # Courier New, Calibri, Cambria); fontconfig draws those names in them.
-packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev
+packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libxcb1-dev
           gstreamer1.0-libav gstreamer1.0-plugins-ugly gstreamer1.0-plugins-good
           xdg-utils cups-client
           fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea)

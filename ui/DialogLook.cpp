@@ -3,29 +3,27 @@
 #include "ui/Form.h"
 #include "ui/PictureBox.h"
 #include "ui/TextLabel.h"
+#include "ui/WindowBackdrop.h"
 
 namespace qm {
 
 void SetupDialog(Form* form, const QSize& size)
 {
-    form->setFixedSize(size);
-    form->setWindowTitle(RunCaption());
     QPalette pal = form->palette();
     pal.setColor(QPalette::Window, QColor(0xEE, 0xF0, 0xFA));
     form->setPalette(pal);
     form->setAutoFillBackground(true);
     // The backdrop lets the mouse through, so moves over it reach the window.
-    PictureBox* back = NewPictureBox(form, QStringLiteral("DialogBackground"), QRect(QPoint(0, 0), size));
-    back->setSkin(QStringLiteral("DialogBackground.jpg"));
-    back->setAttribute(Qt::WA_TransparentForMouseEvents);
-    back->setFocusPolicy(Qt::NoFocus);
-    back->setProperty("noExtent", false);
-    back->lower();
+    // Its title band keeps its height in a short dialog, where the heading
+    // at large fonts needs all of it.
+    NewBackdrop(form, QStringLiteral("DialogBackground"), size, true);
 }
 
 TextLabel* NewHeading(Form* form, const QString& name, int index, const QRect& rect)
 {
-    TextLabel* l = NewLabel(form, name, rect, nullptr, index);
+    // Two pixels more above the given line: the band has room for the
+    // heading's larger font, which would otherwise be cut.
+    TextLabel* l = NewLabel(form, name, rect.adjusted(0, -2, 0, 0), nullptr, index);
     QFont f = l->font();
     f.setPointSize(f.pointSize() + 3);
     f.setBold(true);

@@ -1,25 +1,39 @@
 #include "users/CourseFile.h"
+#include "content/ModuleCode.h"
 #include "platform/QuotedItems.h"
 #include "platform/TextFile.h"
 #include "users/LearnerText.h"
+#include "users/VisitedTitle.h"
 
 namespace qm {
 namespace {
+// The first character that is not an item blank, or a null character.
+QChar firstNonBlank(const QString& line)
+{
+    for (const QChar c : line)
+        if (!IsItemBlank(c)) return c;
+    return QChar();
+}
+
 bool isBlankLine(const QString& line)
 {
     for (const QChar c : line)
-        if (!c.isSpace() && c != QChar(0x1A)) return false;
+        if (!IsItemBlank(c) && c != QChar(0x1A)) return false;
     return true;
 }
 
 // The items of one line. A comma at the end of the line adds no item, so a
-// bookmark line written with a trailing comma still reads as a bookmark.
+// bookmark line written with a trailing comma still reads as a bookmark. An
+// unquoted item may hold a double quote, which a quoted item cannot: it is
+// kept as « (as visited sets keep one), so that the line written back reads
+// as the same items.
 QStringList lineItems(const QString& line)
 {
     QStringList items;
+    items.reserve(kProgressItems);
     QuotedItemReader reader(line);
     QString item;
-    while (!reader.atEnd() && reader.next(item)) items.append(item);
+    while (!reader.atEnd() && reader.next(item)) items.append(VisitedSetTitle(item));
     return items;
 }
 
@@ -28,23 +42,24 @@ QStringList lineItems(const QString& line)
 // neither the bookmark nor a record.
 bool isItemLine(const QString& line, const QStringList& items)
 {
-    return line.trimmed().startsWith(u'"') && !items.isEmpty() && !items[0].isEmpty();
+    return firstNonBlank(line) == u'"' && !items.isEmpty() && !items[0].isEmpty();
 }
 
 QStringList toRecord(QStringList items)
 {
-    while (items.size() < kProgressItems) items.append(QString());
-    return items.mid(0, kProgressItems);
+    items.resize(kProgressItems);
+    return items;
 }
-} // namespace
 
-CourseFileContent ParseCourseFile(const QString& text)
+CourseFileContent parse(const QString& text, bool bookmarkOnly)
 {
     CourseFileContent content;
     bool first = true;
-    for (const QString& line : SplitLines(text)) {
+    QStringView view;
+    for (qsizetype at = 0; (at = NextLine(text, at, view)) >= 0;) {
+        const QString line = view.toString();
         if (isBlankLine(line)) continue;
-        const QStringList items = lineItems(line);
+        QStringList items = lineItems(line);
         if (!isItemLine(line, items)) continue;
         if (first) {
             first = false;
@@ -57,10 +72,23 @@ CourseFileContent ParseCourseFile(const QString& text)
                 continue;
             }
         }
-        content.Records.append(toRecord(items));
+        if (bookmarkOnly) break;
+        content.Records.append(toRecord(std::move(items)));
     }
     return content;
 }
+} // namespace
+
+int LearnerRecordIndex(const CourseFileContent& content, const QString& moduleCode)
+{
+    for (int i = 0; i < content.Records.size(); ++i)
+        if (SameModuleCode(content.Records[i][0], moduleCode)) return i;
+    return -1;
+}
+
+CourseFileContent ParseCourseFile(const QString& text) { return parse(text, false); }
+
+CourseFileContent ParseCourseBookmark(const QString& text) { return parse(text, true); }
 
 QString FormatProgressRecord(QStringList record) { return QuotedItemLine(toRecord(std::move(record))); }
 
@@ -72,12 +100,13 @@ QString FormatCourseFile(const CourseFileContent& content)
     return text;
 }
 
-bool ReadCourseFile(const QString& path, CourseFileContent& content, QString* error)
+bool ReadCourseFile(const QString& path, CourseFileContent& content, QString* error, QString* text)
 {
     content = CourseFileContent();
-    QString text;
-    if (!ReadLearnerText(path, text, error)) return false;
-    content = ParseCourseFile(text);
+    QString read;
+    if (!ReadLearnerText(path, read, error)) return false;
+    content = ParseCourseFile(read);
+    if (text) *text = read;
     return true;
 }
 

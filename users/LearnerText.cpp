@@ -7,6 +7,8 @@
 
 namespace qm {
 
+bool FitsLearnerFileCap(qint64 bytes) { return bytes <= kMaxLearnerFileBytes; }
+
 bool ReadLearnerText(const QString& path, QString& text, QString* error)
 {
     text.clear();
@@ -19,7 +21,7 @@ bool ReadLearnerText(const QString& path, QString& text, QString* error)
         if (error) *error = QStringLiteral("Path/File access error: %1").arg(path);
         return false;
     }
-    if (info.size() > kMaxLearnerFileBytes) {
+    if (!FitsLearnerFileCap(info.size())) {
         if (error) *error = QStringLiteral("File too large (%1 bytes): %2").arg(info.size()).arg(path);
         return false;
     }
@@ -34,8 +36,17 @@ bool ReadLearnerText(const QString& path, QString& text, QString* error)
 
 bool WriteLearnerText(const QString& path, const QString& text, QString* error)
 {
+    const QByteArray bytes = EncodeText(text);
+    if (!FitsLearnerFileCap(bytes.size())) {
+        if (error)
+            *error = QStringLiteral("File would grow too large (%1 bytes, at most %2): %3")
+                         .arg(bytes.size())
+                         .arg(kMaxLearnerFileBytes)
+                         .arg(path);
+        return false;
+    }
     QString why;
-    if (WriteFileAtomically(path, EncodeText(text), &why)) return true;
+    if (WriteFileAtomically(path, bytes, &why)) return true;
     if (error) *error = QStringLiteral("%1: %2").arg(why, path);
     return false;
 }

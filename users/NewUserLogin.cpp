@@ -112,8 +112,9 @@ void NewUserLogin::SignIn()
         return;
     }
     // Folders, User file, bookmark at the page shown and the visit record.
-    if (!RegisterLearner(check.firstName, check.lastName, EMailBox->text())) {
-        MsgBox(GetResString(546), vbExclamation, GetResString(547));
+    QString problem;
+    if (!RegisterLearner(check.firstName, check.lastName, EMailBox->text(), &problem)) {
+        MsgBox(GetResString(546) + '\n' + problem, vbExclamation, GetResString(547));
         setMousePointer(vbDefault);
         return;
     }

@@ -1,4 +1,5 @@
 #include "users/CourseFile.h"
+#include "users/LearnerText.h"
 #include "users/ProgressRecords.h"
 #include "users/UserFiles.h"
 #include "users/UserPaths.h"
@@ -9,6 +10,11 @@ namespace qm {
 namespace {
 void appendRecords(ProgressArrays& a, const CourseFileContent& content)
 {
+    const qsizetype n = a.count() + content.Records.size();
+    for (QStringList* array : {&a.ProgModuleCodes, &a.ProgPageTopNames, &a.ProgAttempts, &a.ProgFirstScores,
+                               &a.ProgFirstAnswers, &a.ProgFirstDates, &a.ProgBestScores, &a.ProgBestAnswers,
+                               &a.ProgBestDates, &a.ProgLastScores})
+        array->reserve(n);
     for (const QStringList& r : content.Records) {
         a.ProgModuleCodes.append(r[0]);
         a.ProgPageTopNames.append(r[1]);
@@ -67,8 +73,9 @@ bool ReadAllProgressFiles(ProgressArrays& arrays, QString* unreadable)
 bool ReadCourseBookmark(const QString& folderName, QString& moduleCode, QString& pageName, QString* error)
 {
     const QString path = CourseFilePath(folderName, CurCourse);
-    CourseFileContent content;
-    if (!ReadCourseFile(path, content, error)) return false;
+    QString text;
+    if (!ReadLearnerText(path, text, error)) return false;
+    const CourseFileContent content = ParseCourseBookmark(text);
     if (!content.HasBookmark) {
         if (error) *error = QStringLiteral("The course file has no bookmark: %1").arg(path);
         return false;

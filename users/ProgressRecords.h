@@ -38,7 +38,7 @@ bool SaveProgressRecord(const QString& moduleCode, const QString& topicTitle, co
 // modules" mode courseIndex is set to the course whose file holds it.
 bool ProgressRecordExists(const QString& moduleCode, const QString& folderName, int& courseIndex);
 
-// Exact search of the selected course's file. A missing file holds nothing.
+// Search of the selected course's file. A missing file holds nothing.
 bool FindRecordInCourseFile(const QString& moduleCode, const QString& folderName);
 
 // Searches the course files of every course but the last entry ("All
@@ -47,16 +47,16 @@ bool FindRecordInCourseFile(const QString& moduleCode, const QString& folderName
 bool FindRecordInAllCourseFiles(const QString& moduleCode, const QString& folderName, int& courseIndex);
 
 // The first course (in catalogue order, "All modules" excluded) listing a
-// module of that exact code; no value when none does.
+// module of that code; no value when none does.
 std::optional<int> FindCourseOfModule(const QString& moduleCode);
 
-// Rewrites the course file of Courses[courseIndex] in the folder: every
-// record whose code is moduleCode (ignoring case) gets the topic added
+// Rewrites the course file of Courses[courseIndex] in the folder: the
+// learner's record of the module (LearnerRecordIndex) gets the topic added
 // to its visited set and, when results.Attempts is not empty, the new
 // results. The bookmark moves to the current module and page (in "All
 // modules" mode it is written into the "All modules" file and the owning
 // file keeps its own). The file holds the old records or the new ones, never
-// fewer.
+// fewer; a file that would read back the same is not rewritten.
 bool UpdateProgressRecord(const QString& moduleCode, const QString& topicTitle, const QString& folderName,
                           int courseIndex, const ProgressResults& results, QString* error = nullptr);
 

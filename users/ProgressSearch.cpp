@@ -1,3 +1,4 @@
+#include "content/ModuleCode.h"
 #include "users/CourseFile.h"
 #include "users/ProgressRecords.h"
 #include "users/UserFiles.h"
@@ -9,9 +10,7 @@ bool fileHoldsRecord(const QString& path, const QString& moduleCode)
 {
     CourseFileContent content;
     if (!FileExists(path) || !ReadCourseFile(path, content)) return false;
-    for (const QStringList& record : content.Records)
-        if (record[0] == moduleCode) return true;
-    return false;
+    return LearnerRecordIndex(content, moduleCode) >= 0;
 }
 
 // Every entry but the last, which is "All modules".
@@ -44,7 +43,7 @@ std::optional<int> FindCourseOfModule(const QString& moduleCode)
 {
     for (int i = 0; i < realCourseCount(); ++i)
         for (const ModuleRecord& module : Courses[i].Modules)
-            if (module.Code == moduleCode) return i;
+            if (SameModuleCode(module.Code, moduleCode)) return i;
     return std::nullopt;
 }
 

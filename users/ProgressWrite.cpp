@@ -33,14 +33,13 @@ bool setBookmark(const QString& path, const QString& moduleCode, const QString& 
     return WriteCourseFile(path, content, error);
 }
 
-// Adds one record line after what the file holds. A file without a bookmark
-// line (missing, blank, or hand-edited) gets one, so that it reads back as a
+// Adds one record line after what the file holds (its text and content as
+// read; both empty for a missing file). A file without a bookmark line
+// (missing, blank, or hand-edited) gets one, so that it reads back as a
 // course file; otherwise the text is kept as it is and the line added.
-bool appendRecord(const QString& path, const QStringList& record, const QString& bookmarkModule, QString* error)
+bool appendRecord(const QString& path, QString text, CourseFileContent content, const QStringList& record,
+                  const QString& bookmarkModule, QString* error)
 {
-    QString text;
-    if (QFileInfo::exists(path) && !ReadLearnerText(path, text, error)) return false;
-    CourseFileContent content = ParseCourseFile(text);
     if (!content.HasBookmark) {
         content.HasBookmark = true;
         content.BookmarkModule = bookmarkModule;
@@ -51,6 +50,55 @@ bool appendRecord(const QString& path, const QStringList& record, const QString&
     if (!text.endsWith('\n') && !text.endsWith('\r')) text += QStringLiteral("\r\n");
     text += FormatProgressRecord(record);
     return WriteLearnerText(path, text, error);
+}
+
+bool readIfThere(const QString& path, CourseFileContent& content, QString& text, QString* error)
+{
+    return !QFileInfo::exists(path) || ReadCourseFile(path, content, error, &text);
+}
+
+// Updates the learner's record of the module in the content read from path
+// and writes it back with the bookmark moved.
+bool updateRecord(const QString& path, CourseFileContent& content, const QString& moduleCode,
+                  const QString& topicTitle, const QString& folderName, const ProgressResults& results,
+                  QString* error)
+{
+    // The record keeps the code as the file wrote it.
+    const int at = LearnerRecordIndex(content, moduleCode);
+    bool changed = false;
+    if (at >= 0) {
+        QStringList& record = content.Records[at];
+        const QStringList before = record;
+        record[1] = AddToVisitedSet(record[1], topicTitle);
+        if (!results.Attempts.isEmpty()) {
+            const QStringList resultItems = results.items();
+            for (int i = 0; i < resultItems.size(); ++i) record[2 + i] = resultItems[i];
+        }
+        changed = record != before;
+    }
+
+    const QString bookmarkModule = currentModuleCode(moduleCode);
+    const QString bookmarkPage = currentPageName();
+    if (AllModulesMode) {
+        // The bookmark of the visit lives in the "All modules" file; the
+        // owning course's file keeps its own.
+        if (!setBookmark(CourseFilePath(folderName, CurCourse), bookmarkModule, bookmarkPage, error)) return false;
+        if (!content.HasBookmark) {
+            content.HasBookmark = true;
+            content.BookmarkModule = bookmarkModule;
+            content.BookmarkPage = bookmarkPage;
+            changed = true;
+        }
+    } else if (!content.HasBookmark || content.BookmarkModule != bookmarkModule
+               || content.BookmarkPage != bookmarkPage) {
+        content.HasBookmark = true;
+        content.BookmarkModule = bookmarkModule;
+        content.BookmarkPage = bookmarkPage;
+        changed = true;
+    }
+    // A file that would read back the same is left as it is.
+    if (!changed) return true;
+    return WriteCourseFile(path, content, error);
 }
 
 QString learnerFolder(const QString& first, const QString& last, const QString& fallback)
@@ -89,20 +137,31 @@ bool SaveProgressRecord(const QString& moduleCode, const QString& topicTitle, co
         return false;
     }
 
-    int courseIndex = CurCourse;
-    if (ProgressRecordExists(moduleCode, folder, courseIndex)) {
-        if (!AllModulesMode) courseIndex = CurCourse;
-        return UpdateProgressRecord(moduleCode, topicTitle, folder, courseIndex, results, error);
-    }
-
     QStringList record{moduleCode, '_' + VisitedSetTitle(topicTitle) + '_'};
     record += results.items();
-    if (!AllModulesMode) return appendRecord(CourseFilePath(folder, CurCourse), record, moduleCode, error);
+    if (!AllModulesMode) {
+        // One read serves the search and the update or the append.
+        const QString path = CourseFilePath(folder, CurCourse);
+        CourseFileContent content;
+        QString text;
+        if (!readIfThere(path, content, text, error)) return false;
+        if (LearnerRecordIndex(content, moduleCode) >= 0)
+            return updateRecord(path, content, moduleCode, topicTitle, folder, results, error);
+        return appendRecord(path, text, content, record, moduleCode, error);
+    }
+
+    int courseIndex = CurCourse;
+    if (FindRecordInAllCourseFiles(moduleCode, folder, courseIndex))
+        return UpdateProgressRecord(moduleCode, topicTitle, folder, courseIndex, results, error);
 
     courseIndex = FindCourseOfModule(moduleCode).value_or(0);
     const QString owningPath = CourseFilePath(folder, courseIndex);
     const bool newFile = !QFileInfo::exists(owningPath);
-    if (!appendRecord(owningPath, record, moduleCode, error)) return false;
+    CourseFileContent content;
+    QString text;
+    if (!readIfThere(owningPath, content, text, error)
+        || !appendRecord(owningPath, text, content, record, moduleCode, error))
+        return false;
     if (newFile) return setBookmark(CourseFilePath(folder, CurCourse), moduleCode, currentPageName(), error);
     return true;
 }
@@ -113,33 +172,7 @@ bool UpdateProgressRecord(const QString& moduleCode, const QString& topicTitle, 
     const QString path = CourseFilePath(folderName, courseIndex);
     CourseFileContent content;
     if (!ReadCourseFile(path, content, error)) return false;
-
-    const bool newResults = !results.Attempts.isEmpty();
-    const QStringList resultItems = results.items();
-    for (QStringList& record : content.Records) {
-        if (record[0].compare(moduleCode, Qt::CaseInsensitive) != 0) continue;
-        record[1] = AddToVisitedSet(record[1], topicTitle);
-        if (newResults)
-            for (int i = 0; i < resultItems.size(); ++i) record[2 + i] = resultItems[i];
-    }
-
-    const QString bookmarkModule = currentModuleCode(moduleCode);
-    const QString bookmarkPage = currentPageName();
-    if (AllModulesMode) {
-        // The bookmark of the visit lives in the "All modules" file; the
-        // owning course's file keeps its own.
-        if (!setBookmark(CourseFilePath(folderName, CurCourse), bookmarkModule, bookmarkPage, error)) return false;
-        if (!content.HasBookmark) {
-            content.HasBookmark = true;
-            content.BookmarkModule = bookmarkModule;
-            content.BookmarkPage = bookmarkPage;
-        }
-    } else {
-        content.HasBookmark = true;
-        content.BookmarkModule = bookmarkModule;
-        content.BookmarkPage = bookmarkPage;
-    }
-    return WriteCourseFile(path, content, error);
+    return updateRecord(path, content, moduleCode, topicTitle, folderName, results, error);
 }
 
 bool WriteUserBookmark(QString* error)

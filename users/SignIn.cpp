@@ -1,6 +1,7 @@
 #include "users/SignIn.h"
 #include "app/Globals.h"
 #include "content/LinkedList.h"
+#include "content/ModuleCode.h"
 #include "content/ModuleLoader.h"
 #include "ui/UiText.h"
 #include "users/ProgressNotice.h"
@@ -14,10 +15,10 @@ namespace qm {
 
 bool TakeLearnerFromFolder(const QString& folder, QString* problem)
 {
-    QString first, last, email;
-    if (!ReadUserFile(folder, first, last, email)) {
+    QString first, last, email, error;
+    if (!ReadUserFile(folder, first, last, email, &error)) {
         SignOutLearner();
-        if (problem) *problem = GetResString(548);
+        if (problem) *problem = GetResString(548) + '\n' + error;
         return false;
     }
     UserFirstName = first;
@@ -58,7 +59,7 @@ bool ResumeAtBookmark(QString* problem, bool restartIfModuleGone)
     const QVector<ModuleRecord>& modules = CurrentCourse().Modules;
     bool found = false;
     for (int i = 0; i < modules.size() && !found; ++i) {
-        if (hasBookmark && modules[i].Code == code) {
+        if (hasBookmark && SameModuleCode(modules[i].Code, code)) {
             CurModule = qint16(i);
             found = true;
         }

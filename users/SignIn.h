@@ -7,7 +7,8 @@ namespace qm {
 // welcome window and the start of the visit.
 
 // Makes the learner of that folder the current learner from its User file.
-// False (with a reason for the learner) when the file is missing or unreadable;
+// False (with the message for the learner: what failed, why and the file)
+// when the file is missing or unreadable;
 // nobody is signed in then, so that nothing is recorded for anybody.
 bool TakeLearnerFromFolder(const QString& folder, QString* problem);
 

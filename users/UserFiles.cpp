@@ -10,6 +10,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
+
 namespace qm {
 namespace {
 void setError(QString* error, const QString& text)
@@ -86,9 +89,12 @@ bool makeFolder(const QString& path, QString* error)
 {
     const QFileInfo info(path);
     if (info.isDir()) return true;
+    errno = 0;
     // mkpath: a fresh account may not have its data home folder yet.
     if (info.exists() || !QDir().mkpath(path)) {
-        setError(error, QStringLiteral("Path/File access error: %1").arg(path));
+        // mkpath stops at the mkdir that failed, whose errno says why.
+        const QString why = errno ? QString::fromLocal8Bit(std::strerror(errno)) : QStringLiteral("Path/File access error");
+        setError(error, QStringLiteral("%1: %2").arg(why, path));
         return false;
     }
     return true;
@@ -123,6 +129,8 @@ bool CreateUserProfile(const QString& firstName, const QString& lastName, const 
         const QString staged = CreateTemporaryFolder(unfinishedRegistrationBase(), error);
         if (staged.isEmpty()) return false;
         if (!WriteLearnerText(staged + '/' + kUserFile, userLine, error) || !RenameFolder(staged, path, error)) {
+            // The learner knows the folder by its name, not by its passing one.
+            if (error) error->replace(staged, path);
             removeRegistrationRemains(staged);
             return false;
         }
@@ -138,7 +146,11 @@ QStringList GetUserList()
     const QDir root(UserDataRootPath());
     if (!root.exists()) return {};
     QStringList names = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
-    names.removeIf(isUnfinishedRegistration);
+    // A folder with nothing of a learner in it (left empty by hand, or by a
+    // killed registration) is nobody to sign in as, and its name is free.
+    names.removeIf([](const QString& entry) {
+        return isUnfinishedRegistration(entry) || isAbandonedFolder(UserFolderPath(entry));
+    });
     return names;
 }
 
@@ -153,9 +165,7 @@ bool IsNameRegistered(const QString& firstName, const QString& lastName, const Q
     const QString wanted = StoredNameForm(UserFolderName(firstName, lastName));
     for (const QString& folder : GetUserList()) {
         if (folder == exceptFolder) continue;
-        if (StoredNameForm(folder).compare(wanted, Qt::CaseInsensitive) == 0
-            && !isAbandonedFolder(UserFolderPath(folder)))
-            return true;
+        if (StoredNameForm(folder).compare(wanted, Qt::CaseInsensitive) == 0) return true;
     }
     return false;
 }

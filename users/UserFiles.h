@@ -18,16 +18,17 @@ bool FileExists(const QString& path);
 bool CreateUserProfile(const QString& firstName, const QString& lastName, const QString& email,
                        QString* error = nullptr);
 
-// The learner folders of the user-data root (plain files and the folders of
-// unfinished registrations are ignored), in name order without regard to
-// case. Empty when the root does not exist.
+// The learner folders of the user-data root, in name order without regard to
+// case. Plain files, the folders of unfinished registrations and folders
+// holding nothing but leftovers of an unwritten User file (or nothing at all)
+// are ignored. Empty when the root does not exist.
 void GetUserList(QStringList& names, qint16& count);
 QStringList GetUserList();
 
 // True when an existing learner folder other than exceptFolder has the name
 // first & " " & last, compared without regard to case (on the system the data
-// was first kept on, such names were one folder). A folder with nothing in it
-// but a User file never written does not count.
+// was first kept on, such names were one folder). Only folders GetUserList
+// lists count.
 bool IsNameRegistered(const QString& firstName, const QString& lastName,
                       const QString& exceptFolder = QString());
 

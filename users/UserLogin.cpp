@@ -27,11 +27,14 @@ UserLogin::UserLogin() : SkinnedDialog<UserLogin>(QStringLiteral("UserLogin"))
     Label2[9] = NewHeading(this, QStringLiteral("Label2"), 9, QRect(12, 8, 340, 22));
     Exit_btn = NewPictureBox(this, QStringLiteral("Exit_btn"), QRect(368, 6, 24, 24));
 
-    Label2[5] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 52, 360, 22), nullptr, 5);
-    Label2[8] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 76, 360, 22), nullptr, 8);
-    UserName_Cmb_3 = Place(this, new QComboBox(this), QStringLiteral("UserName_Cmb_3"), QRect(20, 102, 360, 28));
+    Label2[5] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 44, 360, 22), nullptr, 5);
+    // Room for two lines: at larger text the hint wraps, and sits on the box,
+    // which grows with the text (so Sign in keeps its distance).
+    Label2[8] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 66, 360, 40), nullptr, 8);
+    Label2[8]->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    UserName_Cmb_3 = Place(this, new QComboBox(this), QStringLiteral("UserName_Cmb_3"), QRect(20, 110, 360, 28));
     SetFieldLook(UserName_Cmb_3, false);
-    NewSkinButton(this, QStringLiteral("SignIN_Btn_5"), QStringLiteral("Label2"), 2, QRect(280, 140, 100, 28),
+    NewSkinButton(this, QStringLiteral("SignIN_Btn_5"), QStringLiteral("Label2"), 2, QRect(280, 156, 100, 28),
                   SignIN_Btn_5, Label2[2]);
 
     Label2[4] = NewLabel(this, QStringLiteral("Label2"), QRect(20, 214, 360, 22), nullptr, 4);

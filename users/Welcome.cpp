@@ -40,9 +40,10 @@ Welcome::Welcome() : SkinnedDialog<Welcome>(QStringLiteral("Welcome"))
     Label2[2]->hide(); // the short form of the sentence, kept for small screens
     for (TextLabel* l : {Label2[3], Welcome_lbl_1, Label2[8], New_lbl_3, Label2[4]}) l->setForeColor(0x333333);
 
-    NewSkinButton(this, QStringLiteral("SignIn_Btn_2"), QStringLiteral("Label2"), 0, QRect(180, 256, 100, 28),
+    // Wide enough for "Switch ID" at larger text.
+    NewSkinButton(this, QStringLiteral("SignIn_Btn_2"), QStringLiteral("Label2"), 0, QRect(160, 256, 110, 28),
                   SignIn_Btn_2, Label2[0]);
-    NewSkinButton(this, QStringLiteral("New_Btn_3"), QStringLiteral("Label2"), 1, QRect(288, 256, 100, 28), New_Btn_3,
+    NewSkinButton(this, QStringLiteral("New_Btn_3"), QStringLiteral("Label2"), 1, QRect(278, 256, 110, 28), New_Btn_3,
                   Label2[1]);
 
     buttons_ = new SkinnedButtonSet(this);

@@ -50,7 +50,9 @@ void Form1::buildControls()
     Picture2->setSkin(QStringLiteral("MainBackground.jpg"));
     QWidget* bg = Picture2;
 
-    Label1 = NewLabel(this, QStringLiteral("Label1"), QRect(16, 8, 900, 22), bg);
+    // The heading and the course name below it share the title bar: each
+    // has room for its text at larger fonts without reaching the other.
+    Label1 = NewLabel(this, QStringLiteral("Label1"), QRect(16, 4, 900, 26), bg);
     QFont heading = Label1->font();
     heading.setPointSize(13);
     heading.setBold(true);
@@ -61,7 +63,7 @@ void Form1::buildControls()
     Label1->setElided(true); // long module and topic titles
     connect(Label1, &TextLabel::clicked, this, [this] { CloseAllMenus(); });
 
-    CourseNameLbl = NewLabel(this, QStringLiteral("CourseNameLbl"), QRect(16, 30, 900, 20), bg);
+    CourseNameLbl = NewLabel(this, QStringLiteral("CourseNameLbl"), QRect(16, 34, 900, 20), bg);
     CourseNameLbl->setForeColor(0xFFE0E0);
     CourseNameLbl->setWordWrap(false);
     connect(CourseNameLbl, &TextLabel::clicked, this, [this] { CourseNameLbl_Click(); });

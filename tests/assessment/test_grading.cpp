@@ -111,7 +111,8 @@ private slots:
         course.Modules[0].Code = "XYZ000";
         course.Modules[1].Code = "ABC123";
         QCOMPARE(FindModuleIndex(course, "ABC123"), 1);
-        QCOMPARE(FindModuleIndex(course, "abc123"), -1);
+        QCOMPARE(FindModuleIndex(course, "abc123"), 1);
+        QCOMPARE(FindModuleIndex(course, "ABC12"), -1);
     }
 
     void attemptTalliesAnswersAndReviewItems()

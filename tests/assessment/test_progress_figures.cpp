@@ -74,7 +74,7 @@ private slots:
         forty.Modules = {ModuleRecord()};
         for (int i = 0; i < 40; ++i) forty.Modules[0].Topics << QString::number(i);
         ProgressArrays visits;
-        for (int i = 0; i < 23; ++i) addVisit(visits, "AAA111", "_x_");
+        for (int i = 0; i < 23; ++i) addVisit(visits, QString::number(i), "_x_");
         QCOMPARE(GetCoursePercent(visits, forty), 57);
     }
 
@@ -123,7 +123,8 @@ private slots:
         addVisit(p, "AAA111", "_Sales Basics__Exits_");
         addVisit(p, "BBB222", "_Cuts_");
         QVERIFY(IsModuleViewed(p, "AAA111"));
-        QVERIFY(!IsModuleViewed(p, "aaa111"));
+        QVERIFY(IsModuleViewed(p, "aaa111"));
+        QVERIFY(IsTopicViewed(p, "aaa111", "Exits"));
         QVERIFY(!IsModuleViewed(p, "CCC333"));
         QVERIFY(IsTopicViewed(p, "AAA111", "Exits"));
         QVERIFY(IsTopicViewed(p, "AAA111", "Sales")); // inside a longer title
@@ -145,11 +146,23 @@ private slots:
         t = ModuleScores(p, "AAA111");
         QCOMPARE(t.Best, QString());
         QCOMPARE(t.Last, QString());
-        addVisit(p, "AAA111", "_Alarms_", "80", "60"); // a later record wins
-        t = ModuleScores(p, "AAA111");
+        addVisit(p, "BBB222", "_Cuts_", "80", "60");
+        t = ModuleScores(p, "bbb222");
         QCOMPARE(t.Best, QString("80%"));
         QCOMPARE(t.Last, QString("60%"));
         QCOMPARE(PercentText("45"), QString("45%"));
+    }
+
+    // Of several records of one module (any case) the first is the learner's:
+    // the others count for nothing.
+    void aModuleHasOneRecord()
+    {
+        ProgressArrays p;
+        addVisit(p, "AAA111", "_Alarms__Exits_", "80", "60");
+        addVisit(p, "aaa111", "_Sales_", "10", "10");
+        QCOMPARE(ModuleScores(p, "AAA111").Best, QString("80%"));
+        QVERIFY(!IsTopicViewed(p, "AAA111", "Sales"));
+        QCOMPARE(CountVisitedTopics(p), 2);
     }
 };
 

@@ -66,17 +66,16 @@ private slots:
         QCOMPARE(r.items(), (QStringList{"10", "20", "1000", "2026-01-01", "100", "1111", "2026-03-07", "100"}));
     }
 
-    void lastMatchingRecordIsTheStoredOne()
+    void theModulesFirstRecordIsTheStoredOne()
     {
-        // In "All modules" mode one code can occur in two course files.
+        // The one the store updates: the first, whatever the case of its code.
         ProgressArrays p;
-        addRecord(p, "ABC123", {"7", "90", "1", "2020-01-01", "90", "1", "2020-01-01", "90"});
-        addRecord(p, "abc123", {"5", "10", "0", "2021-01-01", "10", "0", "2021-01-01", "10"});
+        addRecord(p, "abc123", {"7", "90", "1", "2020-01-01", "90", "1", "2020-01-01", "90"});
         addRecord(p, "ABC123", {"2", "30", "0", "2022-01-01", "30", "0", "2022-01-01", "30"});
         const ResultItems r = BuildResultRecord(p, "ABC123", 50, "1", "2026-03-07");
-        QCOMPARE(r.Attempts, QString("3"));
-        QCOMPARE(r.FirstDate, QString("2022-01-01"));
-        QCOMPARE(r.BestScore, QString("50"));
+        QCOMPARE(r.Attempts, QString("8"));
+        QCOMPARE(r.FirstDate, QString("2020-01-01"));
+        QCOMPARE(r.BestScore, QString("90"));
     }
 
     void handEditedValuesCountAsAbsent()

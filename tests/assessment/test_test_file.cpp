@@ -163,6 +163,25 @@ private slots:
         }
     }
 
+    void aMissingItemIsToldAtItsOwnQuestionAndLine()
+    {
+        // Question 2 lacks its explanation: counted by items, question 3 is
+        // the one cut short, but question 2 is the record at fault.
+        const QString q1 = "\"Q1\",\"A>>B\",\"1>>0\",\"x\",\"y\",\"z\"\r\n";
+        const QString q2 = "\"Q2\",\"A>>B\",\"1>>0\",\"y\",\"z\"\r\n";
+        const QString q3 = "\"Q3\",\"A>>B\",\"0>>1\",\"x\",\"y\",\"z\"\r\n";
+        QString header;
+        QVector<QuestionRecord> qs;
+        QString reason;
+        QVERIFY(!ParseTestText("\"1\"\r\n" + q1 + q2 + q3, header, qs, &reason));
+        QVERIFY2(reason.startsWith("Question 2 of the test file, from line 3, does not read as a question"),
+                 qPrintable(reason));
+        // Records sharing lines say nothing by lines: the count decides.
+        QVERIFY(!ParseTestText("\"1\"\r\n" + q1.trimmed() + "," + q1 + q1.trimmed() + ",\"Q4\",\"A\",\"0\",,,",
+                               header, qs, &reason));
+        QVERIFY2(reason.startsWith("Question 4 of the test file, from line 3,"), qPrintable(reason));
+    }
+
     void emptyLastItemBeforeLineEnd()
     {
         // The sixth item of the first record is empty, cut short by the line end.
@@ -218,20 +237,20 @@ private slots:
         QTest::newRow("empty") << QByteArray("") << "The test file ends before its header";
         QTest::newRow("header only") << QByteArray("\"1\"\r\n") << "The test file holds no questions";
         QTest::newRow("cut short") << QByteArray("\"1\",\"Q1\",\"A\",\"1\",\"\",\"\",\"\",\"Q2\",\"A>>B\"\r\n")
-                                   << "The test file ends in the middle of question 2";
+                                   << "Question 2 of the test file, from line 1, does not read as a question: the file ends";
         QTest::newRow("no answers") << QByteArray("\"1\",\"Q1\",\"\",\"1\",\"\",\"\",\"\"")
-                                    << "Question 1 of the test file has no answers";
+                                    << "Question 1 of the test file, from line 1, does not read as a question: it has no answers";
         QTest::newRow("nothing flagged") << QByteArray("\"1\",\"Q1\",\"A\",\"1\",\"\",\"\",\"\","
                                                        "\"Q2\",\"A>>B\",\"0>>01\",\"\",\"\",\"\"")
-                                         << "Question 2 of the test file has no correct answer";
+                                         << "Question 2 of the test file, from line 1, does not read as a question: no answer is marked";
         // More answers than a window can lay out; 690,000 froze it for minutes.
         const QByteArray many = QByteArray("a>>").repeated(690000);
         QTest::newRow("too many answers") << "\"1\",\"Q1\",\"A\",\"1\",\"\",\"\",\"\",\"Q2\",\"" + many
                                                  + "\",\"1\",\"\",\"\",\"\""
-                                          << "Question 2 of the test file has more than 100 answers";
+                                          << "Question 2 of the test file, from line 1, has more than 100 answers";
         QTest::newRow("text too long") << "\"1\",\"Q1\",\"A>>" + QByteArray(kMaxTestTextChars + 1, 'b')
                                               + "\",\"1\",\"\",\"\",\"\""
-                                       << "Question 1 of the test file has a text of more than 20000 characters";
+                                       << "Question 1 of the test file, from line 1, has a text of more than 20000";
         const QByteArray test = "\"1\",\"Q1\",\"A\",\"1\",\"\",\"\",\"\"\r\n";
         QTest::newRow("over its cap") << test + QByteArray(kMaxTestFileBytes + 1 - test.size(), ' ') << "File too large";
     }

@@ -1,5 +1,7 @@
 // The shipped sample program folder, read by the program's own readers: the
 // catalogue, every page map, page, link, test file and help file fit together.
+// QM_COURSE_FOLDER names another program folder to check the same way
+// (scripts/check-course.sh); what only the samples must show is then skipped.
 #include "app/Globals.h"
 #include "assessment/Grading.h"
 #include "assessment/TestFile.h"
@@ -16,6 +18,7 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
+#include <QUrl>
 #include <QtTest>
 #include <functional>
 
@@ -23,7 +26,28 @@ using namespace qm;
 
 namespace {
 
-QString Sample(const QString& rel) { return JoinPath(QStringLiteral(QM_SAMPLE_SOURCE_DIR), rel); }
+bool CheckingSamples() { return qEnvironmentVariableIsEmpty("QM_COURSE_FOLDER"); }
+
+QString Folder()
+{
+    return CheckingSamples() ? QStringLiteral(QM_SAMPLE_SOURCE_DIR) : qEnvironmentVariable("QM_COURSE_FOLDER");
+}
+
+QString Sample(const QString& rel) { return JoinPath(Folder(), rel); }
+
+// "All modules" follows the courses only when there are two or more.
+int RealCourses() { return Courses.size() > 1 ? int(Courses.size()) - 1 : int(Courses.size()); }
+
+// Word processors write links as file URLs; the page view reads them by file
+// name and mark alone.
+QString ByFileName(const QString& target)
+{
+    if (!target.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) return target;
+    const QString path = target.section('#', 0, 0);
+    const QString name = path.mid(qMax(path.lastIndexOf('/'), path.lastIndexOf('\\')) + 1);
+    const QString mark = target.contains('#') ? '#' + target.section('#', 1) : QString();
+    return QUrl::fromPercentEncoding((name + mark).toUtf8());
+}
 
 QByteArray ReadBytes(const QString& path)
 {
@@ -81,22 +105,36 @@ class SampleCoursesTest : public QObject {
     // Runs f for every real course (not "All modules") and each of its modules.
     void eachModule(const std::function<void(int, int)>& f)
     {
-        for (int c = 0; c < Courses.size() - 1; ++c)
+        for (int c = 0; c < RealCourses(); ++c)
             for (int m = 0; m < Courses[c].Modules.size(); ++m) f(c, m);
     }
 
 private slots:
     void initTestCase()
     {
-        env = new qmtest::TestEnvironment(QM_SAMPLE_SOURCE_DIR);
+        env = new qmtest::TestEnvironment(Folder());
         GetInstalledCourses();
-        AppPath = QStringLiteral(QM_SAMPLE_SOURCE_DIR);
+        AppPath = Folder();
     }
     void cleanupTestCase() { delete env; }
 
-    void catalogueHoldsTheTwoCourses()
+    void catalogueIsSound()
     {
-        QVERIFY(MachineRegistry().errors().isEmpty());
+        for (const RegistryError& e : MachineRegistry().errors())
+            QFAIL(qPrintable(QString("Registry.reg line %1: %2").arg(e.line).arg(e.message)));
+        // Refused keys and lines are told in a message at the start.
+        for (const auto& call : env->box.calls) QFAIL(qPrintable(call.text));
+        QVERIFY2(RealCourses() > 0, "no course");
+        for (int c = 0; c < RealCourses(); ++c) {
+            QVERIFY2(Courses[c].AllModulesPresent, qPrintable(Courses[c].Name + ": a module has no Map.txt"));
+            QVERIFY2(Courses[c].RefusedContent.isEmpty(), qPrintable(Courses[c].RefusedContent.join('\n')));
+        }
+        eachModule([](int c, int m) {
+            const ModuleRecord& mod = Courses[c].Modules[m];
+            QVERIFY2(!mod.Topics.isEmpty(), qPrintable(mod.Code + ": no topic"));
+            QVERIFY2(!mod.Title.isEmpty(), qPrintable(mod.Code + ": no title"));
+        });
+        if (!CheckingSamples()) return;
         QCOMPARE(Courses.size(), 3);
         QCOMPARE(Courses[0].Name, QString("Office Safety"));
         QCOMPARE(Courses[0].Modules.size(), 3);
@@ -120,6 +158,9 @@ private slots:
         GetMediaPlayerVersion(media);
         GetFlashVersion(flash);
         GetShockwaveVersion(shockwave);
+        // Without it no page shows its .wmv movies.
+        QVERIFY2(!media.isEmpty(), "Registry.reg names no MediaPlayer.MediaPlayer\\CurVer");
+        if (!CheckingSamples()) return;
         QCOMPARE(media, QString("MediaPlayer.MediaPlayer.1"));
         QVERIFY(flash.isEmpty());
         QVERIFY(shockwave.isEmpty());
@@ -134,7 +175,8 @@ private slots:
             for (const PageInfo& p : PagesOf(mod)) {
                 const QString path = Sample(mod.Code + '/' + p.name);
                 QVERIFY2(view.load(path), qPrintable(view.errorText()));
-                QVERIFY2(view.toPlainText().trimmed().size() > 40, qPrintable(path + ": hardly any text"));
+                if (CheckingSamples())
+                    QVERIFY2(view.toPlainText().trimmed().size() > 40, qPrintable(path + ": hardly any text"));
                 ++pages;
                 for (QTextFrame* f : view.document()->rootFrame()->childFrames())
                     if (qobject_cast<QTextTable*>(f)) ++tables;
@@ -143,9 +185,8 @@ private slots:
                         if (it.fragment().charFormat().isImageFormat()) ++pictures;
             }
         });
-        QVERIFY(pages >= 25);
-        QVERIFY(tables >= 1);
-        QVERIFY(pictures >= 1);
+        QVERIFY(pages >= 1);
+        if (CheckingSamples()) QVERIFY(pages >= 25 && tables >= 1 && pictures >= 1);
         for (const char* help : {"StatusHelp.rtf", "RepositoryHelp.rtf"}) {
             QVERIFY2(view.load(Sample(help), TextControl::LoadKind::RichText), qPrintable(view.errorText()));
             QVERIFY(view.toPlainText().size() > 200);
@@ -161,7 +202,7 @@ private slots:
                 QTextDocument doc;
                 const rtf::RtfContent content = ContentOf(Sample(mod.Code + '/' + p.name), doc);
                 for (const rtf::RtfLink& link : content.links) {
-                    const QString target = link.target.trimmed();
+                    const QString target = ByFileName(link.target.trimmed());
                     const QString where = mod.Code + '/' + p.name + ": " + target;
                     if (link.kind == 2) {
                         kinds << "mark";
@@ -177,7 +218,7 @@ private slots:
                     } else if (target.contains('#')) {
                         kinds << "page with mark";
                         const QString file = target.section('#', 0, 0);
-                        QVERIFY2(HasPage(mod, file), qPrintable(where));
+                        QVERIFY2(ContentFileExists(Sample(mod.Code + '/' + file)), qPrintable(where));
                         QTextDocument other;
                         QVERIFY2(HasMark(ContentOf(Sample(mod.Code + '/' + file), other), target.section('#', 1)),
                                  qPrintable(where));
@@ -193,13 +234,13 @@ private slots:
                 }
             }
         });
-        QCOMPARE(kinds, QSet<QString>({"mark", "web", "document", "page with mark", "page"}));
+        if (CheckingSamples()) QCOMPARE(kinds, QSet<QString>({"mark", "web", "document", "page with mark", "page"}));
     }
 
     void everyTestPageHasAGradableTestFile()
     {
         bool atEnd = false, inMiddle = false;
-        for (int c = 0; c < Courses.size() - 1; ++c) {
+        for (int c = 0; c < RealCourses(); ++c) {
             CurCourse = qint16(c);
             bool single = false, multiple = false, quoted = false, summary = false, noSummary = false;
             for (int m = 0; m < Courses[c].Modules.size(); ++m) {
@@ -212,7 +253,7 @@ private slots:
                     QVERIFY2(ReadTestFile(pages[i].name, &reason), qPrintable(reason));
                     const bool withSummary = TestHeader != QLatin1String("2");
                     (withSummary ? summary : noSummary) = true;
-                    if (withSummary) QVERIFY(Questions.size() >= 5);
+                    if (withSummary && CheckingSamples()) QVERIFY(Questions.size() >= 5);
                     for (const QuestionRecord& q : Questions) {
                         (q.CorrectCount < 2 ? single : multiple) = true;
                         quoted = quoted || q.Text.contains('"') || q.Explanation.contains('"');
@@ -226,15 +267,17 @@ private slots:
                     }
                 }
             }
+            if (!CheckingSamples()) continue;
             QVERIFY2(single && multiple && quoted, qPrintable(Courses[c].Name));
             QVERIFY2(summary && noSummary, qPrintable(Courses[c].Name));
         }
-        QVERIFY(atEnd && inMiddle);
+        if (CheckingSamples()) QVERIFY(atEnd && inMiddle);
         CurCourse = CurModule = 0;
     }
 
     void theWindowsCodePageTestKeepsItsGuillemets()
     {
+        if (!CheckingSamples()) QSKIP("the samples only");
         // One test file is kept in Windows-1252, where the guillemet is the byte 0xAB.
         const QByteArray bytes = ReadBytes(Sample("DPR202/DPR202_0007TST"));
         QVERIFY(!IsValidUtf8(bytes));

@@ -161,6 +161,16 @@ private slots:
         c.mergeCharFormat(big); // a format change alone
         path = printTo(view, "bigger.pdf", 1, 999, 1, &ok);
         QVERIFY(pdfPages(path) > halves);
+
+        // Counted, then printed with wider margins alone: laid out again.
+        PrintPageSetup narrow, wide;
+        wide.marginTwips = 3 * 1440;
+        const int counted = CountPages(*view.document(), narrow);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("margins.pdf"));
+        QVERIFY(PrintPageRange(*view.document(), wide, printer, 1, 999, 1, "Glossary Print Job"));
+        QVERIFY(pdfPages(dir.filePath("margins.pdf")) > counted);
     }
 };
 

@@ -78,6 +78,7 @@ Glossary& buildFrom(GlossaryFolder& folder, const QByteArray& text)
 {
     folder.write("Glossary.txt", text);
     BuildGlossaryViews();
+    Glossary::instance().FillViews();
     return Glossary::instance();
 }
 
@@ -160,6 +161,7 @@ private slots:
         // A change of course builds again, from empty, both views and the print.
         CurCourse = 1;
         BuildGlossaryViews();
+        g.FillViews();
         QCOMPARE(gridRows(g), (QStringList{"", "#P", "", "*Privacy", "Shared file"}));
         QCOMPARE(letterBar(g), QStringList{"P"});
         QCOMPARE(g.TXTextControl1->text(), QString("P\n\nPrivacy.  Shared file\n\n"));
@@ -215,6 +217,14 @@ private slots:
         QCOMPARE(env.box.calls.size(), 1);
         QCOMPARE(env.box.lastText(), GetResString(780).arg(4).arg(folder.dir.filePath("Glossary.txt")));
 
+        // So do the other control characters, the lowest and the highest.
+        for (const char control : {'\x1f', '\x7f'}) {
+            env.box.clear();
+            rows = gridRows(buildFrom(folder, "^A%Kept~whole\r\n%Lost" + QByteArray(1, control) + "~x"));
+            QCOMPARE(rows, (QStringList{"", "#A", "", "*Kept", "whole", "", "*Lost"}));
+            QCOMPARE(env.box.lastText(), GetResString(780).arg(2).arg(folder.dir.filePath("Glossary.txt")));
+        }
+
         // Past any real glossary's size in entries, the rest is left out too.
         env.box.clear();
         buildFrom(folder, "^" + QByteArray(kMaxGlossaryEntries + 10, 'Q'));
@@ -251,11 +261,13 @@ private slots:
         for (int i = 0; i < 40; ++i) file += "%B" + QByteArray::number(i) + "~def";
         file += "^Z%Zebra~animal";
         Glossary& g = buildFrom(folder, file);
-        bool cDidNothing = false, zJumped = false, clickJumped = false;
+        bool dAndZDidNothing = false, zJumped = false, clickJumped = false;
         QTimer::singleShot(0, [&] {
-            QTest::keyClick(&g, Qt::Key_C);
-            cDidNothing = g.selectedLetter() == 0 && g.MSFlexGrid1->rowAt(0) == 0;
+            // The key's place in the alphabet picks the heading's place in the file.
+            QTest::keyClick(&g, Qt::Key_D);
             QTest::keyClick(&g, Qt::Key_Z);
+            dAndZDidNothing = g.selectedLetter() == 0 && g.MSFlexGrid1->rowAt(0) == 0;
+            QTest::keyClick(&g, Qt::Key_C);
             // The last heading is too near the end to reach the top: the grid goes as far as it can.
             const QScrollBar* bar = g.MSFlexGrid1->verticalScrollBar();
             zJumped = g.selectedLetter() == 2 && bar->value() > 0 && bar->value() == bar->maximum();
@@ -268,7 +280,7 @@ private slots:
             QTest::mouseClick(g.Glos_Close, Qt::LeftButton);
         });
         ShowGlossary();
-        QVERIFY(cDidNothing);
+        QVERIFY(dAndZDidNothing);
         QVERIFY(zJumped);
         QVERIFY(clickJumped);
         QCOMPARE(Glossary::ifLoaded(), &g); // hidden, not unloaded
@@ -371,6 +383,20 @@ private slots:
         QCOMPARE(pdfPages(dialog.pdfPath), 2);
         QVERIFY(env.box.calls.isEmpty());
 
+        // A list of pages prints those pages, each once.
+        dialog.pdfPath = folder.dir.filePath("list.pdf");
+        dialog.pages = QString("2,%1").arg(pages);
+        g.PrintGlossary();
+        QCOMPARE(pdfPages(dialog.pdfPath), 2);
+        dialog.pages.clear();
+
+        // A job the print system refuses is told, with its reason.
+        dialog.refusal = "Filter failed";
+        g.PrintGlossary();
+        QCOMPARE(env.box.lastText(), GetResString(650) + "\n\nFilter failed");
+        dialog.refusal.clear();
+        env.box.clear();
+
         dialog.accept = false; // Cancel prints nothing
         dialog.pdfPath = folder.dir.filePath("cancel.pdf");
         g.PrintGlossary();
@@ -385,7 +411,7 @@ private slots:
         dialog.printers = false; // no printer: no dialog, a message
         g.PrintGlossary();
         QCOMPARE(env.box.lastText(), GetResString(536));
-        QCOMPARE(dialog.offered.size(), 3);
+        QCOMPARE(dialog.offered.size(), 5);
     }
 };
 

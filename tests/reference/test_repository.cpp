@@ -19,6 +19,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -297,6 +298,61 @@ private slots:
         r.List1->setCurrentRow(2);
         r.View_Btn_MouseUp();
         QCOMPARE(env.box.lastText(), GetResString(515));
+    }
+
+    void aNameThatIsNotUtf8IsListedAndReachedByItsBytes()
+    {
+        CourseBuilder b;
+        b.module("MOD001", "First", CourseBuilder::pages(1));
+        b.course("Course A", {"MOD001"}, "12");
+        b.writeRegistry();
+        b.writeFile("Repository/12/a.txt", "a");
+        const QByteArray folder = QFile::encodeName(QDir(b.path()).filePath("Repository/12"));
+        const QByteArray real = folder + "/bad\xff.txt";
+        {
+            QFile f;
+            QVERIFY(f.open(std::fopen(real.constData(), "w"), QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+            f.write("bytes");
+        }
+        qmtest::TestEnvironment env(b.path());
+        qmtest::LinkServices services;
+        services.printers.list = {{"Front Desk", ""}};
+        QTemporaryDir out;
+        Repository& r = openWindow();
+        QCOMPARE(listed(r), (QStringList{"a.txt", QString("bad\uFFFD.txt")}));
+        r.List1->setCurrentRow(1);
+        const auto reachesTheFile = [](const QString& path) { return contents(path) == "bytes"; };
+        r.View_Btn_MouseUp();
+        QVERIFY(reachesTheFile(services.shell.calls.last().file));
+        qmtest::WhenFormShown("frmPrinterDialog", [](Form& f) {
+            QTest::mouseClick(static_cast<frmPrinterDialog&>(f).cmdOK, Qt::LeftButton);
+        });
+        r.Print_Btn_MouseUp();
+        QCOMPARE(services.shell.calls.last().verb, QString("print"));
+        QVERIFY(reachesTheFile(services.shell.calls.last().file));
+        services.saveDialog.answers.enqueue(out.filePath("copy.txt"));
+        r.Detach_Btn_MouseUp();
+        QCOMPARE(contents(out.filePath("copy.txt")), QByteArray("bytes"));
+        QCOMPARE(env.box.calls.size(), 0);
+    }
+
+    void aDetachCutShortInItsOnlyBlockIsTold()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        b.writeFile("Repository/12/b guide.pdf", QByteArray(40 * 1024, 'g')); // less than one block of the copy
+        qmtest::TestEnvironment env(b.path());
+        qmtest::LinkServices services;
+        QTemporaryDir out;
+        Repository& r = openWindow();
+        r.List1->setCurrentRow(1);
+        services.saveDialog.answers.enqueue(out.filePath("copy.pdf"));
+        {
+            const FileSizeLimit limit(16 * 1024); // the disk fills part way through it
+            r.Detach_Btn_MouseUp();
+        }
+        QCOMPARE(env.box.lastText(), GetResString(642) + QString::fromLocal8Bit(std::strerror(EFBIG)));
+        QVERIFY(!QFile::exists(out.filePath("copy.pdf")));
     }
 
     void aFullDiskIsToldAsSuch()

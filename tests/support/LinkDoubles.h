@@ -38,6 +38,7 @@ public:
     QList<qm::PrinterEntry> printers() override { return list; }
     QString defaultPrinter() override { return defaultName; }
     std::unique_ptr<QPrinter> open(const QString& name) override;
+    QString refusal(const QPrinter&) override { return QString(); }
 
 private:
     QTemporaryDir dir_;

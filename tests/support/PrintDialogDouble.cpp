@@ -40,6 +40,11 @@ bool ScriptedPrintDialog::exec(QPrinter& printer, qm::PrintDialogRequest& reques
     if (fromPage > 0) request.fromPage = fromPage;
     if (toPage > 0) request.toPage = toPage;
     if (copies > 0) request.copies = copies;
+    if (!pages.isEmpty()) {
+        request.pages = QPageRanges::fromString(pages);
+        request.fromPage = request.pages.firstPage();
+        request.toPage = request.pages.lastPage();
+    }
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdfPath);
     return true;

@@ -19,6 +19,8 @@ public:
     int fromPage = 0;     // the range and copies chosen; 0 keeps what was offered
     int toPage = 0;
     int copies = 0;
+    QString pages;        // a list of pages, as typed in the dialog ("2,4"); empty: the range
+    QString refusal;      // why the print system refuses the job; empty: it takes it
     QString pdfPath;      // where the "printer" writes
     QList<qm::PrintDialogRequest> offered; // what each opening offered
 
@@ -31,6 +33,7 @@ private:
         QList<qm::PrinterEntry> printers() override;
         QString defaultPrinter() override;
         std::unique_ptr<QPrinter> open(const QString& name) override;
+        QString refusal(const QPrinter&) override { return dialog_.refusal; }
 
     private:
         const ScriptedPrintDialog& dialog_;

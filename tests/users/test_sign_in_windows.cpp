@@ -3,6 +3,7 @@
 #include "app/SplashScreen.h"
 #include "content/Catalogue.h"
 #include "content/LinkedList.h"
+#include "platform/AtomicFile.h"
 #include "support/CourseBuilder.h"
 #include "support/MainWindow.h"
 #include "support/ModalDriver.h"
@@ -24,6 +25,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QtTest>
+
+#include <cerrno>
 
 using namespace qm;
 using qmtest::CourseBuilder;
@@ -81,7 +84,8 @@ private slots:
         auto& [b, env, main] = course;
         addAnn(env);
         writeFile(root(env) + "Cid Dee/User", "\"Cid\",\"Dee\",\"cid@x.org\"\r\n");
-        writeFile(root(env) + "Cid Dee/Alpha", "\"AAA002\",\"0004.txm\"\r\n");
+        // A bookmark found in any case of its code.
+        writeFile(root(env) + "Cid Dee/Alpha", "\"aaa002\",\"0004.txm\"\r\n");
         UserLogin& login = UserLogin::instance();
         login.showModeless(&main);
         QVERIFY(QTest::qWaitForWindowActive(&login));
@@ -122,16 +126,20 @@ private slots:
         QCOMPARE(main.Prev->skin(), QString("backDis.jpg"));
     }
 
+    // A folder with nothing in it is nobody; one holding a course file but
+    // no User is listed, and signing in says why it cannot be.
     void unreadableLearnerFilesAreReportedAndTheWindowStays()
     {
         TwoCourses course;
         qmtest::TestEnvironment& env = course.env;
-        QDir().mkpath(root(env) + "No File");
+        QDir().mkpath(root(env) + "Empty Folder");
+        writeFile(root(env) + "No File/Alpha", "\"AAA001\",\"0002.txm\"\r\n");
         UserLogin& login = UserLogin::instance();
+        QCOMPARE(login.UserName_Cmb_3->count(), 1);
         login.UserName_Cmb_3->setCurrentIndex(0);
         login.SignIn();
         QVERIFY(UserLogin::loaded());
-        QCOMPARE(env.box.lastText(), GetResString(548));
+        QCOMPARE(env.box.lastText(), GetResString(548) + "\nFile not found: " + root(env) + "No File/User");
         QVERIFY(UserFirstName.isEmpty());
 
         login.unload();
@@ -226,7 +234,13 @@ private slots:
         QCOMPARE(env.box.lastText(), GetResString(510));
         QVERIFY(NewUserLogin::loaded());
 
+        // A registration that cannot write says why and where.
         reg.LastNameBox->setText("");
+        testing::FailAtomicWrite(testing::AtomicStep::Open, EACCES);
+        reg.SignIn();
+        QCOMPARE(env.box.lastText(), GetResString(546) + "\nPermission denied: " + root(env) + "Eve /User");
+        QVERIFY(NewUserLogin::loaded());
+
         reg.SignIn();
         QVERIFY(!NewUserLogin::loaded());
         QVERIFY(!UserLogin::loaded());
@@ -281,7 +295,7 @@ private slots:
         QString first, last, email;
         QVERIFY(w.InitWelcomeForm("Ann Bee", first, last, email));
         const QByteArray annsFile = readAll(root(env) + "Ann Bee/Alpha");
-        QDir().mkpath(root(env) + "No File");
+        writeFile(root(env) + "No File/Beta", "");
 
         // Switch ID, then the sign-in closed by its close box.
         qmtest::WhenFormShown("UserLogin", [](Form& login) { login.close(); });
@@ -298,7 +312,7 @@ private slots:
         UserLogin& login = UserLogin::instance();
         login.UserName_Cmb_3->setCurrentIndex(login.UserName_Cmb_3->findText("No File"));
         login.SignIn();
-        QCOMPARE(env.box.lastText(), GetResString(548));
+        QVERIFY(env.box.lastText().startsWith(GetResString(548)));
         QVERIFY(UserFirstName.isEmpty() && UserLastName.isEmpty());
         login.unload();
         GoToNextPage();

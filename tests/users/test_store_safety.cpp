@@ -63,6 +63,32 @@ private slots:
         QVERIFY(env.box.lastText().contains("too large") && env.box.lastText().contains(CourseFile(0)));
     }
 
+    // No save makes a course file the reader would refuse: the file stays
+    // byte for byte, and the learner hears why once a visit.
+    void aSaveThatWouldPassTheCapIsNotMade()
+    {
+        qmtest::TestEnvironment env;
+        SetCourses({{"Safety", {"SAF001"}}});
+        SetPages();
+        SignIn("Ann", "Lee");
+        QByteArray bytes = "\"SAF001\",\"0001.txm\"\r\n\"SAF001\",\"_A_\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+        const QByteArray tail = "_\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+        bytes += "\"PAD001\",\"_";
+        bytes += QByteArray(kMaxLearnerFileBytes - 2 - bytes.size() - tail.size(), 'x') + tail;
+        WriteBytes(CourseFile(0), bytes);
+        ReadCourseProgressFile(Progress);
+        QCOMPARE(Progress.count(), 2); // two bytes under the cap reads
+
+        GoToPage("0003.txm"); // topic B would add three
+        UpdateHeadingAndProgress();
+        GoToPage("0004.txm");
+        UpdateHeadingAndProgress();
+        QCOMPARE(ReadBytes(CourseFile(0)), bytes);
+        QCOMPARE(env.box.calls.size(), 1);
+        QVERIFY(env.box.lastText().startsWith(GetResString(600)));
+        QVERIFY(env.box.lastText().contains("too large") && env.box.lastText().contains(CourseFile(0)));
+    }
+
     // Only names of the atomic writer's temporary form go; "<file>.XXXXXX"
     // may be a course file of another catalogue.
     void signInRemovesStaleTemporaryFiles()
@@ -170,6 +196,35 @@ private slots:
                 QVERIFY(ReadCourseBookmark("Ann Lee", code, page));
             }
         }
+    }
+
+    // Only what a killed registration left goes: the learner ".registration
+    // Smith", a learner behind a link of the staging form and other learners'
+    // empty folders stay; an empty folder is nobody and its name is free.
+    void onlyRegistrationLeftoversAreTakenAway()
+    {
+        qmtest::TestEnvironment env;
+        SetCourses({{"Safety", {"SAF001"}}});
+        SetPages();
+        const QDir root(UserDataRootPath());
+        QVERIFY(CreateUserProfile(".registration", "Smith", "s@example.org"));
+        QVERIFY(CreateUserProfile("Ann", "Lee", "ann@example.org"));
+        WriteBytes(UserFilePath(".registration:Xy12Zz"), "\"Bo\",\"Ng\",\"b@example.org\"\r\n");
+        QVERIFY(QFile::link("Ann Lee", root.filePath(".registration:Ab12Cd")));
+        QVERIFY(root.mkdir("Bo Ng") && root.mkdir("Cy Lee") && root.mkdir("Dee Fox"));
+        QCOMPARE(GetUserList(), (QStringList{".registration Smith", "Ann Lee"}));
+
+        SignOutLearner();
+        QVERIFY(TakeLearnerFromFolder(".registration Smith", nullptr));
+        QVERIFY(FileExists(UserFilePath(".registration Smith")));
+        QVERIFY(FileExists(UserFilePath("Ann Lee")));
+        QVERIFY(!root.exists(".registration:Xy12Zz"));
+
+        QVERIFY(CheckRegistration("Cy", "Lee", "c@example.org").ok());
+        QVERIFY(RegisterLearner("Cy", "Lee", "c@example.org"));
+        QVERIFY(root.exists("Bo Ng"));
+        QVERIFY(UpdateUserProfile("Dee", "Fox", "d@example.org"));
+        QCOMPARE(GetUserList(), (QStringList{".registration Smith", "Ann Lee", "Dee Fox"}));
     }
 
     // "José" typed composed or decomposed is one learner, stored composed; a

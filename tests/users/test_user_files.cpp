@@ -22,9 +22,7 @@ private slots:
         QCOMPARE(count, qint16(0));
         QVERIFY(names.isEmpty());
 
-        QDir().mkpath(UserFolderPath("zoe Park"));
-        QDir().mkpath(UserFolderPath("Ann Lee"));
-        QDir().mkpath(UserFolderPath(".Dot Name"));
+        for (const char* folder : {"zoe Park", "Ann Lee", ".Dot Name"}) WriteBytes(UserFilePath(folder), "x");
         WriteBytes(UserDataRootPath() + "/notes.txt", "x");
         GetUserList(names, count);
         QCOMPARE(names, (QStringList{".Dot Name", "Ann Lee", "zoe Park"}));
