@@ -252,7 +252,7 @@ void EnumCourseKeys(MachineKey& root, const QString& rootPath, QVector<CourseRec
     // The course keys first, with the modules they list: their page maps are
     // then read all at once.
     QStringList codes;
-    const std::vector<ListedCourse> listed = listCourseKeys(root, rootPath, codes);
+    std::vector<ListedCourse> listed = listCourseKeys(root, rootPath, codes);
     MapReads reads;
     readMapsAtOnce(codes, reads);
 
@@ -299,6 +299,9 @@ void EnumCourseKeys(MachineKey& root, const QString& rootPath, QVector<CourseRec
         ++found;
     }
     CloseMachineKey(root);
+    // What the courses were built from goes before "All modules" is added.
+    listed = {};
+    reads = {};
     TellRefusals(refusals);
 
     if (found == 0) {
