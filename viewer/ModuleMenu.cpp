@@ -109,6 +109,7 @@ void ModuleMenu::BuildModuleMenu()
 void ModuleMenu::showRowsFrom(int first)
 {
     first_ = first;
+    if (CurCourse < 0 || CurCourse >= Courses.size()) return;
     const QVector<ModuleRecord>& modules = Courses[CurCourse].Modules;
     for (int k = 0; k < rows_.size(); ++k) {
         const int i = first_ + k;
