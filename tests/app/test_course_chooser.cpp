@@ -227,6 +227,8 @@ private slots:
         change.CourseList->setCurrentIndex(broken);
         env.box.clear();
         change.BeginSelectedCourse();
+        QCOMPARE(env.box.calls.size(), 2);
+        QVERIFY(env.box.calls[0].text.startsWith("File too large") && env.box.calls[0].text.endsWith("HUGE01/Map.txt"));
         QCOMPARE(env.box.lastText(), GetResString(620) + "Broken course");
         QCOMPARE(Form1::ifLoaded(), main);
         QVERIFY(main->isVisible() && !SplashScreen::loaded() && !CourseSelection::loaded());
