@@ -2,18 +2,37 @@
 #include "app/Globals.h"
 #include "app/SplashScreen.h"
 #include "content/CourseData.h"
+#include "content/ModuleLoader.h"
+#include "platform/MessageBox.h"
 #include "ui/FormsCollection.h"
+#include "users/SignIn.h"
 #include "viewer/Form1.h"
 
 namespace qm {
 
+namespace {
+// The page the learner would land on in the course can be shown; else the
+// learner is told why. Found out before the old window goes, so that a
+// learner who cannot go stays where they were.
+bool canLandIn(int course)
+{
+    if (!CourseCanBeOpened(course)) {
+        TellCourseCannotBeOpened(course);
+        return false;
+    }
+    int module = 0;
+    QString page, why;
+    ResumePlace(course, module, page);
+    if (CanShowModulePage(Courses[course].Modules[module].Code, page, &why)) return true;
+    MsgBox(why, vbExclamation);
+    return false;
+}
+} // namespace
+
 bool StartChosenCourse(int course, int allModulesMode)
 {
     const FormsCollection::Hold starting;
-    if (Form1::ifLoaded() && !CourseCanBeOpened(course)) {
-        // Found out before the old window goes, so the learner stays where
-        // they were.
-        TellCourseCannotBeOpened(course);
+    if (Form1::ifLoaded() && !canLandIn(course)) {
         Form1::TakeKeysBack();
         return false;
     }

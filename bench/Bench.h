@@ -36,8 +36,8 @@ struct Register {
 // A folder for generated input files, removed when the program ends.
 QString ScratchFolder();
 
-// Writes the registry into folder/Registry.reg and makes folder the program
-// folder, as the catalogue figures start.
+// Writes the registry into folder/Registry.reg, copies in the built skins and
+// makes folder the program folder, as the catalogue figures start.
 void UseProgramFolder(const QString& folder, const QByteArray& registry);
 
 } // namespace qmbench

@@ -1,6 +1,7 @@
-// The start on the largest Registry.reg it accepts: as many one-module
-// courses as fit under the cap, read into the catalogue and offered by the
-// course chooser.
+// The start on the largest Registry.reg it accepts, in its costliest shape:
+// as many course keys as fit under the cap (regedit's own layout, the
+// shortest names), each with a module of its own, read into the catalogue
+// and offered by the course chooser.
 #include "Bench.h"
 #include "app/CourseSelection.h"
 #include "app/Globals.h"
@@ -25,21 +26,20 @@ struct Leftovers : QObject {
     QVector<qm::CourseRecord> courses;
 };
 
-qmbench::Register atCap("Registry.reg at its cap: start to the chooser", 1000.0, 400.0, [] {
+qmbench::Register atCap("Registry.reg at its cap, most course keys: start to the chooser", 1000.0, 400.0, [] {
     const QString folder = qmbench::ScratchFolder() + "/catalogue-cap";
-    QDir().mkpath(folder + "/SAF101");
-    QFile map(folder + "/SAF101/Map.txt");
-    map.open(QIODevice::WriteOnly);
-    map.write("Map\r\nSafety\r\n\r\n0001.txm*Topic*Welcome\r\n0002.txm*Page\r\n");
-    map.close();
-
     QByteArray reg = "Windows Registry Editor Version 5.00\r\n\r\n";
     for (int i = 0;; ++i) {
-        const QByteArray section = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tovask\\Veltrane Quillmark 1.0\\Course "
-                                 + QByteArray::number(i).rightJustified(6, '0')
-                                 + "\\Modules]\r\n\"ModuleString\"=\"SAF101\"\r\n\"RepNum\"=\"1\"\r\n\r\n";
+        const QByteArray number = QByteArray::number(i).rightJustified(5, '0');
+        const QByteArray code = "M" + number;
+        const QByteArray section = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tovask\\Veltrane Quillmark 1.0\\C" + number
+                                 + "\\Modules]\r\n\"ModuleString\"=\"" + code + "\"\r\n\"RepNum\"=\"1\"\r\n\r\n";
         if (reg.size() + section.size() > qm::kMaxRegistryBytes) break;
         reg += section;
+        QDir().mkpath(folder + '/' + code);
+        QFile map(folder + '/' + code + "/Map.txt");
+        map.open(QIODevice::WriteOnly);
+        map.write("Map\r\nModule " + code + "\r\n\r\n0001.txm*Topic*Welcome\r\n0002.txm*Page\r\n");
     }
     qmbench::UseProgramFolder(folder, reg);
     static NoBox box;

@@ -3,6 +3,7 @@
 #include "platform/ProgramFolder.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -27,6 +28,12 @@ QString ScratchFolder()
 
 void UseProgramFolder(const QString& folder, const QByteArray& registry)
 {
+    // The skins of the built program folder, as an installation has them:
+    // windows look them up at their start.
+    const QString skins = QCoreApplication::applicationDirPath() + "/GUIimages";
+    QDir().mkpath(folder + "/GUIimages");
+    for (const QString& name : QDir(skins).entryList(QDir::Files))
+        QFile::copy(skins + '/' + name, folder + "/GUIimages/" + name);
     QFile f(folder + "/Registry.reg");
     f.open(QIODevice::WriteOnly);
     f.write(registry);

@@ -13,7 +13,10 @@
 
 #include <QHash>
 #include <QSet>
+#include <atomic>
 #include <functional>
+#include <thread>
+#include <vector>
 
 namespace qm {
 namespace {
@@ -29,42 +32,82 @@ struct MapRead {
 };
 using MapReads = QHash<QString, MapRead>;
 
-const MapRead& readMap(const QString& code, MapReads& reads)
+MapRead readMapAt(const QString& path)
 {
-    const auto found = reads.constFind(code);
-    if (found != reads.constEnd()) return *found;
     MapRead read;
     LinkedList list;
     list.InitSearchLinkedList();
-    if (list.LoadNewSearchList(ModuleMapPath(code), read.title, nullptr, &read.refused)) {
+    if (list.LoadNewSearchList(path, read.title, nullptr, &read.refused)) {
         int count = 0;
         QStringList titles;
         list.GetTopics(count, titles);
         read.topics = titles.mid(0, count);
         read.ok = true;
     }
-    return *reads.insert(code, read);
+    return read;
 }
 
-// Why a course key cannot be a course; empty when it can. Its name also
-// names the course's file in every learner's folder.
+const MapRead& readMap(const QString& code, MapReads& reads)
+{
+    const auto found = reads.constFind(code);
+    if (found != reads.constEnd()) return *found;
+    return *reads.insert(code, readMapAt(ModuleMapPath(code)));
+}
+
+// Reads the page maps of many modules several at a time: each read mostly
+// waits for the file system, and a large catalogue lists tens of thousands.
+// The results are what readMap would give, one by one.
+void readMapsAtOnce(const QStringList& codes, MapReads& reads)
+{
+    QStringList paths;
+    paths.reserve(codes.size());
+    for (const QString& code : codes) paths.append(ModuleMapPath(code));
+    std::vector<MapRead> results(size_t(codes.size()));
+    std::atomic<qsizetype> next{0};
+    auto work = [&] {
+        for (qsizetype i = next++; i < paths.size(); i = next++) results[size_t(i)] = readMapAt(paths[i]);
+    };
+    const int helpers = int(qBound(1u, std::thread::hardware_concurrency(), 4u)) - 1;
+    std::vector<std::thread> pool;
+    for (int i = 0; i < helpers; ++i) pool.emplace_back(work);
+    work();
+    for (std::thread& t : pool) t.join();
+    reads.reserve(reads.size() + codes.size());
+    for (qsizetype i = 0; i < codes.size(); ++i) reads.insert(codes[i], std::move(results[size_t(i)]));
+}
+
+// A course name too long for a file would run off a message; its line tells which it is.
+QString shownName(const QString& key)
+{
+    constexpr int kShown = 60;
+    return key.size() > kShown ? key.left(kShown) + QStringLiteral("...") : key;
+}
+
+// Why a name cannot name a course's file in every learner's folder, beside
+// the learner's "User" file; empty when it can.
+QString courseFileNameProblem(const QString& key)
+{
+    if (key.compare(QLatin1String("User"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("that is the name of each learner's own file");
+    if (key.toUtf8().size() > kMaxFileNameBytes)
+        return QStringLiteral("its name is longer than a file name can be (%1 bytes)").arg(kMaxFileNameBytes);
+    if (!IsPlainContentName(key))
+        return QStringLiteral("its name cannot name a file (it holds one of \" < > : | ? * / \\ or a control "
+                              "character)");
+    // It would show as an empty row in the chooser.
+    if (key.trimmed().isEmpty()) return QStringLiteral("its name is blank");
+    return QString();
+}
+
+// Why a course key cannot be a course; empty when it can.
 QString courseNameRefusal(const QString& key)
 {
-    // A name too long for a file would run off the message; its line tells which it is.
-    constexpr int kShown = 60;
-    const QString name = key.size() > kShown ? key.left(kShown) + QStringLiteral("...") : key;
+    const QString name = shownName(key);
     if (key.compare(GetResString(139), Qt::CaseInsensitive) == 0)
         return QStringLiteral("the course \"%1\" is left out: that is the name of the entry that gathers every "
                               "course's modules").arg(name);
-    if (key.compare(QLatin1String("User"), Qt::CaseInsensitive) == 0)
-        return QStringLiteral("the course \"%1\" is left out: that is the name of each learner's own file").arg(name);
-    if (key.toUtf8().size() > kMaxFileNameBytes)
-        return QStringLiteral("the course \"%1\" is left out: its name is longer than a file name can be (%2 bytes)")
-            .arg(name)
-            .arg(kMaxFileNameBytes);
-    if (!IsPlainContentName(key))
-        return QStringLiteral("the course \"%1\" is left out: its name cannot name a file (it holds one of "
-                              "\" < > : | ? * / \\ or a control character)").arg(name);
+    const QString problem = courseFileNameProblem(key);
+    if (!problem.isEmpty()) return QStringLiteral("the course \"%1\" is left out: %2").arg(name, problem);
     return QString();
 }
 
@@ -135,6 +178,45 @@ void parseModules(const QString& moduleString, QVector<ModuleRecord>& modules, c
     }
 }
 
+// A course key as the registry lists it, before its modules are read.
+struct ListedCourse {
+    QString name;
+    QString why; // why the name cannot be a course's; empty when it can
+    std::optional<RegValue> moduleString;
+    std::optional<RegValue> repNum;
+};
+
+// Every course key of root, in enumeration order; codes gets each module
+// code they list that could name a folder, once.
+std::vector<ListedCourse> listCourseKeys(MachineKey& root, const QString& rootPath, QStringList& codes)
+{
+    std::vector<ListedCourse> listed;
+    QSet<QString> seen;
+    QString name;
+    for (int index = 0; EnumMachineSubKey(root, index, name); ++index) {
+        if (index == 0) seen.reserve(root.subKeys.size());
+        ListedCourse course;
+        course.name = name;
+        course.why = courseNameRefusal(name);
+        if (course.why.isEmpty()) {
+            const QString modulesPath = rootPath + '\\' + name + QStringLiteral("\\Modules");
+            course.moduleString = MachineRegistry().value(modulesPath, QStringLiteral("ModuleString"));
+            course.repNum = MachineRegistry().value(modulesPath, QStringLiteral("RepNum"));
+            const QString text = course.moduleString ? RegValueString(*course.moduleString) : QString();
+            const qsizetype end = qMin(text.size(), qsizetype(kMaxCourseModules) * 6);
+            for (qsizetype pos = 0; pos + 6 <= end; pos += 6) {
+                const QString code = text.mid(pos, 6);
+                if (IsPlainContentName(code) && !seen.contains(code)) {
+                    seen.insert(code);
+                    codes.append(code);
+                }
+            }
+        }
+        listed.push_back(std::move(course));
+    }
+    return listed;
+}
+
 // RepNum names the course's folder of reference documents; a value that could
 // lead out of "Repository" is dropped (the course has no documents then).
 QString usableRepNum(const QString& courseName, const QString& repNum, const std::function<QString()>& place,
@@ -147,11 +229,7 @@ QString usableRepNum(const QString& courseName, const QString& repNum, const std
 }
 } // namespace
 
-bool IsUsableCourseName(const QString& name)
-{
-    return IsPlainContentName(name) && name.compare(QLatin1String("User"), Qt::CaseInsensitive) != 0
-        && name.toUtf8().size() <= kMaxFileNameBytes;
-}
+bool IsUsableCourseName(const QString& name) { return courseFileNameProblem(name).isEmpty(); }
 
 void GetInstalledCourses()
 {
@@ -171,37 +249,59 @@ void EnumCourseKeys(MachineKey& root, const QString& rootPath, QVector<CourseRec
         return;
     }
 
+    // The course keys first, with the modules they list: their page maps are
+    // then read all at once.
+    QStringList codes;
+    std::vector<ListedCourse> listed = listCourseKeys(root, rootPath, codes);
     MapReads reads;
+    readMapsAtOnce(codes, reads);
+
     RegistryPlace registry;
     int found = 0;
-    QString name;
-    for (int index = 0; EnumMachineSubKey(root, index, name); ++index) {
+    courses.reserve(courses.size() + qsizetype(listed.size()) + 1);
+    for (const ListedCourse& entry : listed) {
+        const QString& name = entry.name;
         const QString coursePath = rootPath + '\\' + name;
-        const QString why = courseNameRefusal(name);
-        if (!why.isEmpty()) {
-            refusals.append(registry.ofKey(coursePath) + why);
+        if (!entry.why.isEmpty()) {
+            refusals.append(registry.ofKey(coursePath) + entry.why);
+            continue;
+        }
+        // A misspelt value name would otherwise only show later, as a course
+        // whose modules or documents cannot be found.
+        const QString modulesPath = coursePath + QStringLiteral("\\Modules");
+        const RegistryFile& reg = MachineRegistry();
+        auto keyPlace = [&] { return registry.ofKey(reg.keyExists(modulesPath) ? modulesPath : coursePath); };
+        if (!entry.moduleString) {
+            refusals.append(keyPlace() + QStringLiteral("the course \"%1\" is left out: it has no \"ModuleString\" "
+                                                        "value").arg(shownName(name)));
+            continue;
+        }
+        if (!entry.repNum)
+            refusals.append(keyPlace() + QStringLiteral("the course \"%1\" has no \"RepNum\" value: it offers no "
+                                                        "reference documents").arg(shownName(name)));
+        const QString moduleString = RegValueString(*entry.moduleString);
+        if (moduleString.isEmpty()) {
+            refusals.append(registry.ofValue(modulesPath, QStringLiteral("ModuleString"))
+                            + QStringLiteral("the course \"%1\" is left out: its \"ModuleString\" holds no "
+                                             "module codes").arg(shownName(name)));
             continue;
         }
         CourseRecord course;
         course.Name = name;
         course.AllModulesPresent = true;
-        MachineKey courseKey;
-        if (OpenMachineKey(coursePath, courseKey)) {
-            MachineKey valueKey;
-            const QString modulesPath = coursePath + QStringLiteral("\\Modules");
-            const QString moduleString = ReadMachineValue(valueKey, modulesPath, QStringLiteral("ModuleString"));
-            parseModules(
-                moduleString, course.Modules, course.Name, course.AllModulesPresent, &course.RefusedContent,
-                [&] { return registry.ofValue(modulesPath, QStringLiteral("ModuleString")); }, &refusals, reads);
-            course.RepNum = usableRepNum(name, ReadMachineValue(valueKey, modulesPath, QStringLiteral("RepNum")),
-                                         [&] { return registry.ofValue(modulesPath, QStringLiteral("RepNum")); },
-                                         refusals);
-            CloseMachineKey(courseKey);
-        }
+        parseModules(
+            moduleString, course.Modules, course.Name, course.AllModulesPresent, &course.RefusedContent,
+            [&] { return registry.ofValue(modulesPath, QStringLiteral("ModuleString")); }, &refusals, reads);
+        course.RepNum = usableRepNum(name, entry.repNum ? RegValueString(*entry.repNum) : QString(),
+                                     [&] { return registry.ofValue(modulesPath, QStringLiteral("RepNum")); },
+                                     refusals);
         courses.append(course);
         ++found;
     }
     CloseMachineKey(root);
+    // What the courses were built from goes before "All modules" is added.
+    listed = {};
+    reads = {};
     TellRefusals(refusals);
 
     if (found == 0) {

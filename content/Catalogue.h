@@ -21,7 +21,7 @@ void GetInstalledCourses();
 
 // A course's name also names its file in every learner's folder, beside the
 // learner's "User" file: it must be a plain file name (IsPlainContentName) of
-// at most 255 bytes, other than "User" in any letter case.
+// at most 255 bytes, not blank, other than "User" in any letter case.
 bool IsUsableCourseName(const QString& name);
 
 // A course offers at most this many modules: more could never be shown, and
@@ -31,11 +31,12 @@ inline constexpr int kMaxCourseModules = 500;
 // Enumerates the course subkeys of rootPath into courses (see above); adds
 // "All modules" when more than one course was kept. A course whose name
 // cannot name a learner's course file, or is "All modules" (in any letter
-// case), is left out; so are module codes shorter than six characters or
+// case), is left out, and so is one without module codes (no "ModuleString"
+// value, or an empty one); so are module codes shorter than six characters or
 // that cannot name a folder, the modules past kMaxCourseModules, and a RepNum
-// that is not a plain folder name. Each is added to refusals, by the file and
-// line of Registry.reg that set it, and all of refusals are told in one
-// message (before 526 when no usable course is left).
+// that is not a plain folder name; a missing "RepNum" is told. Each is added
+// to refusals, by the file and line of Registry.reg that set it, and all of
+// refusals are told in one message (before 526 when no usable course is left).
 void EnumCourseKeys(MachineKey& root, const QString& rootPath, QVector<CourseRecord>& courses,
                     QStringList refusals = {});
 

@@ -6,6 +6,7 @@
 #include "platform/ContentPath.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
+#include "platform/TextControl.h"
 
 namespace qm {
 namespace {
@@ -44,22 +45,50 @@ QString PageFilePath(const QString& moduleCode, const QString& pageName)
     return folder.isEmpty() ? QString() : ContentPathInside(folder, pageName);
 }
 
-bool ShowPageFile(const QString& moduleCode, const QString& pageName)
+namespace {
+// The file of a module's page; false, with why, when the page names none.
+bool pageFileOf(const QString& moduleCode, const QString& pageName, QString& path, QString& error)
 {
-    PageView* view = CurrentPageView();
-    const QString path = ResolveContentPath(PageFilePath(moduleCode, pageName));
-    QString error;
+    path = ResolveContentPath(PageFilePath(moduleCode, pageName));
     if (pageName.isEmpty()) {
         error = QStringLiteral("The module has no pages: %1").arg(ModuleMapPath(moduleCode));
     } else if (path.isEmpty()) {
         error = QStringLiteral("The page \"%1\" of the module \"%2\" is not a plain file name")
                     .arg(pageName, moduleCode);
+    } else {
+        return true;
+    }
+    return false;
+}
+} // namespace
+
+bool ShowPageFile(const QString& moduleCode, const QString& pageName)
+{
+    PageView* view = CurrentPageView();
+    QString path, error;
+    if (!pageFileOf(moduleCode, pageName, path, error)) {
+        // told below
     } else if (!view) {
         error = QStringLiteral("No page view to show %1").arg(path);
     } else if (view->LoadPage(path, &error)) {
+        NoteShownPage(moduleCode, pageName);
         return true;
     }
     MsgBox(error);
+    return false;
+}
+
+bool CanShowModulePage(const QString& moduleCode, const QString& pageName, QString* error)
+{
+    LinkedList map;
+    QString title, path, why;
+    QByteArray bytes;
+    if (map.LoadExistingList(ModuleMapPath(moduleCode), title, &why)) {
+        if (!pageName.isEmpty()) map.SetPageAsCurrent(pageName);
+        if (pageFileOf(moduleCode, map.GetCurrentPageName(), path, why) && TextControl::readPage(path, bytes, &why))
+            return true;
+    }
+    if (error) *error = why;
     return false;
 }
 

@@ -25,4 +25,10 @@ QString PageFilePath(const QString& moduleCode, const QString& pageName);
 // On failure reports it like the loaders and returns false.
 bool ShowPageFile(const QString& moduleCode, const QString& pageName);
 
+// Whether the module would open at that page (or, when its page map does not
+// list it or it is empty, at its first page): the page map and the page file
+// are read as the loaders read them, but nothing is shown and the page list
+// stays as it is. False with the loader's reason, naming the file.
+bool CanShowModulePage(const QString& moduleCode, const QString& pageName, QString* error);
+
 } // namespace qm

@@ -16,6 +16,12 @@ public:
 };
 
 PageView* CurrentPageView();
+// A new view shows no page yet.
 void SetPageView(PageView* view);
+
+// The module page last shown in the current view, so that only a page the
+// learner saw is recorded as visited.
+void NoteShownPage(const QString& moduleCode, const QString& pageName);
+bool IsPageShown(const QString& moduleCode, const QString& pageName);
 
 } // namespace qm

@@ -34,19 +34,23 @@ QString QueryValueString(const MachineKey& key, const QString& valueName)
 {
     if (!key.open) return QString();
     const std::optional<RegValue> v = MachineRegistry().value(key.path, valueName);
-    if (!v) return QString();
-    switch (v->type) {
+    return v ? RegValueString(*v) : QString();
+}
+
+QString RegValueString(const RegValue& v)
+{
+    switch (v.type) {
     case RegType::String: {
-        const qsizetype nul = v->text.indexOf(QChar(0));
-        return nul < 0 ? v->text : v->text.left(nul);
+        const qsizetype nul = v.text.indexOf(QChar(0));
+        return nul < 0 ? v.text : v.text.left(nul);
     }
     case RegType::Binary:
-        if (v->bytes.size() >= 2) {
+        if (v.bytes.size() >= 2) {
             // Only the first two bytes are meant, whatever follows them.
-            const auto n = qint16(quint16(quint8(v->bytes[0])) | quint16(quint8(v->bytes[1])) << 8);
+            const auto n = qint16(quint16(quint8(v.bytes[0])) | quint16(quint8(v.bytes[1])) << 8);
             return QString::number(n);
         }
-        if (v->bytes.size() == 1) return QString::number(quint8(v->bytes[0]));
+        if (v.bytes.size() == 1) return QString::number(quint8(v.bytes[0]));
         return QString();
     default:
         return QString();

@@ -4,6 +4,8 @@
 
 namespace qm {
 
+struct RegValue;
+
 // An open key of the machine-wide registry (HKEY_LOCAL_MACHINE), read only.
 struct MachineKey {
     QString path;
@@ -28,6 +30,8 @@ bool EnumMachineSubKey(MachineKey& key, int index, QString& name);
 // any other type, a missing value or a key that is not open gives "".
 // An empty name reads the key's default value.
 QString QueryValueString(const MachineKey& key, const QString& valueName);
+// The same rule for a value already found.
+QString RegValueString(const RegValue& value);
 
 // Opens keyPath, reads one value through QueryValueString and closes the key
 // again; "" when the key does not open.

@@ -43,6 +43,15 @@ TextControl::~TextControl() = default;
 
 qint64 TextControl::maxPageBytes() { return kMaxFileBytes; }
 
+bool TextControl::readPage(const QString& file, QByteArray& bytes, QString* error)
+{
+    QString why;
+    if (cutAtNul(file).isEmpty()) why = QStringLiteral("File not found: %1").arg(file);
+    else if (ReadContentBytes(file, bytes, kMaxFileBytes, &why)) return true;
+    if (error) *error = why;
+    return false;
+}
+
 bool TextControl::load(const QString& path, LoadKind kind)
 {
     QString file = cutAtNul(path);
@@ -50,15 +59,7 @@ bool TextControl::load(const QString& path, LoadKind kind)
         file = JoinPath(QFileInfo(path_).absolutePath(), file);
 
     QByteArray bytes;
-    QString error;
-    if (file.isEmpty()) {
-        error_ = QStringLiteral("File not found: %1").arg(path);
-        return false;
-    }
-    if (!ReadContentBytes(file, bytes, kMaxFileBytes, &error)) {
-        error_ = error;
-        return false;
-    }
+    if (!readPage(file.isEmpty() ? path : file, bytes, &error_)) return false;
 
     int answer = 12;
     emit itemQuery(0, &answer);

@@ -40,6 +40,9 @@ public:
     // Larger files are refused: reading and showing the first screen of a page
     // of this size, whatever its shape, takes up to most of a second.
     static qint64 maxPageBytes();
+    // Reads a file as load() would, without showing it: false, with the same
+    // wording as errorText(), when load() would refuse it.
+    static bool readPage(const QString& file, QByteArray& bytes, QString* error);
     void clearDocument();
     // Shows a document built elsewhere and takes it over. A long document is
     // built faster away from the view, which would lay it out on every edit.

@@ -19,6 +19,13 @@ namespace {
 // its first delivery is previewed.
 class KeyPreviewFilter : public QObject {
 public:
+    KeyPreviewFilter()
+    {
+        wait_.setSingleShot(true);
+        wait_.setInterval(kRepeatWaitMs);
+        connect(&wait_, &QTimer::timeout, this, [this] { deliverPending(); });
+    }
+
     bool eventFilter(QObject* obj, QEvent* e) override
     {
         if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease) return false;
@@ -31,42 +38,83 @@ public:
         lastEvent_ = e;
         lastReceiver_ = w;
         auto* key = static_cast<QKeyEvent*>(e);
-        if (key->isAutoRepeat() && e->type() == QEvent::KeyRelease) return false;
-        const bool repeat = isRepeat(key);
-        auto* form = qobject_cast<Form*>(w->window());
-        if (form && form->isLoaded() && form->keyPreview()) {
-            const QString text = key->text();
-            const int ascii = key->key() == Qt::Key_Tab ? 9 : (text.size() == 1 ? text[0].unicode() : 0);
-            return form->previewKey(e->type(), VbKeyCode(key), VbShiftState(key), ascii, repeat);
+        const bool release = e->type() == QEvent::KeyRelease;
+        if (key->isAutoRepeat() && release) return false;
+        if (!release && pending_.form && sameTime(key, pending_.key, pending_.time)) {
+            // The release waiting was the key's repeat: it was never let go.
+            pending_ = {};
+            wait_.stop();
+            return preview(w, key, true);
         }
-        return false;
+        deliverPending(); // whatever comes next comes after that release
+        if (release) {
+            releasedKey_ = key->key();
+            releasedAt_ = key->timestamp();
+            // A held key repeats as a release and a press of the same key
+            // with the same time, mostly without the flag for it: a release
+            // acts only once no such press follows it. Events without a time
+            // (made up by the program) act at once.
+            auto* form = previewing(w);
+            if (form && key->timestamp() != 0) {
+                pending_ = {form, key->key(), key->timestamp(), VbKeyCode(key), VbShiftState(key)};
+                wait_.start();
+                return false;
+            }
+            return preview(w, key, false);
+        }
+        // A press that comes too late to stop its release still is no new press.
+        return preview(w, key, key->isAutoRepeat() || sameTime(key, releasedKey_, releasedAt_));
     }
 
 private:
+    // A repeat's press follows its release at once; this is ample time for
+    // it to arrive, and short enough to go unnoticed.
+    static constexpr int kRepeatWaitMs = 40;
+
+    struct PendingRelease {
+        QPointer<Form> form;
+        int key = 0;
+        quint64 time = 0;
+        int keyCode = 0;
+        int shift = 0;
+    };
+
+    static bool sameTime(const QKeyEvent* key, int otherKey, quint64 otherTime)
+    {
+        return key->timestamp() != 0 && key->key() == otherKey && key->timestamp() == otherTime;
+    }
+    static Form* previewing(QWidget* w)
+    {
+        auto* form = qobject_cast<Form*>(w->window());
+        return form && form->isLoaded() && form->keyPreview() ? form : nullptr;
+    }
+    static bool preview(QWidget* w, const QKeyEvent* key, bool repeat)
+    {
+        Form* form = previewing(w);
+        if (!form) return false;
+        const QString text = key->text();
+        const int ascii = key->key() == Qt::Key_Tab ? 9 : (text.size() == 1 ? text[0].unicode() : 0);
+        return form->previewKey(key->type(), VbKeyCode(key), VbShiftState(key), ascii, repeat);
+    }
+    void deliverPending()
+    {
+        wait_.stop();
+        const PendingRelease p = pending_;
+        pending_ = {};
+        if (p.form && p.form->isLoaded()) p.form->previewKey(QEvent::KeyRelease, p.keyCode, p.shift, 0, false);
+    }
     static bool isStrictAncestor(QWidget* a, QWidget* b)
     {
         for (QWidget* p = b->parentWidget(); p; p = p->parentWidget())
             if (p == a) return true;
         return false;
     }
-    // A held key repeats as a release and a press of the same key with the
-    // same time; the flag for it is set only when both arrive together, so
-    // the time decides. Events without a time (made up by the program) are
-    // never repeats unless flagged.
-    bool isRepeat(const QKeyEvent* key)
-    {
-        if (key->type() == QEvent::KeyRelease) {
-            releasedKey_ = key->key();
-            releasedAt_ = key->timestamp();
-            return false;
-        }
-        return key->isAutoRepeat()
-            || (key->timestamp() != 0 && key->key() == releasedKey_ && key->timestamp() == releasedAt_);
-    }
     QEvent* lastEvent_ = nullptr;
     QPointer<QWidget> lastReceiver_;
     int releasedKey_ = 0;
     quint64 releasedAt_ = 0;
+    PendingRelease pending_;
+    QTimer wait_;
 };
 
 void installKeyPreview()

@@ -18,8 +18,15 @@ void SignOutLearner();
 // Whether the current learner has a course file for the chosen course.
 bool CourseFileExists();
 
+// Where the signed-in learner would resume in Courses[course]: the bookmarked
+// module and page; module 0 at "0001.txm" when the course file holds no
+// bookmark of a module of the course; module 0 at its first page (an empty
+// page name) when there is no course file.
+void ResumePlace(int course, int& moduleIndex, QString& pageName);
+
 // First visit to the chosen course: writes the bookmark at the page the main
-// window shows and records that visit. Does nothing when the course file exists.
+// window shows and records that visit. Does nothing when the course file
+// exists or the page could not be shown.
 void EnsureCourseFile();
 
 // Reads the bookmark of the chosen course and shows that module and page in

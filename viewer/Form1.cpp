@@ -215,8 +215,6 @@ void Form1::CourseNameLbl_Click() { CloseAllMenus(); }
 
 void Form1::Min_btn_Click() { MinimiseCommand(); }
 
-void Form1::Form_KeyDown(int keyCode, int shift) { shortcuts_->keyDown(keyCode, shift); }
-
 void Form1::Form_KeyUp(int keyCode, int shift) { shortcuts_->keyUp(keyCode, shift); }
 
 void Form1::NextPage()

@@ -79,7 +79,6 @@ protected:
     void Form_Unload() override;
     bool Form_QueryUnload(int unloadMode) override;
     void Form_Activate() override;
-    void Form_KeyDown(int keyCode, int shift) override;
     void Form_KeyUp(int keyCode, int shift) override;
 
 private:

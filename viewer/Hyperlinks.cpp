@@ -1,6 +1,7 @@
 #include "viewer/Hyperlinks.h"
 #include "app/Globals.h"
 #include "content/LinkedList.h"
+#include "content/ModuleCode.h"
 #include "content/ModuleLoader.h"
 #include "platform/ContentName.h"
 #include "platform/ContentPath.h"
@@ -101,6 +102,14 @@ void openPageAtMark(Form1& window, const QString& target)
         MsgBox(QStringLiteral("File not found: %1").arg(JoinPath(folder, name)));
         return;
     }
+    // Read before the page's movies go: a page that cannot be shown leaves
+    // the page on view whole.
+    QByteArray bytes;
+    QString why;
+    if (!TextControl::readPage(path, bytes, &why)) {
+        MsgBox(why);
+        return;
+    }
     window.RemoveMovieControl();
     if (!view->load(path, TextControl::LoadKind::Page)) {
         MsgBox(view->errorText());
@@ -130,7 +139,7 @@ void openPageLink(Form1& window, const QString& target)
     }
     int found = -1;
     for (int i = 0; i < modules.size() && !code.isEmpty(); ++i) {
-        if (modules[i].Code == code) {
+        if (SameModuleCode(modules[i].Code, code)) {
             found = i;
             break;
         }

@@ -9,14 +9,9 @@
 
 namespace qm {
 
-void KeyboardShortcuts::keyDown(int keyCode, int)
-{
-    if (f_.isActiveWindow() && keyCode != 0) pressed_.insert(keyCode);
-}
-
 void KeyboardShortcuts::keyUp(int keyCode, int shift)
 {
-    if (!pressed_.remove(keyCode) || !f_.isActiveWindow()) return;
+    if (!f_.isActiveWindow()) return;
     if (shift & vbAltMask) altKey(keyCode);
     else if (shift & vbShiftMask) {
         if (keyCode == vbKeyLeft) returnKey();

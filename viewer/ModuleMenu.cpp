@@ -62,9 +62,8 @@ ModuleMenu::ModuleMenu(Form1& window) : QObject(&window), f_(window)
     connect(MenuScrlUp, &PictureBox::mouseDown, this, [this] { MenuScrlUp_MouseDown(); });
     connect(MenuScrlDwn, &PictureBox::mouseUp, Timer2, &QTimer::stop);
     connect(MenuScrlUp, &PictureBox::mouseUp, Timer3, &QTimer::stop);
-    auto hoverRow = [this](int i) { MenuSlice_MouseMove(i); };
-    connect(rows_[0].slice, &PictureBox::mouseMoved, this, [hoverRow] { hoverRow(0); });
-    connect(rows_[0].caption, &TextLabel::mouseMoved, this, [hoverRow] { hoverRow(0); });
+    connect(rows_[0].slice, &PictureBox::mouseMoved, this, [this] { MenuSlice_MouseMove(first_); });
+    connect(rows_[0].caption, &TextLabel::mouseMoved, this, [this] { MenuSlice_MouseMove(first_); });
 }
 
 int ModuleMenu::rowPitch() const { return rows_[0].slice->height() + kMenuGap; }
@@ -83,21 +82,21 @@ void ModuleMenu::BuildModuleMenu()
         Main_Menu_frm->resize(Main_Menu_frm->width(), 0);
         return;
     }
-    rows_[0].caption->setText(modules[0].Title);
-    int frameHeight = pitch;
-    for (int i = 1; i <= moduleCount_; ++i) {
-        MenuRow r = CopyMenuRow(&f_, rows_[0], i);
-        r.slice->move(0, rows_[i - 1].slice->y() + rows_[i - 1].slice->height() + kMenuGap);
-        frameHeight += pitch;
-        r.caption->setText(modules[i].Title);
-        ShowRowNormal(r, kRowOff);
-        connect(r.slice, &PictureBox::mouseMoved, this, [this, i] { MenuSlice_MouseMove(i); });
-        connect(r.caption, &TextLabel::mouseMoved, this, [this, i] { MenuSlice_MouseMove(i); });
+    // Only the rows in view have controls ("All modules" may gather tens of
+    // thousands of modules): a scroll step shows the next module's title in
+    // them instead of moving a frame of every row.
+    const int inView = qMin(moduleCount_ + 1, kRowsInView);
+    for (int k = 1; k < inView; ++k) {
+        MenuRow r = CopyMenuRow(&f_, rows_[0], k);
+        r.slice->move(0, rows_[k - 1].slice->y() + rows_[k - 1].slice->height() + kMenuGap);
+        connect(r.slice, &PictureBox::mouseMoved, this, [this, k] { MenuSlice_MouseMove(first_ + k); });
+        connect(r.caption, &TextLabel::mouseMoved, this, [this, k] { MenuSlice_MouseMove(first_ + k); });
         r.caption->show();
         r.slice->show();
         rows_.append(r);
     }
-    MenuFrame->resize(MenuFrame->width(), frameHeight);
+    MenuFrame->resize(MenuFrame->width(), pitch * inView);
+    showRowsFrom(0);
 
     int height = pitch * (moduleCount_ + 1);
     if (moduleCount_ >= kRowsInView) height = pitch * kRowsInView - kMenuGap;
@@ -105,6 +104,25 @@ void ModuleMenu::BuildModuleMenu()
     Main_Menu_frm->setGeometry(Main_Menu_frm->x(), top, Main_Menu_frm->width(), height);
     MenuFrame->show();
     menuTop_ = MenuFrame->y();
+}
+
+void ModuleMenu::showRowsFrom(int first)
+{
+    first_ = first;
+    if (CurCourse < 0 || CurCourse >= Courses.size()) return;
+    const QVector<ModuleRecord>& modules = Courses[CurCourse].Modules;
+    for (int k = 0; k < rows_.size(); ++k) {
+        const int i = first_ + k;
+        if (i >= modules.size()) break;
+        rows_[k].caption->setText(modules[i].Title);
+        if (i == lit_) ShowRowHighlighted(rows_[k], kRowOn);
+        else ShowRowNormal(rows_[k], kRowOff);
+    }
+}
+
+MenuRow ModuleMenu::row(int i) const
+{
+    return i >= first_ && i - first_ < rows_.size() ? rows_[i - first_] : MenuRow();
 }
 
 void ModuleMenu::OpenModuleMenu()
@@ -122,7 +140,9 @@ void ModuleMenu::OpenModuleMenu()
 
 void ModuleMenu::AnimateModuleMenu()
 {
+    // The menu always opens unscrolled.
     MenuFrame->move(MenuFrame->x(), menuTop_);
+    showRowsFrom(0);
     const int steps = moduleCount_ < kRowsInView ? moduleCount_ : kRowsInView;
     AnimateMenuOpening(Main_Menu_frm, Main_Menu_frm->y() + Main_Menu_frm->height(), steps, rows_[0].slice->width(),
                        rowPitch(), 15);
@@ -130,7 +150,10 @@ void ModuleMenu::AnimateModuleMenu()
 
 void ModuleMenu::resetRow(int i)
 {
-    if (i >= 0 && i < rows_.size()) ShowRowNormal(rows_[i], kRowOff);
+    if (i != lit_) return;
+    lit_ = -1;
+    const MenuRow r = row(i);
+    if (r.slice) ShowRowNormal(r, kRowOff);
 }
 
 void ModuleMenu::ScrollModuleMenuDown()
@@ -139,7 +162,14 @@ void ModuleMenu::ScrollModuleMenuDown()
     MenuScrlUp->raise();
     if (TopicMenuModule >= 0) resetRow(TopicMenuModule);
     f_.topicMenu->CloseTopicMenu();
-    ScrollMenuRowDown(MenuFrame, ModuleScrollPos, moduleCount_, rowPitch(), MenuScrlDwn, Timer2);
+    if (ModuleScrollPos <= moduleCount_) {
+        ++ModuleScrollPos;
+        showRowsFrom(first_ + 1);
+    }
+    if (ModuleScrollPos > moduleCount_) {
+        MenuScrlDwn->hide();
+        Timer2->stop();
+    }
 }
 
 void ModuleMenu::ScrollModuleMenuUp()
@@ -148,16 +178,24 @@ void ModuleMenu::ScrollModuleMenuUp()
     MenuScrlDwn->raise();
     if (TopicMenuModule >= 0) resetRow(TopicMenuModule);
     f_.topicMenu->CloseTopicMenu();
-    ScrollMenuRowUp(MenuFrame, ModuleScrollPos, kRowsInView, rowPitch(), MenuScrlUp, Timer3);
+    if (ModuleScrollPos > kRowsInView) {
+        --ModuleScrollPos;
+        showRowsFrom(first_ - 1);
+    }
+    if (ModuleScrollPos <= kRowsInView) {
+        MenuScrlUp->hide();
+        Timer3->stop();
+    }
 }
 
 void ModuleMenu::HighlightModuleSlice(int n)
 {
-    if (n == ModuleHilite || n < 0 || n >= rows_.size()) return;
+    if (n == ModuleHilite || n < 0 || n > moduleCount_) return;
     // Arming the one-shot again while it runs keeps its first start.
     if (!Timer4->isActive()) Timer4->start();
-    ShowRowHighlighted(rows_[n], kRowOn);
     if (ModuleHilite >= 0) resetRow(ModuleHilite);
+    lit_ = n;
+    if (const MenuRow r = row(n); r.slice) ShowRowHighlighted(r, kRowOn);
     ModuleHilite = n;
 }
 
@@ -220,7 +258,7 @@ void ModuleMenu::MenuSlice_MouseMove(int index)
     MenuScrlDwn->setSkin(QStringLiteral("MenuScrlDwnOff.jpg"));
     f_.ShowToolTip(nullptr, 0, QString());
     HighlightModuleSlice(index);
-    f_.hover->Hovered(rows_.value(index).slice);
+    f_.hover->Hovered(row(index).slice);
 }
 
 void ModuleMenu::hoverArrow(PictureBox* arrow, const QString& onSkin)

@@ -26,7 +26,8 @@ public:
     void HighlightModuleSlice(int n);
     void CloseModuleMenu();
     bool isOpen() const;
-    int rowCount() const { return int(rows_.size()); }
+    // The module rows, in view or not.
+    int rowCount() const { return moduleCount_ + 1; }
     int rowPitch() const;
     // The look of the button when the pointer is not on it.
     void showButtonResting();
@@ -50,15 +51,21 @@ public:
     QTimer* Timer2 = nullptr; // repeat of the down arrow
     QTimer* Timer3 = nullptr; // repeat of the up arrow
     QTimer* Timer4 = nullptr; // rest on a row: its topic menu opens
-    MenuRow row(int i) const { return rows_.value(i); }
+    // The controls showing module row i; empty while the row is scrolled out
+    // of view.
+    MenuRow row(int i) const;
 
 private:
     void resetRow(int i);
+    // The rows' controls show the modules from `first` on.
+    void showRowsFrom(int first);
     void hoverArrow(PictureBox* arrow, const QString& onSkin);
     Form1& f_;
     QVector<MenuRow> rows_;
     int menuTop_ = 0; // MenuTop: the inner frame's unscrolled top
     int moduleCount_ = -1;
+    int first_ = 0; // the module shown in the top row
+    int lit_ = -1;  // the module row shown highlighted, -1 for none
 };
 
 } // namespace qm

@@ -106,8 +106,7 @@ void ToolbarMenu::AnimateToolbarMenu()
     Main_Tool_frm->setGeometry(g);
     Main_Tool_frm->show();
     Main_Tool_frm->raise();
-    const int firstModuleRow = f_.moduleMenu->row(0).slice->height();
-    const int stepH = int(std::lround((firstModuleRow + kMenuGap) / 2.0));
+    const int stepH = int(std::lround(f_.moduleMenu->rowPitch() / 2.0));
     const int stepW = int(std::lround(rows_[0].slice->width() / 12.0));
     for (int round = 0; round < 12; ++round) {
         g.setHeight(g.height() + stepH);

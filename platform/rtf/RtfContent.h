@@ -40,5 +40,8 @@ inline constexpr char kLinkScheme[] = "qmlink:";
 inline constexpr int kPlaceholderObjectType = QTextFormat::UserObject + 17;
 inline constexpr int kObjectNumber = QTextFormat::UserProperty + 17;
 inline constexpr int kObjectSize = QTextFormat::UserProperty + 18;
+// While a page is read, text marks tag the format of the content that follows
+// them with this property; their positions are read back once it is complete.
+inline constexpr int kMarkGroup = QTextFormat::UserProperty + 19;
 
 } // namespace qm::rtf

@@ -6,6 +6,7 @@
 #include <QRawFont>
 #include <QScreen>
 #include <QTextCharFormat>
+#include <QTextLayout>
 #include <cmath>
 
 namespace qm::rtf {
@@ -19,16 +20,80 @@ qreal FontDpi()
                                 : nullptr;
     return screen ? qRound(screen->logicalDotsPerInchY()) : 96;
 }
+
+// Ordinary running text: what a page's lines hold.
+const QString& SampleText()
+{
+    static const QString text = QStringLiteral(
+        "Every member of staff who handles personal data must keep it safe, use it only for the purpose for which it "
+        "was collected, and report any loss at once to the officer, who will decide whether the regulator must be "
+        "told. Before you start work on a new site, walk round it with the supervisor; note where the exits, the "
+        "first aid kit and the fire alarm points are, and sign the visitor book. Wear gloves and goggles when you "
+        "handle cleaning products, and never mix two of them. Report spills, even small ones, to the Health and "
+        "Safety Officer (extension 4417) before the end of your shift. Your Manager will review the Training Record "
+        "with you every year, in January or February, and agree which Modules you take next.");
+    return text;
+}
+
+qreal LineWidth(const QFont& font)
+{
+    QTextLayout layout(SampleText(), font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setUseDesignMetrics(true);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e9);
+    layout.endLayout();
+    return line.cursorToX(SampleText().size()); // the advances alone, without the last letter's overhang
+}
+
+// The letter spacing, in percent, at which running text in the font drawn
+// at its whole pixel size takes the width it has at the exact size, kerned
+// as word processors set text. The size's own share is most of it; the rest
+// is what the font engine loses by cutting each letter's advance, and each
+// letter's share of the spacing, to a 64th of a pixel: a tenth of a percent
+// at text sizes, and the difference between two lines breaking alike or not.
+qreal ExactSpacing(const QFont& font, qreal exactPx, int drawnPx)
+{
+    static QHash<QString, qreal> known;
+    const QString key = font.family() + QChar(font.weight()) + QChar(font.italic() ? 'i' : 'n')
+        + QChar(font.styleStrategy() & QFont::PreferNoShaping ? 's' : 'k') + QString::number(exactPx, 'f', 3)
+        + QChar(' ') + QString::number(drawnPx);
+    if (const auto it = known.constFind(key); it != known.cend()) return *it;
+    constexpr int kLarge = 2048; // where a 64th of a pixel no longer counts
+    QFont large(font);
+    large.setPixelSize(kLarge);
+    large.setLetterSpacing(QFont::PercentageSpacing, 100);
+    large.setStyleStrategy(QFont::PreferDefault);
+    large.setKerning(true);
+    const qreal wanted = LineWidth(large) * exactPx / kLarge;
+    QFont drawn(font);
+    drawn.setPixelSize(drawnPx);
+    qreal spacing = 100.0 * exactPx / drawnPx;
+    // The width grows with the spacing almost in proportion: a few steps settle it.
+    for (int i = 0; i < 3; ++i) {
+        drawn.setLetterSpacing(QFont::PercentageSpacing, spacing);
+        const qreal width = LineWidth(drawn);
+        if (width <= 0 || wanted <= 0) break;
+        spacing *= wanted / width;
+    }
+    spacing = qBound(50.0, spacing, 200.0);
+    known.insert(key, spacing);
+    return spacing;
+}
 } // namespace
 
-void SetTextSize(QTextCharFormat& f, qreal points)
+void SetTextSize(QTextCharFormat& f, qreal points, const QFont& base)
 {
     f.setFontPointSize(points);
     const qreal exact = points * FontDpi() / 72.0;
     const int drawn = qMax(1, qRound(exact));
-    if (qAbs(exact - drawn) < 0.01) return;
+    const qreal spacing = ExactSpacing(f.font().resolve(base), exact, drawn);
+    if (qAbs(spacing - 100) < 1e-3) return;
     f.setFontLetterSpacingType(QFont::PercentageSpacing);
-    f.setFontLetterSpacing(100.0 * exact / drawn);
+    f.setFontLetterSpacing(spacing);
 }
 
 bool KerningMatters(const QFont& font)

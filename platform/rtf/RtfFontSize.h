@@ -7,11 +7,13 @@ class QTextCharFormat;
 namespace qm::rtf {
 
 // Sets a text size in points so that words take the width the author's word
-// processor gave them. Qt draws a font at a whole number of pixels (10 pt is
-// 13.33 pixels on a 96 dpi screen, drawn at 13), which would make a line of
-// 10 pt text 2.5% narrower and break it after other words; the letters are
-// spaced by the difference instead.
-void SetTextSize(QTextCharFormat& f, qreal points);
+// processor gave them: the font's exact advances at that size, kerned. Qt
+// draws a font at a whole number of pixels (10 pt is 13.33 pixels on a
+// 96 dpi screen, drawn at 13), which would make a line of 10 pt text 2.5%
+// narrower and break it after other words, and cuts each advance to a 64th
+// of a pixel; the letters are spaced by the difference instead, measured on
+// running text in the format's font (resolved against base).
+void SetTextSize(QTextCharFormat& f, qreal points, const QFont& base);
 
 // How tall, in percent of the line Qt gives the font, a single-spaced line
 // of it stands in the word processor: the font's own ascent, descent and

@@ -58,6 +58,7 @@ struct GroupState {
     bool nestedField = false;      // a field inside another field's instruction
     int note = -1;                 // the note whose text this group holds
     bool nestProps = false;        // a nested table's row definition (the outer one stays)
+    bool listText = false;         // a list item's bullet or number
 };
 
 } // namespace qm::rtf

@@ -9,7 +9,7 @@ enum class Kw {
     // destinations
     Rtf, FontTable, ColorTable, StyleSheet, Pict, Field, FieldInst, FieldResult,
     BookmarkStart, BookmarkEnd, QmObject, ShapePict, NonShapePict, SkippedDestination,
-    Footnote, NestTableProps,
+    Footnote, NestTableProps, ListText,
     // document
     DefaultFont, DefaultTab, AnsiCodePage, CharsetAnsi, CharsetMac, CharsetPc, CharsetPca,
     // character formatting
@@ -27,7 +27,7 @@ enum class Kw {
     // tables
     RowDefaults, CellRight, Cell, Row, NestCell, NestRow, CellShading, CellVMergeFirst, CellVMerge,
     CellHMergeFirst, CellHMerge, CellBorder, RowGap, RowLeft, RowAlignLeft, RowAlignCenter, RowAlignRight,
-    RowPadLeft, RowPadRight, RowPadTop, RowPadBottom, CellPadLeft, CellPadRight,
+    RowPadLeft, RowPadRight, RowPadTop, RowPadBottom, CellPadLeft, CellPadRight, CellPadTop, CellPadBottom, BorderWidth,
     // pictures
     PngBlip, JpegBlip, OtherBlip, PicWidth, PicHeight, PicGoalWidth, PicGoalHeight, PicScaleX, PicScaleY,
     // object placeholders

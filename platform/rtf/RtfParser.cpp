@@ -1,12 +1,9 @@
 #include "platform/rtf/RtfParser.h"
 #include "platform/rtf/RtfCharacters.h"
-#include "platform/rtf/RtfField.h"
-#include "platform/rtf/RtfObjectPlaceholder.h"
 #include "platform/TextFile.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QUrl>
 #include <array>
 
 namespace qm::rtf {
@@ -20,11 +17,7 @@ constexpr qsizetype kFlushAt = 1 << 13;
 // Laying out a paragraph costs more than its length, and the first screen
 // waits for its whole first paragraph: longer ones are split into several.
 constexpr int kMaxBlockChars = 1 << 13;
-constexpr QSize kDefaultObjectSize(320, 240);
 constexpr int kMaxObjectSidePx = 4096;
-// Text marks tag the format of the content that follows them with this
-// property; their positions are read back once the document is complete.
-constexpr int kMarkGroup = QTextFormat::UserProperty + 19;
 
 bool onlyBlanks(QByteArrayView b)
 {
@@ -94,44 +87,6 @@ RtfContent RtfParser::run(QByteArrayView bytes)
     return finish();
 }
 
-// After \uN the next \uc characters are the fallback for readers without
-// Unicode: plain bytes, \'hh and control words each count one; a brace ends
-// it. A fallback never ends inside a double-byte character: the trail byte
-// of a lead byte it ended on goes with it.
-bool RtfParser::consumeFallback(const Token& t)
-{
-    const bool trailOnly = fallbackTrail_;
-    fallbackTrail_ = false;
-    switch (t.type) {
-    case TokenType::GroupOpen:
-    case TokenType::GroupClose:
-    case TokenType::End:
-        fallbackLeft_ = 0;
-        return false;
-    case TokenType::Text: {
-        const qsizetype n = qMin<qsizetype>(fallbackLeft_, t.data.size());
-        fallbackLeft_ -= int(n);
-        if (n < t.data.size()) text(t.data.sliced(n));
-        return true;
-    }
-    case TokenType::Binary:
-        return true;
-    case TokenType::HexByte:
-        if (--fallbackLeft_ == 0 && !trailOnly && IsLeadByte(codePageOf(cur().chr.font), t.byte)) {
-            fallbackLeft_ = 1;
-            fallbackTrail_ = true;
-        }
-        return true;
-    default:
-        if (trailOnly) {
-            fallbackLeft_ = 0;
-            return false;
-        }
-        --fallbackLeft_;
-        return true;
-    }
-}
-
 void RtfParser::groupOpen()
 {
     if (stack_.size() > kMaxDepth) {
@@ -162,93 +117,6 @@ void RtfParser::groupClose()
     stack_.pop_back();
     if (ended.opensDestination) finishDestination(ended);
     if (stack_.size() == 1) done_ = true; // the document's own group has closed
-}
-
-bool RtfParser::startDestination(Kw kw)
-{
-    GroupState& g = cur();
-    const auto open = [&g](Destination d) {
-        g.dest = d;
-        g.opensDestination = true;
-    };
-    switch (kw) {
-    case Kw::FontTable: open(Destination::FontTable); return true;
-    case Kw::ColorTable: open(Destination::ColorTable); return true;
-    case Kw::StyleSheet:
-    case Kw::SkippedDestination:
-    case Kw::BookmarkEnd:
-    case Kw::NonShapePict:
-        g.dest = Destination::Skip;
-        return true;
-    case Kw::Pict:
-        if (g.dest != Destination::Text) { g.dest = Destination::Skip; return true; }
-        picture_.reset();
-        open(Destination::Picture);
-        return true;
-    case Kw::Field:
-        if (g.dest == Destination::FieldInst) {
-            g.nestedField = true;
-        } else if (g.dest == Destination::Text) {
-            fields_.push_back(Field{});
-            g.field = int(fields_.size()) - 1;
-            g.nestedField = false;
-        }
-        return true;
-    case Kw::FieldInst:
-        if (g.field < 0 || g.nestedField || g.dest != Destination::Text) g.dest = Destination::Skip;
-        else open(Destination::FieldInst);
-        return true;
-    case Kw::FieldResult: {
-        if (g.nestedField || g.field < 0 || g.dest != Destination::Text) return true;
-        Field& f = fields_[size_t(g.field)];
-        if (!f.resultSeen) {
-            f.resultSeen = true;
-            if (const auto link = ParseHyperlinkInstruction(f.instruction)) {
-                content_.links.push_back(RtfLink{link->kind, link->target, QString(), link->toolTip});
-                f.link = int(content_.links.size()) - 1;
-            }
-        }
-        g.chr.link = f.link;
-        return true;
-    }
-    case Kw::BookmarkStart:
-        if (g.dest != Destination::Text) { g.dest = Destination::Skip; return true; }
-        destText_.clear();
-        open(Destination::Bookmark);
-        return true;
-    case Kw::QmObject:
-        if (g.dest != Destination::Text) { g.dest = Destination::Skip; return true; }
-        destText_.clear();
-        objectSize_ = kDefaultObjectSize;
-        open(Destination::Object);
-        return true;
-    case Kw::Footnote:
-        if (g.dest != Destination::Text || g.chr.hidden) { g.dest = Destination::Skip; return true; }
-        // The note belongs to the reference mark just before it.
-        notes_.push_back(Note{noteMarks_ > 0 ? QString::number(noteMarks_) : QString(), QString()});
-        g.note = int(notes_.size()) - 1;
-        g.dest = Destination::Note;
-        return true;
-    case Kw::NestTableProps:
-        g.nestProps = true;
-        return true;
-    case Kw::ShapePict:
-    case Kw::Rtf:
-        return true;
-    default:
-        return false;
-    }
-}
-
-void RtfParser::finishDestination(const GroupState& ended)
-{
-    if (cur().dest != Destination::Text) return;
-    switch (ended.dest) {
-    case Destination::Picture: insertPicture(ended.chr); break;
-    case Destination::Bookmark: addMark(); break;
-    case Destination::Object: insertObject(); break;
-    default: break;
-    }
 }
 
 void RtfParser::controlWord(const Token& t, bool starred)
@@ -322,6 +190,7 @@ void RtfParser::controlWord(const Token& t, bool starred)
     case Kw::QuarterEmSpace: putChar(0x2005); return;
     default: break;
     }
+    if (listTextWord(kw)) return;
     if (characterWord(kw, t)) return;
     if (paragraphWord(kw, t)) return;
     tableWord(kw, t);
@@ -385,7 +254,7 @@ void RtfParser::putText(const QString& s)
         if (pending_.isEmpty()) {
             pendingChr_ = g.chr;
             lastTextPara_ = g.para;
-            if (!paraChrSet_ || g.chr.halfPoints > paraChr_.halfPoints) {
+            if (setsLineHeight(g) && (!paraChrSet_ || g.chr.halfPoints > paraChr_.halfPoints)) {
                 paraChr_ = g.chr;
                 paraChrSet_ = true;
             }
@@ -528,63 +397,6 @@ void RtfParser::endParagraph()
     paraChrSet_ = paraPicture_ = false;
 }
 
-
-void RtfParser::insertPicture(const CharState& chr)
-{
-    const QImage image = picture_.decode();
-    const QSize size = picture_.displaySize(image);
-    picture_.reset();
-    if (chr.hidden || image.isNull()) return;
-    ensureContext();
-    flushText();
-    const QString name = QStringLiteral("qmimg:%1").arg(++imageCount_);
-    doc_.addResource(QTextDocument::ImageResource, QUrl(name), image);
-    QTextImageFormat f;
-    f.merge(charFormat(chr));
-    f.setName(name);
-    f.setWidth(size.width());
-    f.setHeight(size.height());
-    tagPendingMarks(f);
-    cursor_.insertImage(f);
-    paraPicture_ = true;
-}
-
-void RtfParser::insertObject()
-{
-    const QString data = destText_.trimmed();
-    destText_.clear();
-    if (data.isEmpty()) return;
-    ensureContext();
-    flushText();
-    const int number = int(content_.objects.size()) + 1;
-    QTextCharFormat f = PlaceholderFormat(number, objectSize_);
-    tagPendingMarks(f);
-    cursor_.insertText(QString(QChar::ObjectReplacementCharacter), f);
-    paraPicture_ = true;
-    content_.objects.push_back(RtfObject{data, objectSize_, 0});
-}
-
-void RtfParser::addMark()
-{
-    const QString name = destText_.trimmed().left(256);
-    destText_.clear();
-    if (name.isEmpty()) return;
-    for (const RtfMark& m : content_.marks)
-        if (m.name == name) return; // the first of two equal names wins
-    ensureContext();
-    flushText();
-    pendingMarks_.push_back(int(content_.marks.size()));
-    markGroup_.push_back(0);
-    content_.marks.push_back(RtfMark{name, 0});
-}
-
-void RtfParser::tagPendingMarks(QTextFormat& f)
-{
-    if (pendingMarks_.empty()) return;
-    f.setProperty(kMarkGroup, ++markGroups_);
-    for (const int m : pendingMarks_) markGroup_[size_t(m)] = markGroups_;
-    pendingMarks_.clear();
-}
 
 RtfContent RtfParser::finish()
 {

@@ -47,9 +47,6 @@ private:
     void controlWord(const Token& t, bool starred);
     void controlSymbol(char c, bool firstInGroup);
     void binary(QByteArrayView bytes);
-    bool consumeFallback(const Token& t);
-    bool startDestination(Kw kw);
-    void finishDestination(const GroupState& ended);
 
     // output (RtfParser.cpp)
     void putText(const QString& s);
@@ -61,14 +58,19 @@ private:
     bool deferBlankEnd();
     void flushBlanks();
     void noteBlockMade();
+    RtfContent finish();
+
+    // groups that are not running text (RtfParserDestinations.cpp)
+    bool startDestination(Kw kw);
+    void finishDestination(const GroupState& ended);
     void insertPicture(const CharState& chr);
     void insertObject();
     void addMark();
     void tagPendingMarks(QTextFormat& f);
-    RtfContent finish();
 
     // text bytes, code pages and notes (RtfParserText.cpp)
     void text(QByteArrayView bytes);
+    bool consumeFallback(const Token& t);
     void hexByte(unsigned char b);
     void flushDecoder();
     void putDecoded(const QString& s);
@@ -77,6 +79,10 @@ private:
     SymbolFont symbolFontOf(int font) const;
     void noteMark();
     void appendNotes();
+
+    // a list item's bullet or number (RtfParserListText.cpp)
+    bool listTextWord(Kw kw) const;
+    bool setsLineHeight(const GroupState& g) const;
 
     // formatting (RtfParserFormatting.cpp)
     bool characterWord(Kw kw, const Token& t);

@@ -51,7 +51,10 @@ bool RtfParser::paragraphWord(Kw kw, const Token& t)
 {
     ParaState& p = cur().para;
     switch (kw) {
-    case Kw::Pard: p = ParaState{}; return true;
+    case Kw::Pard:
+        p = ParaState{};
+        rowDef_.inBorder = false; // what follows borders paragraphs
+        return true;
     case Kw::Par:
     case Kw::Sect:
         endParagraph();
@@ -111,8 +114,16 @@ bool RtfParser::tableWord(Kw kw, const Token& t)
     case Kw::CellVMerge: rowDef_.pending.vMerged = true; return true;
     case Kw::CellHMergeFirst: rowDef_.pending.hMergeFirst = true; return true;
     case Kw::CellHMerge: rowDef_.pending.hMerged = true; return true;
-    case Kw::CellBorder: rowDef_.bordered = true; return true;
-    case Kw::RowGap: rowDef_.gapTwips = t.twips(); return true;
+    case Kw::CellBorder:
+        rowDef_.bordered = rowDef_.inBorder = true;
+        return true;
+    case Kw::BorderWidth:
+        if (rowDef_.inBorder) rowDef_.borderTwips = qMax(rowDef_.borderTwips, qBound(0, t.param, 255));
+        return true;
+    case Kw::RowGap:
+        rowDef_.gapTwips = t.twips();
+        rowDef_.gapGiven = true;
+        return true;
     case Kw::RowLeft: rowDef_.leftTwips = t.twips(); return true;
     case Kw::RowAlignLeft: rowDef_.align = 0; return true;
     case Kw::RowAlignCenter: rowDef_.align = 1; return true;
@@ -123,6 +134,8 @@ bool RtfParser::tableWord(Kw kw, const Token& t)
     case Kw::RowPadBottom: rowDef_.padBottomTwips = qMax(0, t.twips()); return true;
     case Kw::CellPadLeft: rowDef_.pending.padLeftTwips = qMax(0, t.twips()); return true;
     case Kw::CellPadRight: rowDef_.pending.padRightTwips = qMax(0, t.twips()); return true;
+    case Kw::CellPadTop: rowDef_.pending.padTopTwips = qMax(0, t.twips()); return true;
+    case Kw::CellPadBottom: rowDef_.pending.padBottomTwips = qMax(0, t.twips()); return true;
     case Kw::Cell:
         if (cur().dest != Destination::Text) return true;
         // A cell mark makes its paragraph a table paragraph even without \intbl.
@@ -178,7 +191,7 @@ const QTextCharFormat& RtfParser::charFormat(const CharState& c)
     // which this system's fonts of those names may draw blank.
     if (!family.isEmpty() && SymbolFontOf(family, fonts_.charset(font)) == SymbolFont::None)
         f.setFontFamilies(QStringList{family});
-    SetTextSize(f, c.halfPoints / 2.0);
+    f.setFontPointSize(c.halfPoints / 2.0);
     if (c.bold) f.setFontWeight(QFont::Bold);
     if (c.italic) f.setFontItalic(true);
     // Letter pairs are kerned, as word processors set them: without it
@@ -186,6 +199,7 @@ const QTextCharFormat& RtfParser::charFormat(const CharState& c)
     // Kerning needs the shaper, which makes laying out a long page markedly
     // dearer; fonts whose kerning hardly changes a line are set without it.
     if (!KerningMatters(f.font().resolve(doc_.defaultFont()))) f.setFontStyleStrategy(QFont::PreferNoShaping);
+    SetTextSize(f, c.halfPoints / 2.0, doc_.defaultFont());
     if (c.underline) f.setFontUnderline(true);
     if (c.strike) f.setFontStrikeOut(true);
     if (c.caps) f.setFontCapitalization(QFont::AllUppercase);

@@ -3,9 +3,47 @@
 
 #include <QTextBlock>
 
-// Text bytes in the code page in force, symbol fonts, and notes.
+// Text bytes in the code page in force, Unicode fallbacks, symbol fonts, and notes.
 namespace qm::rtf {
 using namespace chars;
+
+// After \uN the next \uc characters are the fallback for readers without
+// Unicode: plain bytes, \'hh and control words each count one; a brace ends
+// it. A fallback never ends inside a double-byte character: the trail byte
+// of a lead byte it ended on goes with it.
+bool RtfParser::consumeFallback(const Token& t)
+{
+    const bool trailOnly = fallbackTrail_;
+    fallbackTrail_ = false;
+    switch (t.type) {
+    case TokenType::GroupOpen:
+    case TokenType::GroupClose:
+    case TokenType::End:
+        fallbackLeft_ = 0;
+        return false;
+    case TokenType::Text: {
+        const qsizetype n = qMin<qsizetype>(fallbackLeft_, t.data.size());
+        fallbackLeft_ -= int(n);
+        if (n < t.data.size()) text(t.data.sliced(n));
+        return true;
+    }
+    case TokenType::Binary:
+        return true;
+    case TokenType::HexByte:
+        if (--fallbackLeft_ == 0 && !trailOnly && IsLeadByte(codePageOf(cur().chr.font), t.byte)) {
+            fallbackLeft_ = 1;
+            fallbackTrail_ = true;
+        }
+        return true;
+    default:
+        if (trailOnly) {
+            fallbackLeft_ = 0;
+            return false;
+        }
+        --fallbackLeft_;
+        return true;
+    }
+}
 
 void RtfParser::text(QByteArrayView bytes)
 {

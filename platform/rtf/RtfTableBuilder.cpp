@@ -1,4 +1,5 @@
 #include "platform/rtf/RtfTableBuilder.h"
+#include "platform/rtf/RtfCellPadding.h"
 #include "platform/rtf/RtfTables.h"
 
 #include <QTextDocument>
@@ -10,18 +11,9 @@ constexpr int kMaxColumns = 64;
 constexpr int kMaxCellPx = 4000;
 constexpr int kRowsPerPart = 100;
 constexpr int kRowsMadeSingly = 8;
-constexpr int kMaxPaddingPx = 40;
 // The characters Qt marks a cell's start and a table's end with.
 constexpr QChar kCellStart(0xFDD0);
 constexpr QChar kTableEnd(0xFDD1);
-
-int twipsToPx(qint64 twips) { return int(qBound<qint64>(0, twips / 15, qint64(kMaxCellPx))); }
-qreal padding(int twips, int fallback) { return qBound(0, twipsToPx(twips >= 0 ? twips : fallback), kMaxPaddingPx); }
-qreal firstPadding(const RowDef& def)
-{
-    const int own = def.cells.empty() ? -1 : def.cells.front().padLeftTwips;
-    return padding(own >= 0 ? own : def.padLeftTwips, def.gapTwips);
-}
 
 // firstCut: how much narrower the first column is made, on its left, to keep
 // a grid's line in view.
@@ -39,14 +31,13 @@ QTextTableFormat tableFormat(const RowDef& def, qreal pageMargin, qreal& firstCu
     if (def.bordered) fmt.setBackground(Qt::black);
     if (def.align == 1) fmt.setAlignment(Qt::AlignHCenter);
     else if (def.align == 2) fmt.setAlignment(Qt::AlignRight);
-    // The first cell's text starts at the row's left edge, its padding (and
-    // the grid's line) standing out to the left of it, as word processors
-    // place a row. The view has no page margin to take more than that: text
-    // never starts left of the paragraphs, and a grid's line stays in view,
-    // the first column giving up the padding that would leave it.
+    // A row stands where word processors place it (see PaddingLeftOfRow).
+    // The view has no page margin to take more than that: text never starts
+    // left of the paragraphs, and a grid's line stays in view, the first
+    // column giving up the padding that would leave it.
     if (def.align == 0) {
-        const qreal edge = qMax(def.leftTwips / 15.0, 0.0) - firstPadding(def) - fmt.cellSpacing();
-        if (def.bordered && edge < -pageMargin) firstCut = qMin(-pageMargin - edge, firstPadding(def));
+        const qreal edge = qMax(def.leftTwips / 15.0, 0.0) - PaddingLeftOfRow(def) - fmt.cellSpacing();
+        if (def.bordered && edge < -pageMargin) firstCut = qMin(-pageMargin - edge, PaddingOf(def, 0).left);
         if (edge + firstCut != 0) fmt.setLeftMargin(qMin<qreal>(edge + firstCut, kMaxCellPx));
     }
     if (!def.cells.empty()) {
@@ -144,13 +135,10 @@ void TableBuilder::enterCell(QTextCursor& cursor, const RowDef& def, const Color
     QTextTableCell cell = table_->cellAt(row_, col_);
     if (!cell.isValid()) return;
     const CellDef* d = size_t(col_) < def.cells.size() ? &def.cells[size_t(col_)] : nullptr;
-    // Word processors keep the gap (or the paddings that replace it) on
-    // either side of a cell's text, inside the width its \cellx gives.
-    const qreal left = padding(d && d->padLeftTwips >= 0 ? d->padLeftTwips : def.padLeftTwips, def.gapTwips)
-        - (col_ == 0 ? firstCut_ : 0);
-    const qreal right = padding(d && d->padRightTwips >= 0 ? d->padRightTwips : def.padRightTwips, def.gapTwips);
-    const qreal top = padding(def.padTopTwips, 0);
-    const qreal bottom = padding(def.padBottomTwips, 0);
+    // Word processors keep the paddings inside the width a cell's \cellx gives.
+    const CellPadding pad = PaddingOf(def, col_);
+    const qreal left = pad.left - (col_ == 0 ? firstCut_ : 0);
+    const qreal right = pad.right, top = pad.top, bottom = pad.bottom;
     QColor background = d ? colors.color(d->shading) : QColor();
     if (!background.isValid() && format_.cellSpacing() > 0) background = Qt::white;
     MadeCellFormat& made = cellFormats_[col_ == 0 ? 0 : 1];

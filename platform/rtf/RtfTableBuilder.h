@@ -13,7 +13,7 @@ class ColorTable;
 struct CellDef {
     int rightTwips = 0;
     int shading = 0; // colour table index, 0 none
-    int padLeftTwips = -1, padRightTwips = -1; // -1: the row's
+    int padLeftTwips = -1, padRightTwips = -1, padTopTwips = -1, padBottomTwips = -1; // -1: the row's
     bool hMergeFirst = false, hMerged = false, vMergeFirst = false, vMerged = false;
     bool operator==(const CellDef&) const = default;
 };
@@ -23,6 +23,9 @@ struct RowDef {
     std::vector<CellDef> cells;
     CellDef pending;
     int gapTwips = 108; // half the space between cells' text: left and right padding
+    bool gapGiven = false;
+    int borderTwips = -1;    // the widest cell border's line (\brdrw after \clbrdr...)
+    bool inBorder = false;   // ... a cell border is being defined
     int padLeftTwips = -1, padRightTwips = -1, padTopTwips = -1, padBottomTwips = -1; // -1: the gap (0 top and bottom)
     int leftTwips = 0;
     int align = 0; // 0 left, 1 centre, 2 right

@@ -3,6 +3,7 @@
 #include "app/Globals.h"
 #include "app/SplashScreen.h"
 #include "content/Catalogue.h"
+#include "platform/TextControl.h"
 #include "platform/TextFile.h"
 #include "support/CourseBuilder.h"
 #include "support/ModalDriver.h"
@@ -16,6 +17,7 @@
 #include "ui/VbColor.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QScreen>
 #include <QtTest>
 
@@ -225,6 +227,8 @@ private slots:
         change.CourseList->setCurrentIndex(broken);
         env.box.clear();
         change.BeginSelectedCourse();
+        QCOMPARE(env.box.calls.size(), 2);
+        QVERIFY(env.box.calls[0].text.startsWith("File too large") && env.box.calls[0].text.endsWith("HUGE01/Map.txt"));
         QCOMPARE(env.box.lastText(), GetResString(620) + "Broken course");
         QCOMPARE(Form1::ifLoaded(), main);
         QVERIFY(main->isVisible() && !SplashScreen::loaded() && !CourseSelection::loaded());
@@ -235,6 +239,76 @@ private slots:
         Courses = {Courses[broken]};
         CourseSelection::instance();
         QTRY_COMPARE_WITH_TIMEOUT(env.process.ends, 1, 5000);
+    }
+
+    // The page a signed-in learner would land on is read before the course
+    // on view goes: when it cannot be shown, nothing changes.
+    void aChangeOfCourseThatCannotLandChangesNothing()
+    {
+        qmtest::CourseBuilder b;
+        b.module("GOOD01", "Good module", qmtest::CourseBuilder::pages(2, "Good"));
+        b.module("BAD001", "Bad module", qmtest::CourseBuilder::pages(2, "Bad"));
+        b.course("Good course", {"GOOD01"});
+        b.course("Bad course", {"BAD001"});
+        b.writeRegistry();
+        QFile::remove(b.path() + "/BAD001/0001.txm");
+        qmtest::TestEnvironment env(b.path());
+        GetInstalledCourses();
+        const int good = Courses[0].Name == "Good course" ? 0 : 1;
+        const int bad = 1 - good;
+        qmtest::WhenFormShown("UserLogin", [](Form& f) { f.unload(); });
+        StartChosenCourse(good, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!SplashScreen::loaded(), 5000);
+        UserFirstName = "Ann";
+        UserLastName = "Lee";
+        const QString folder = env.dataHome() + "/Veltrane Quillmark 1.0/UserData/Ann Lee";
+        QVERIFY(QDir().mkpath(folder));
+        Form1* main = Form1::ifLoaded();
+        main->NextPage();
+        const QString badFile = folder + "/Bad course";
+
+        const auto refused = [&](const QString& file) {
+            env.box.clear();
+            QVERIFY(!StartChosenCourse(bad, 0));
+            QCOMPARE(env.box.calls.size(), 1);
+            QVERIFY2(env.box.lastText().contains("BAD001/" + file), qPrintable(env.box.lastText()));
+            QCOMPARE(Form1::ifLoaded(), main);
+            QCOMPARE(CurCourse, good);
+            QCOMPARE(main->TXTextControl1->toPlainText().trimmed(), qmtest::CourseBuilder::pageText("GOOD01", "0002.txm"));
+            QVERIFY(!SplashScreen::loaded());
+        };
+        refused("0001.txm"); // a first visit lands on the first page
+        QVERIFY(!QFile::exists(badFile));
+        QFile::rename(b.path() + "/BAD001/Map.txt", b.path() + "/BAD001/Map.away");
+        refused("Map.txt");
+        QVERIFY(!QFile::exists(badFile));
+
+        // A learner with a bookmark lands on the bookmarked page.
+        QFile::rename(b.path() + "/BAD001/Map.away", b.path() + "/BAD001/Map.txt");
+        b.writeFile("BAD001/0001.txm", "{\\rtf1 here}");
+        QFile::remove(b.path() + "/BAD001/0002.txm");
+        const QByteArray bookmark = "\"BAD001\",\"0002.txm\"\r\n";
+        QFile file(badFile);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bookmark) == bookmark.size());
+        file.close();
+        refused("0002.txm");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bookmark);
+        file.close();
+
+        // A course whose page fails as it loads, with no window to stay in,
+        // records no visit to it, with a bookmark or without.
+        QFile::remove(b.path() + "/BAD001/0001.txm");
+        for (const bool bookmarked : {true, false}) {
+            if (!bookmarked) QFile::remove(badFile);
+            else qmtest::WhenFormShown("Status", [](Form& f) { f.unload(); });
+            Form1::ifLoaded()->unload();
+            StartChosenCourse(bad, 0);
+            QTRY_VERIFY_WITH_TIMEOUT(!SplashScreen::loaded(), 5000);
+            QVERIFY(file.open(QIODevice::ReadOnly) == bookmarked);
+            QCOMPARE(file.readAll(), bookmarked ? bookmark : QByteArray());
+            file.close();
+        }
     }
 
     void everyCourseOfALargeCatalogueCanBeOpened()

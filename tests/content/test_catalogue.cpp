@@ -3,6 +3,7 @@
 #include "content/PlayerVersions.h"
 #include "content/RegistryAccess.h"
 #include "platform/Process.h"
+#include "platform/Refusals.h"
 #include "platform/RegistryFile.h"
 #include "platform/TextFile.h"
 #include "support/TestDoubles.h"
@@ -259,6 +260,12 @@ private slots:
         const QStringList lines = env.box.lastText().split('\n');
         QCOMPARE(lines.size(), 11);
         QVERIFY(lines[9].contains("Bad09?") && lines[10] == "(and 2 more)");
+
+        // Exactly ten are all listed, and nothing counts the rest.
+        env.box.clear();
+        TellRefusals(QStringList(10, QStringLiteral("a refusal")));
+        QCOMPARE(env.box.lastText().split('\n').size(), 10);
+        QVERIFY(!env.box.lastText().contains("more)"));
     }
 
     // Each module listed costs a read at start: a course offers a bounded
@@ -292,18 +299,63 @@ private slots:
         QCOMPARE(PageFilePath("AAA001", "../Map.txt"), QString());
     }
 
-    void courseWithoutModulesKey()
+    // A misspelt value name is told by the key's line, not found out later
+    // as modules or documents that cannot be read.
+    void courseKeysMissingAValueAreTold()
     {
         TestEnvironment env(dir->path());
-        writeRegistry(kRoot + "\\Empty]\r\n\r\n" + courseSection("Blank", ""));
+        writeModule("AAA001", "One");
+        // From line 3: "Bare" (1 line + blank), then four lines per course.
+        writeRegistry(kRoot + "\\Bare]\r\n\r\n" + courseSection("Blank", "")
+                      + kRoot + "\\Misspelt\\Modules]\r\n\"ModuleStrng\"=\"AAA001\"\r\n\"RepNum\"=\"1\"\r\n\r\n"
+                      + courseSection("No RepNum", "AAA001", "\"RepNun\"=\"1\""));
         GetInstalledCourses();
-        QCOMPARE(Courses.size(), 3);
-        QCOMPARE(Courses[0].Name, QString("Blank"));
-        QCOMPARE(Courses[1].Name, QString("Empty"));
-        QVERIFY(Courses[1].Modules.isEmpty());
-        QCOMPARE(Courses[1].RepNum, QString());
-        QVERIFY(Courses[1].AllModulesPresent);
-        QVERIFY(Courses[2].Modules.isEmpty());
+        QCOMPARE(Courses.size(), 1); // no course without module codes is offered
+        QCOMPARE(Courses[0].Name, QString("No RepNum"));
+        QCOMPARE(codes(Courses[0]), QStringList{"AAA001"});
+        QCOMPARE(Courses[0].RepNum, QString());
+
+        const QString reg = dir->filePath("Registry.reg") + ", line ";
+        const QStringList told = env.box.lastText().split('\n');
+        const QStringList expected = {
+            reg + "3: the course \"Bare\" is left out: it has no \"ModuleString\" value",
+            reg + "6: the course \"Blank\" is left out: its \"ModuleString\" holds no module codes",
+            reg + "9: the course \"Misspelt\" is left out: it has no \"ModuleString\" value",
+            reg + "13: the course \"No RepNum\" has no \"RepNum\" value"};
+        QCOMPARE(told.size(), expected.size());
+        for (int i = 0; i < told.size(); ++i) QVERIFY2(told[i].startsWith(expected[i]), qPrintable(told[i]));
+    }
+
+    // Names that could not name the course's file in a learner's folder, or
+    // would show as an empty row.
+    void courseNamesThatCannotNameAFile()
+    {
+        TestEnvironment env(dir->path());
+        writeModule("AAA001", "One");
+        const QString accents(130, QChar(0xE9)); // 260 bytes in UTF-8
+        writeRegistry(courseSection(" ", "AAA001") + courseSection(accents, "AAA001") + courseSection("Good", "AAA001"));
+        GetInstalledCourses();
+        QCOMPARE(Courses.size(), 1);
+        QCOMPARE(Courses[0].Name, QString("Good"));
+        QVERIFY(!IsUsableCourseName(accents) && !IsUsableCourseName(" "));
+        const QString told = env.box.lastText();
+        QVERIFY2(told.contains("line 3: the course \" \" is left out: its name is blank"), qPrintable(told));
+        QVERIFY2(told.contains("line 7: the course \"" + accents.left(60) + "...\" is left out: its name is longer"),
+                 qPrintable(told));
+    }
+
+    void aShortCodeInsideALongerModuleStringIsRefused()
+    {
+        TestEnvironment env(dir->path());
+        writeModule("AAA001", "One");
+        writeModule("BBB02", "Five letters");
+        writeRegistry(courseSection("Course", "AAA001BBB02"));
+        GetInstalledCourses();
+        QCOMPARE(codes(Courses[0]), QStringList{"AAA001"});
+        QVERIFY(!Courses[0].AllModulesPresent);
+        QVERIFY2(env.box.lastText().contains("line 4: the module code \"BBB02\" of the course \"Course\" is shorter "
+                                             "than six characters"),
+                 qPrintable(env.box.lastText()));
     }
 
     void rootWithoutCoursesEndsTheProgram()

@@ -72,6 +72,45 @@ private slots:
         QCOMPARE(lastWords("\\f3\\fs22 "), QStringList({"or", "it", "without", "reason."}));
     }
 
+    void linesAreAsTallAsTheirLargestText()
+    {
+        const auto height = [](const QByteArray& body) {
+            const LaidOut p(body + "\\par\\f0\\fs20 Next\\par", 600);
+            return p.rectOf("Next").top() - p.rectOf("Big").top();
+        };
+        QCOMPARE(height("{\\f2\\fs20 small }{\\f0\\fs48 Big}"), height("\\f0\\fs48 Big"));
+        // Empty lines keep their own size, also in runs long enough to share blocks.
+        const auto below = [](int small, int large) {
+            const LaidOut p("\\f0\\fs20 Start" + QByteArray("\\par ").repeated(small + 1) + "\\fs48"
+                                + QByteArray("\\par ").repeated(large) + "\\fs20 Big\\par",
+                            600);
+            return p.rectOf("Big").top() - p.rectOf("Start").top();
+        };
+        const qreal small = below(2, 0) - below(1, 0), large = below(0, 2) - below(0, 1);
+        QVERIFY(large > 1.5 * small);
+        QVERIFY(qAbs(below(40, 40) - below(0, 0) - 40 * small - 40 * large) < 1);
+        // A page that ends in empty paragraphs keeps every one of them.
+        QCOMPARE(LaidOut("\\f0 Big" + QByteArray("\\par ").repeated(100) + "", 600).text().count('\n'), 100);
+    }
+
+    void wordsEndingByTheMarginBreakAsTheirExactWidthsSay()
+    {
+        // Kerned at the exact size, the first line is a third of a pixel too
+        // wide for its last word; the second fits with most of a pixel to spare.
+        const auto lastWord = [](const QByteArray& body) {
+            const LaidOut p(body + " next\\par", 624 + 8);
+            const QTextBlock b = p.doc->firstBlock();
+            const QTextLine l = b.layout()->lineAt(0);
+            return b.text().mid(l.textStart(), l.textLength()).trimmed().section(' ', -1);
+        };
+        QCOMPARE(lastWord("\\f2\\fs20 or returns File Page if mechanism, in context title, holds make window that the "
+                          "acts File window's that captions else"),
+                 QString("captions"));
+        QCOMPARE(lastWord("\\f2\\fs22 each and Otherwise the in view's the Tier nothing than closed. No Page "
+                          "platform's Height none both only"),
+                 QString("only"));
+    }
+
     void singleLinesStandAsFarApartAsTheFontAsks()
     {
         // The font's ascent, descent and line gap at its exact size: 1.15 of
@@ -91,6 +130,18 @@ private slots:
         QCOMPARE(picture.doc->firstBlock().blockFormat().lineHeightType(), int(QTextBlockFormat::SingleHeight));
     }
 
+    void listItemsStandAsFarApartAsTheirText()
+    {
+        // The bullet a word processor writes before an item, in the default
+        // size after its own \\plain, is not the item's line height.
+        const auto pitch = [](const QByteArray& bullet) {
+            const LaidOut p("\\pard\\fi-360\\li720\\f2\\fs22 " + bullet + kPersonalData + "\\par", 300);
+            const QTextLayout* l = p.doc->firstBlock().layout();
+            return (l->lineAt(3).y() - l->lineAt(0).y()) / 3;
+        };
+        QCOMPARE(pitch("{\\listtext\\pard\\plain \\u8226\\'95\\tab}"), pitch(""));
+    }
+
     void tableTextStartsAtTheRowsLeftEdge()
     {
         const LaidOut p("\\pard\\f0\\fs20 Body\\par"
@@ -108,6 +159,21 @@ private slots:
         QTextTable* grid = p.doc->find("Gridded").currentTable();
         QCOMPARE(x("Gridded"), margin);
         QCOMPARE(grid->cellAt(0, 0).format().toTableCellFormat().leftPadding() + 1, margin);
+    }
+
+    void cellPaddingsAsWordProcessorsReadThem()
+    {
+        // \clpadl is the top padding and \clpadt the left one; a row with no
+        // cell gap keeps each padding inside its cell's edges.
+        const QByteArray pads = "\\clpadfl3\\clpadl300\\clpadft3\\clpadt150\\clpadfb3\\clpadb90\\clpadfr3\\clpadr150";
+        const LaidOut p("\\pard\\f0\\fs20 Body\\par\\trowd" + pads + "\\cellx3000" + pads
+                            + "\\cellx6000\\pard\\intbl One\\cell Two\\cell\\row\\pard Below\\par",
+                        600);
+        const auto x = [&](const QString& word) { return p.rectOf(word).left() + p.doc->find(word).block().layout()->lineAt(0).x(); };
+        QVERIFY(qAbs(x("One") - x("Body") - 10) < 0.5);
+        QVERIFY(qAbs(x("Two") - x("Body") - 210) < 0.5);
+        QVERIFY(qAbs(p.rectOf("One").top() - p.rectOf("Body").bottom() - 20) < 0.5);
+        QVERIFY(qAbs(p.rectOf("Below").top() - p.rectOf("One").bottom() - 6) < 1);
     }
 
     void paragraphsStandApartByBothSpaces()

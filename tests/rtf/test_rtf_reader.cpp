@@ -136,6 +136,9 @@ private slots:
         ReadPage listed("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f5\\fnil\\fcharset128 OpenSymbol;}"
                         "{\\f6\\fcharset128 Symbol;}}{\\f5\\'95\\tab}a\\par{\\f5\\'96}b {\\f6\\'b7}c}");
         QCOMPARE(listed.text(), QString::fromUtf8("•\ta\n–b •c"));
+        // ... nor a byte that an \\uN's fallback ends on.
+        ReadPage fallback("{\\rtf1{\\fonttbl{\\f6\\fcharset128 Symbol;}}\\f6\\uc1\\u8226\\'95\\'b7}");
+        QCOMPARE(fallback.text(), QString::fromUtf8("••"));
     }
 
     void rawUtf8TextFromAnEditor()
@@ -213,6 +216,11 @@ private slots:
         QCOMPARE(second->format().columnWidthConstraints()[0].rawValue(), 200.0);
         QCOMPARE(second->cellAt(0, 0).format().background().style(), Qt::NoBrush);
         QCOMPARE(second->cellAt(0, 1).format().background().color(), QColor(0, 0, 255));
+        // Only the third of three cells shaded.
+        ReadPage third(page("\\trowd\\cellx1000\\cellx2000\\clcbpat2\\cellx3000\\pard\\intbl a\\cell b\\cell c\\cell\\row"));
+        QTextTable* t = third.doc->find("c").currentTable();
+        QCOMPARE(t->cellAt(0, 1).format().background().style(), Qt::NoBrush);
+        QCOMPARE(t->cellAt(0, 2).format().background().color(), QColor(0, 0, 255));
     }
 
     // Rows made ahead take the format of a cell of the rows before: never

@@ -166,6 +166,8 @@ private slots:
         // Each note in its own size: the first asks 8 pt, the second keeps the page's.
         QCOMPARE(p.formatOf("Except").fontPointSize(), 8.0);
         QCOMPARE(p.formatOf("See the").fontPointSize(), 12.0);
+        // ... which is that of its first words, not of its mark or the blank after it.
+        QCOMPARE(ReadPage("{\\rtf1 x{\\footnote\\pard\\plain\\fs16{\\super\\chftn} \\fs28 Words}}").formatOf("Words").fontPointSize(), 14.0);
         // A row ended without a cell mark still ends its line.
         QVERIFY(ReadPage("{\\rtf1 x{\\footnote a\\row b}}").text().endsWith("a\nb"));
     }

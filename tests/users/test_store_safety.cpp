@@ -1,4 +1,5 @@
 #include "StoreFixture.h"
+#include "content/PageView.h"
 #include "platform/AtomicFile.h"
 #include "platform/QuotedItems.h"
 #include "ui/UiText.h"
@@ -161,6 +162,7 @@ private slots:
         qmtest::TestEnvironment env;
         SetCourses({{"Safety", {"SAF001"}}});
         SetPages();
+        NoteShownPage("SAF001", "0001.txm");
         const auto entries = [](const QString& path) {
             return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
         };

@@ -9,6 +9,8 @@
 #include "ui/PictureBox.h"
 #include "ui/UiText.h"
 #include "viewer/Form1.h"
+#include "viewer/Hyperlinks.h"
+#include "viewer/MovieObjects.h"
 #include "viewer/ReturnStack.h"
 
 #include <QDir>
@@ -34,7 +36,7 @@ QByteArray linkPage(const QList<Link>& links, const QString& mark = QString())
     return rtf + "}";
 }
 
-// Two modules: "abc123" (lower case, reachable by typed links) and "MOD002".
+// Two modules: "abc123" and "MOD002" (reached by links typed in lower case).
 // Page abc123/0001.txm carries the links the tests click.
 enum Item { Web = 1, Survey, Document, HiddenDoc, Escape, PageLink, Upper, Skip, Mark, Short, Missing,
             UrlPage, UrlMark, UrlDocument, UrlOtherCourse, UrlEscape };
@@ -184,11 +186,19 @@ private slots:
         QCOMPARE(f.NextBtn->skin(), QString("nextOff.jpg"));
     }
 
+    void aLinkReachesAModuleWhateverTheCaseOfItsCode()
+    {
+        LinkCourse course;
+        auto& [b, env, services, f] = course;
+        click(f, Upper);
+        QCOMPARE(env.box.calls.size(), 0);
+        QCOMPARE(here(), QString("MOD002 0002.txm"));
+    }
+
     void pageLinksThatLeadNowhereKeepThePlace_data()
     {
         QTest::addColumn<int>("item");
         QTest::addColumn<int>("message");
-        QTest::addRow("upper-case module code") << int(Upper) << 541;
         QTest::addRow("shorter than a page link") << int(Short) << 541;
         QTest::addRow("page file missing") << int(Missing) << 0;
     }
@@ -268,6 +278,30 @@ private slots:
         click(course.f, UrlPage);
         QCOMPARE(course.env.box.calls.size(), 0);
         QCOMPARE(here(), QString("abc123 0003.txm"));
+        QString windows = "file:///C:\\course\\abc123_0002.txm";
+        windows.append(QChar(0));
+        HyperlinkClick(course.f, 0, 1, &windows, nullptr);
+        QCOMPARE(course.env.box.calls.size(), 0);
+        QCOMPARE(here(), QString("abc123 0002.txm"));
+    }
+
+    void aMarkLinkToAPageThatCannotBeShownKeepsThePageWhole()
+    {
+        CourseBuilder b;
+        buildCourse(b);
+        b.writeFile("abc123/0002.txm", "{\\rtf1\\ansi {\\field{\\*\\fldinst HYPERLINK \"0003.txm#spot\"}{\\fldrslt big}}"
+                                       "\\par {\\*\\qmobject\\objw2400\\objh1800 notes.txt}\\par}");
+        b.writeFile("abc123/0003.txm", QByteArray(TextControl::maxPageBytes() + 1, 'x'));
+        qmtest::TestEnvironment env(b.path());
+        qmtest::LinkServices services;
+        Form1& f = OpenCourse();
+        f.NextPage();
+        QCOMPARE(f.Movies->frames().size(), 1);
+        click(f, 1);
+        QCOMPARE(env.box.calls.size(), 1);
+        QVERIFY(env.box.lastText().contains("0003.txm"));
+        QVERIFY(f.TXTextControl1->documentPath().endsWith("abc123/0002.txm"));
+        QCOMPARE(f.Movies->frames().size(), 1);
     }
 
     void aLinkToTheOnlyPageOfTheOnlyModuleGreysNext()

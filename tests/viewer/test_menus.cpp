@@ -72,8 +72,10 @@ private slots:
         QTest::mouseClick(f.ModLabel, Qt::LeftButton);
         QVERIFY(m.isOpen());
         QCOMPARE(m.rowCount(), modules);
-        QCOMPARE(m.row(modules - 1).caption->text(), QStringLiteral("Module %1").arg(modules - 1));
         const int inView = qMin(modules, 10);
+        QCOMPARE(m.row(inView - 1).caption->text(), QStringLiteral("Module %1").arg(inView - 1));
+        // Only the rows in view have controls, however many modules there are.
+        QCOMPARE(f.findChildren<PictureBox*>(QStringLiteral("MenuSlice")).size(), inView);
         QCOMPARE(m.Main_Menu_frm->height(), modules > 10 ? inView * m.rowPitch() - kMenuGap : inView * m.rowPitch());
         // The menu ends above its button with room for the down arrow.
         QVERIFY(InWindow(m.Main_Menu_frm).bottom() < InWindow(m.MenuScrlDwn).top());
@@ -96,6 +98,16 @@ private slots:
             QCOMPARE(last.bottom(), InWindow(m.Main_Menu_frm).bottom());
             m.Timer2_Timer(); // a stray tick changes nothing
             QCOMPARE(InWindow(m.row(modules - 1).slice), last);
+            // The rows now show later modules, and the pointer on one
+            // highlights its module.
+            const MenuRow top = m.row(holdSteps);
+            QCOMPARE(top.caption->text(), QStringLiteral("Module %1").arg(holdSteps));
+            QCOMPARE(InWindow(top.slice).top(), InWindow(m.Main_Menu_frm).top());
+            const MenuRow lastRow = m.row(modules - 1);
+            QCOMPARE(lastRow.caption->text(), QStringLiteral("Module %1").arg(modules - 1));
+            emit lastRow.caption->mouseMoved(QPoint(2, 2));
+            QCOMPARE(ModuleHilite, modules - 1);
+            QCOMPARE(lastRow.slice->skin(), QString("ModuleMenu_ON.jpg"));
 
             QTest::mousePress(m.MenuScrlUp, Qt::LeftButton);
             QTest::mouseRelease(m.MenuScrlUp, Qt::LeftButton);

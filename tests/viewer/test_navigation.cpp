@@ -235,6 +235,20 @@ private slots:
         QCOMPARE(f.Movies->frames().size(), 1);
     }
 
+    void previousOverTestPagesToAMissingPagePutsTheViewBack()
+    {
+        NavigationCourse course;
+        auto& [b, env, f] = course;
+        OpenModule(2);
+        f.PrevPage();
+        QCOMPARE(here(), QString("MOD002 0004.txm"));
+        QFile::remove(b.path() + "/MOD002/0001.txm");
+        f.PrevPage(); // shows both test pages on the way
+        QVERIFY(env.box.lastText().contains("0001.txm"));
+        QCOMPARE(here(), QString("MOD002 0004.txm"));
+        QCOMPARE(shown(f), CourseBuilder::pageText("MOD002", "0004.txm"));
+    }
+
     void aModuleWithoutItsPageMapIsNotEntered()
     {
         NavigationCourse course;
