@@ -304,8 +304,18 @@ void RtfParser::flushText()
     // A long paragraph is split after a word; one without spaces anywhere.
     const bool wordEnd = pending_.endsWith(QChar(' '));
     pending_.resize(0); // its room is kept for the next run
-    const int length = cursor_.block().length();
-    if (length > 2 * kMaxBlockChars || (length > kMaxBlockChars && wordEnd)) cursor_.insertBlock();
+    // Finding the cursor's block is a search through the document, dear on
+    // a page of short runs: its length is asked for only once the text since
+    // the block's start, as last known, could make it too long.
+    const int position = cursor_.position();
+    if (position >= blockStart_ && position - blockStart_ < kMaxBlockChars) return;
+    const QTextBlock block = cursor_.block();
+    blockStart_ = block.position();
+    const int length = block.length();
+    if (length > 2 * kMaxBlockChars || (length > kMaxBlockChars && wordEnd)) {
+        cursor_.insertBlock();
+        blockStart_ = cursor_.position();
+    }
 }
 
 // Puts the cursor where the current paragraph's content belongs: in the

@@ -16,6 +16,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <array>
+#include <climits>
 #include <vector>
 
 namespace qm::rtf {
@@ -121,6 +122,7 @@ private:
     SymbolFont keySymbol_ = SymbolFont::None;
 
     QString pending_;
+    int blockStart_ = INT_MAX;      // where the cursor's block started when last asked
     QString textBuffer_;            // text() decodes each run into it
     CharState pendingChr_;
     // The formats last made: pages switch between a few again and again.
