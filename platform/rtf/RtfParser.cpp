@@ -155,7 +155,7 @@ void RtfParser::controlWord(const Token& t, bool starred)
     }
 
     switch (kw) {
-    case Kw::DefaultFont: defaultFont_ = t.param; formats_ = {}; fontsChanged_ = true; return;
+    case Kw::DefaultFont: defaultFont_ = t.param; formats_ = {}; linkFormat_ = {}; fontsChanged_ = true; return;
     case Kw::DefaultTab:
         if (t.hasParam && t.param > 0) defaultTabTwips_ = qBound(60, t.param, 14400);
         return;

@@ -91,6 +91,8 @@ private:
     bool tableWord(Kw kw, const Token& t);
     bool pictureWord(Kw kw, const Token& t);
     const QTextCharFormat& charFormat(const CharState& chr);
+    const QTextCharFormat& linkFormat(const CharState& chr);
+    static void workOutHash(const QTextCharFormat& f);
     QTextBlockFormat blockFormat(const ParaState& para, qreal singleLine);
     qreal singleLinePercent(const CharState& chr);
     qreal paragraphLinePercent();
@@ -133,6 +135,7 @@ private:
     };
     std::array<CachedFormat, 32> formats_;
     size_t nextFormat_ = 0;
+    CachedFormat linkFormat_;       // the last link's
 
     FontTable fonts_;
     ColorTable colors_;
