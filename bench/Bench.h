@@ -36,6 +36,9 @@ struct Register {
 // A folder for generated input files, removed when the program ends.
 QString ScratchFolder();
 
+// Writes bytes into a file, making its folder first.
+void WriteFile(const QString& path, const QByteArray& bytes);
+
 // Writes the registry into folder/Registry.reg, copies in the built skins and
 // makes folder the program folder, as the catalogue figures start.
 void UseProgramFolder(const QString& folder, const QByteArray& registry);

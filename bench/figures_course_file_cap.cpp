@@ -26,13 +26,6 @@ public:
     int show(const QString&, const QString&, int) override { return qm::vbOK; }
 };
 
-void write(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly)) f.write(bytes);
-}
-
 // Three modules of ten one-page topics.
 void buildCourse(const QString& root)
 {
@@ -45,11 +38,11 @@ void buildCourse(const QString& root)
         for (int i = 1; i <= 10; ++i) {
             const QString name = QStringLiteral("%1.txm").arg(i, 4, 10, QLatin1Char('0'));
             map += (name + QStringLiteral("*Topic*Topic %1\r\n").arg(i)).toUtf8();
-            write(root + '/' + code + '/' + name, page);
+            qmbench::WriteFile(root + '/' + code + '/' + name, page);
         }
-        write(root + '/' + code + "/Map.txt", map);
+        qmbench::WriteFile(root + '/' + code + "/Map.txt", map);
     }
-    write(root + "/Registry.reg",
+    qmbench::WriteFile(root + "/Registry.reg",
           "Windows Registry Editor Version 5.00\r\n\r\n"
           "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tovask\\Veltrane Quillmark 1.0\\Bench\\Modules]\r\n"
           "\"ModuleString\"=\"" + codes + "\"\r\n\"RepNum\"=\"1\"\r\n");
@@ -101,7 +94,7 @@ qmbench::Register atCap("course file at its cap: sign-in to the progress window"
     QByteArray before = courseFileAtCap();
     before.replace(before.indexOf("_Topic 1_"), 9, QByteArray());
     return [folder, path, before] {
-        write(path, before); // a few milliseconds: each run starts from the same file
+        qmbench::WriteFile(path, before); // a few milliseconds: each run starts from the same file
         QString problem;
         qm::TakeLearnerFromFolder(folder, &problem);
         qm::EnsureCourseFile();

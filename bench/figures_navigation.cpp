@@ -13,13 +13,6 @@
 
 namespace {
 
-void write(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly)) f.write(bytes);
-}
-
 // A course of one module with more pages than the runs take, each its own topic.
 void buildCourse(const QString& root)
 {
@@ -28,10 +21,10 @@ void buildCourse(const QString& root)
     for (int i = 1; i <= 120; ++i) {
         const QString name = QStringLiteral("%1.txm").arg(i, 4, 10, QLatin1Char('0'));
         map += (name + QStringLiteral("*Topic*Topic %1\r\n").arg(i)).toUtf8();
-        write(root + "/BEN001/" + name, page);
+        qmbench::WriteFile(root + "/BEN001/" + name, page);
     }
-    write(root + "/BEN001/Map.txt", map);
-    write(root + "/Registry.reg",
+    qmbench::WriteFile(root + "/BEN001/Map.txt", map);
+    qmbench::WriteFile(root + "/Registry.reg",
           "Windows Registry Editor Version 5.00\r\n\r\n"
           "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tovask\\Veltrane Quillmark 1.0\\Bench\\Modules]\r\n"
           "\"ModuleString\"=\"BEN001\"\r\n\"RepNum\"=\"1\"\r\n");

@@ -80,7 +80,7 @@ QByteArray shape(int kind, qsizetype bytes)
 void registerShape(const char* name, int kind, double targetMB = 0)
 {
     static std::vector<std::unique_ptr<qmbench::Register>> kept;
-    kept.push_back(std::make_unique<qmbench::Register>(name, 1000.0, targetMB, [kind] {
+    kept.push_back(std::make_unique<qmbench::Register>(name, 600.0, targetMB, [kind] {
         const QString path = qmbench::ScratchFolder() + QStringLiteral("/shape%1.txm").arg(kind);
         QFile f(path);
         f.open(QIODevice::WriteOnly);

@@ -25,7 +25,7 @@ qmbench::Register typical("typical page: read and lay out", 10.0, [] {
     return [page] { readAndLayOut(page); };
 });
 
-qmbench::Register large("2 MB page: read and lay out", 300.0, [] {
+qmbench::Register large("2 MB page: read and lay out", 200.0, [] {
     const QByteArray page = qmbench::LargePage(2 << 20);
     return [page] { readAndLayOut(page); };
 });

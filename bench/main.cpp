@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <sys/resource.h>
@@ -24,6 +25,13 @@ QString ScratchFolder()
 {
     static QTemporaryDir dir;
     return dir.path();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly)) f.write(bytes);
 }
 
 void UseProgramFolder(const QString& folder, const QByteArray& registry)

@@ -260,7 +260,7 @@ void RtfParser::putText(const QString& s)
                 paraChrSet_ = true;
             }
         }
-        pending_ += s;
+        pending_.append(s.constData(), s.size()); // a copy: the text buffer is used again
         return;
     case Destination::FieldInst:
         appendCapped(fields_[size_t(g.field)].instruction, s, kMaxCollected);
@@ -304,7 +304,7 @@ void RtfParser::flushText()
         appendCapped(content_.links[size_t(pendingChr_.link)].text, pending_, kMaxLinkText);
     // A long paragraph is split after a word; one without spaces anywhere.
     const bool wordEnd = pending_.endsWith(QChar(' '));
-    pending_.clear();
+    pending_.resize(0); // its room is kept for the next run
     const int length = cursor_.block().length();
     if (length > 2 * kMaxBlockChars || (length > kMaxBlockChars && wordEnd)) cursor_.insertBlock();
 }

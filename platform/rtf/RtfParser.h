@@ -121,6 +121,7 @@ private:
     SymbolFont keySymbol_ = SymbolFont::None;
 
     QString pending_;
+    QString textBuffer_;            // text() decodes each run into it
     CharState pendingChr_;
     // The formats last made: pages switch between a few again and again.
     struct CachedFormat {
@@ -128,7 +129,7 @@ private:
         QTextCharFormat format;
         bool valid = false;
     };
-    std::array<CachedFormat, 8> formats_;
+    std::array<CachedFormat, 32> formats_;
     size_t nextFormat_ = 0;
 
     FontTable fonts_;
@@ -151,6 +152,12 @@ private:
     bool paraChrSet_ = false;
     bool paraPicture_ = false;      // ... unless it holds a picture or an object
     QHash<quint64, qreal> linePercents_; // by font, size, bold and italic
+    struct {
+        ParaState para;
+        qreal single = -1;
+        qreal top = -1;
+        QTextBlockFormat format;
+    } madeBlock_;                   // the block format made last, and what it was made from
     struct {
         QTextBlock block;           // the block the last paragraph end made
         ParaState para;             // ... the paragraph formats it carries over

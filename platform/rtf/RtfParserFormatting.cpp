@@ -215,6 +215,14 @@ const QTextCharFormat& RtfParser::charFormat(const CharState& c)
         const QString& tip = content_.links[size_t(c.link)].toolTip;
         if (!tip.isEmpty()) f.setToolTip(tip);
     }
+    // Comparing a format works out its hash, which its copies keep: the
+    // document looks every inserted run's format up by it.
+    static const QTextCharFormat other = [] {
+        QTextCharFormat o;
+        o.setFontFixedPitch(true);
+        return o;
+    }();
+    (void)(f == other);
     CachedFormat& slot = formats_[nextFormat_];
     nextFormat_ = (nextFormat_ + 1) % formats_.size();
     slot = CachedFormat{c, f, true};
@@ -248,6 +256,9 @@ qreal RtfParser::paragraphLinePercent()
 
 QTextBlockFormat RtfParser::blockFormat(const ParaState& p, qreal single)
 {
+    // Every cell of a long table asks for the same format again.
+    const qreal top = spaceAbove(p);
+    if (madeBlock_.single == single && madeBlock_.top == top && madeBlock_.para == p) return madeBlock_.format;
     QTextBlockFormat f;
     switch (p.align) {
     case 1: f.setAlignment(Qt::AlignHCenter); break;
@@ -258,7 +269,7 @@ QTextBlockFormat RtfParser::blockFormat(const ParaState& p, qreal single)
     if (p.leftTwips) f.setLeftMargin(qMax<qreal>(0, px(p.leftTwips)));
     if (p.rightTwips) f.setRightMargin(qMax<qreal>(0, px(p.rightTwips)));
     if (p.firstTwips) f.setTextIndent(px(p.firstTwips));
-    if (const qreal top = spaceAbove(p); top > 0) f.setTopMargin(top);
+    if (top > 0) f.setTopMargin(top);
     if (p.afterTwips) f.setBottomMargin(qMax<qreal>(0, px(p.afterTwips)));
     // Lines stand as far apart as the word processor sets them; a multiple
     // is of that single line.
@@ -284,6 +295,7 @@ QTextBlockFormat RtfParser::blockFormat(const ParaState& p, qreal single)
     }
     std::stable_sort(tabs.begin(), tabs.end(), [](const auto& a, const auto& b) { return a.position < b.position; });
     if (!tabs.isEmpty()) f.setTabPositions(tabs);
+    madeBlock_ = {p, single, top, f};
     return f;
 }
 

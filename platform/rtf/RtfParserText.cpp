@@ -59,15 +59,18 @@ void RtfParser::text(QByteArrayView bytes)
             if (c == ';') colors_.endEntry();
         return;
     }
-    QString s;
+    // One buffer for every run: a page of formatting runs has hundreds of
+    // thousands of them, most a few characters long.
+    QString& s = textBuffer_;
+    s.resize(0);
     if (rawUtf8_) {
         flushDecoder(); // text read apart from the decoder ends what it held
         const QString all = QString::fromUtf8(bytes.data(), bytes.size());
-        s.reserve(all.size());
+        if (s.capacity() <= all.size()) s.reserve(2 * all.size());
         for (const QChar c : all)
             if (!dropped(c.unicode())) s.append(QChar(structural(c.unicode())));
     } else {
-        s.reserve(bytes.size());
+        if (s.capacity() <= bytes.size()) s.reserve(2 * bytes.size());
         decodeBytes(bytes, s);
         QChar* const begin = s.data();
         QChar* to = begin;

@@ -11,6 +11,9 @@ constexpr int kMaxColumns = 64;
 constexpr int kMaxCellPx = 4000;
 constexpr int kRowsPerPart = 100;
 constexpr int kRowsMadeSingly = 8;
+// The characters Qt marks a cell's start and a table's end with.
+constexpr QChar kCellStart(0xFDD0);
+constexpr QChar kTableEnd(0xFDD1);
 
 // firstCut: how much narrower the first column is made, on its left, to keep
 // a grid's line in view.
@@ -79,6 +82,8 @@ void TableBuilder::begin(QTextCursor& cursor, const RowDef& def, const ColorTabl
     if (cursor.block().length() == 1) cursor.setBlockFormat(QTextBlockFormat());
     table_ = cursor.insertTable(1, columns, fmt);
     if (def.bordered) gridded_.push_back(Gridded{table_});
+    rowFormatSet_ = false;
+    rowFormatted_.assign(1, 0);
     columns_ = columns;
     rowsMade_ = 1;
     row_ = 0;
@@ -150,14 +155,24 @@ void TableBuilder::enterCell(QTextCursor& cursor, const RowDef& def, const Color
         if (background.isValid()) f.setBackground(background);
         made = {left, right, top, bottom, background, f};
     }
-    cell.setFormat(made.format);
+    const bool preformatted = rowFormatSet_ && size_t(row_) < rowFormatted_.size() && col_ < rowFormatted_[size_t(row_)]
+        && made.sameLook(rowFormat_);
+    if (!preformatted) cell.setFormat(made.format);
+    // A cell without shading of its own gives its format to the rows to
+    // come: a cell left empty in them then looks as it would without it.
+    if (!rowFormatSet_ && !(d && colors.color(d->shading).isValid())) setRowFormat(cursor, made);
     if (!gridded_.empty() && gridded_.back().table == table_) {
         Gridded& g = gridded_.back();
         if (g.lastRow != row_ || g.lastColumn != col_) ++g.papered; // a capped column is entered again
         g.lastRow = row_;
         g.lastColumn = col_;
     }
-    cursor = cell.lastCursorPosition();
+    // A cell entered for the first time is empty: its first position is its
+    // last, and finding that needs no search through the table's cells.
+    const int first = cell.firstPosition();
+    const QChar next = cursor.document()->characterAt(first);
+    const bool empty = next == kCellStart || next == kTableEnd;
+    cursor.setPosition(empty ? first : cell.lastPosition());
     cellsInRow_ = qMax(cellsInRow_, col_ + 1);
 }
 
@@ -184,10 +199,35 @@ void TableBuilder::nextRow()
     const int n = rowsMade_ < kRowsMadeSingly ? 1 : qMax(1, qMin(rowsMade_, kRowsPerPart - rowsMade_));
     table_->appendRows(n);
     rowsMade_ += n;
+    rowFormatted_.resize(size_t(rowsMade_), rowFormatSet_ ? columns_ : 0);
+}
+
+void TableBuilder::setRowFormat(const QTextCursor& cursor, const MadeCellFormat& made)
+{
+    QTextCharFormat f = made.format;
+    f.setObjectType(QTextFormat::TableCellObject);
+    QTextCursor after(cursor.document());
+    after.setPosition(table_->lastPosition() + 1);
+    after.setBlockCharFormat(f); // the format of the block's separator: the table's end marker
+    rowFormat_ = made;
+    rowFormatSet_ = true;
+}
+
+// The marker's format is also the next paragraph's own until it gets one.
+void TableBuilder::restoreEndMarker()
+{
+    if (!table_ || !rowFormatSet_) return;
+    QTextCharFormat f;
+    f.setObjectType(QTextFormat::TableCellObject);
+    QTextCursor after(table_->document());
+    after.setPosition(table_->lastPosition() + 1);
+    after.setBlockCharFormat(f);
+    rowFormatSet_ = false;
 }
 
 void TableBuilder::dropSpareRows()
 {
+    restoreEndMarker();
     if (!table_ || rowsMade_ <= row_ + 1) return;
     table_->removeRows(row_ + 1, rowsMade_ - row_ - 1);
     rowsMade_ = row_ + 1;
@@ -237,6 +277,7 @@ void TableBuilder::startNextPart(QTextCursor& cursor)
     cursor.movePosition(QTextCursor::End);
     table_ = cursor.insertTable(1, columns, format_);
     if (format_.cellSpacing() > 0) gridded_.push_back(Gridded{table_});
+    rowFormatted_.assign(1, 0);
     QTextCursor gap(cursor.document());
     gap.setPosition(between);
     QTextBlockFormat none;

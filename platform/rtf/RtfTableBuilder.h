@@ -54,8 +54,9 @@ public:
     // Leaves the table: the cursor goes to the document's end, after it and
     // an empty spacer paragraph (which takes no height).
     void finish(QTextCursor& cursor);
-    // Removes the rows made ahead that no content came for; the document
-    // may end inside a table.
+    // Removes the rows made ahead that no content came for (the document
+    // may end inside a table), and gives the table's end marker back its
+    // own format.
     void dropSpareRows();
     // Once the document is complete: gives every bordered table's empty
     // cells their white background.
@@ -68,6 +69,9 @@ private:
     bool mergeOpen() const;
     void startNextPart(QTextCursor& cursor);
     void nextRow();
+    struct MadeCellFormat;
+    void setRowFormat(const QTextCursor& cursor, const MadeCellFormat& made);
+    void restoreEndMarker();
 
     QTextTableFormat format_;
     RowDef formatDef_; // the row definition format_ was made from
@@ -79,8 +83,20 @@ private:
         qreal left = -1, right = -1, top = -1, bottom = -1;
         QColor background;
         QTextTableCellFormat format;
+        bool sameLook(const MadeCellFormat& o) const
+        {
+            return left == o.left && right == o.right && top == o.top && bottom == o.bottom && background == o.background;
+        }
     };
     MadeCellFormat cellFormats_[2];
+    // Rows Qt adds to a table copy the format of its end marker. Once that
+    // marker carries the format most cells take (rowFormat_), the cells of
+    // rows added later need no format of their own: setting one costs more
+    // than the rest of the cell. rowFormatted_ holds, per row of the part,
+    // how many of its first cells were made that way.
+    MadeCellFormat rowFormat_;
+    bool rowFormatSet_ = false;
+    std::vector<int> rowFormatted_;
 
     QTextTable* table_ = nullptr;
     int row_ = 0;

@@ -223,6 +223,27 @@ private slots:
         QCOMPARE(t->cellAt(0, 2).format().background().color(), QColor(0, 0, 255));
     }
 
+    // Rows made ahead take the format of a cell of the rows before: never
+    // another cell's shading, and a cell entered again keeps its text in order.
+    void cellsMadeAheadLookAsTheirOwn()
+    {
+        QByteArray rtf = "\\trowd\\clcbpat1\\cellx1000\\cellx2000\\pard\\intbl shaded\\cell plain\\cell\\row";
+        for (int r = 1; r < 12; ++r) rtf += "\\trowd\\cellx1000\\pard\\intbl r" + QByteArray::number(r) + "\\cell\\row";
+        rtf += "\\trowd";
+        for (int c = 0; c < 66; ++c) rtf += "\\cellx" + QByteArray::number(100 * (c + 1));
+        rtf += "\\pard\\intbl";
+        for (int c = 0; c < 66; ++c) rtf += " c" + QByteArray::number(c) + "\\cell";
+        ReadPage p(page(rtf + "\\row\\pard end\\par"));
+        QTextTable* t = p.doc->find("shaded").currentTable();
+        QVERIFY(t);
+        for (int r = 1; r < 12; ++r) {
+            QCOMPARE(t->cellAt(r, 0).format().background().style(), Qt::NoBrush);
+            QCOMPARE(t->cellAt(r, 1).format().background().style(), Qt::NoBrush); // no content came for it
+            QCOMPARE(t->cellAt(r, 0).format().toTableCellFormat().leftPadding(), 7.0); // the gap, in whole pixels
+        }
+        QVERIFY(p.text().contains("c63c64c65"));
+    }
+
     // A bordered table shows a one-pixel black grid around white cells, the
     // cells of a short row included.
     void borderedTableDrawsAGrid()
