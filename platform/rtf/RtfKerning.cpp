@@ -141,7 +141,8 @@ void InsertKerned(QTextCursor& cursor, const QString& text, const QTextCharForma
         const int units = run.kerning->at(chars[i], chars[i + 1]);
         const int advance = run.kerning->advance(chars[i]);
         if (units == 0 || advance <= 0) continue;
-        if (i > from) cursor.insertText(text.mid(from, i - from), format);
+        // The document copies what it is given: pieces of the text need no copies of their own.
+        if (i > from) cursor.insertText(QString::fromRawData(chars + from, i - from), format);
         QTextCharFormat& kerned = run.kerned[int(text[i].unicode()) << 16 | quint16(units)];
         if (kerned.propertyCount() == 0) {
             // Qt spaces each letter by a share of its own advance: this
@@ -150,10 +151,10 @@ void InsertKerned(QTextCursor& cursor, const QString& text, const QTextCharForma
             kerned.setFontLetterSpacingType(QFont::PercentageSpacing);
             kerned.setFontLetterSpacing(run.spacing * (advance + units) / advance);
         }
-        cursor.insertText(QString(text[i]), kerned);
+        cursor.insertText(QString::fromRawData(chars + i, 1), kerned);
         from = i + 1;
     }
-    cursor.insertText(from == 0 ? text : text.mid(from), format);
+    cursor.insertText(from == 0 ? text : QString::fromRawData(chars + from, text.size() - from), format);
 }
 
 } // namespace qm::rtf
