@@ -31,13 +31,36 @@ const PairKerning* PairKerning::of(const QFont& font)
 const PairKerning* PairKerning::of(const QString& family, int weight, bool italic,
                                    const std::function<QFont()>& font)
 {
-    thread_local QHash<QString, std::shared_ptr<PairKerning>> known;
+    static QHash<QString, std::shared_ptr<PairKerning>> known; // pages are read on one thread
     const QString key = family + QChar(weight) + QChar(italic ? 'i' : 'n');
     if (const auto it = known.constFind(key); it != known.cend()) return it->get();
     auto k = std::make_shared<PairKerning>();
     if (!k->read(font())) k.reset();
+    if (k) {
+        std::vector<bool>& all = pairsOfAll();
+        for (size_t i = 0; i < k->pairs_.size(); ++i)
+            if (k->pairs_[i] != 0) all[i] = true;
+    }
     known.insert(key, k);
     return k.get();
+}
+
+std::vector<bool>& PairKerning::pairsOfAll()
+{
+    static std::vector<bool> all(size_t(kSlots) * kSlots, false);
+    return all;
+}
+
+bool PairKerning::anyPairIn(QStringView text)
+{
+    const std::vector<bool>& all = pairsOfAll();
+    int a = text.isEmpty() ? -1 : slot(text.front().unicode());
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        const int b = slot(text[i].unicode());
+        if (a >= 0 && b >= 0 && all[size_t(a) * kSlots + size_t(b)]) return true;
+        a = b;
+    }
+    return false;
 }
 
 // The horizontal pairs of the table's first subtable of the common kind
@@ -91,6 +114,11 @@ bool PairKerning::read(const QFont& font)
 
 void InsertKerned(QTextCursor& cursor, const QString& text, const QTextCharFormat& format, const QFont& base)
 {
+    // Faces are read as their sizes are set, before any of their text comes.
+    if (!PairKerning::anyPairIn(text)) {
+        cursor.insertText(text, format);
+        return;
+    }
     // A page's runs take turns among a few formats: each is looked at once,
     // and the formats of its kerned letters made once.
     struct Run {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringView>
 #include <array>
 #include <functional>
 #include <vector>
@@ -23,6 +24,10 @@ public:
     static const PairKerning* of(const QFont& font);
     // The same, for the face named; font() gives it the first time.
     static const PairKerning* of(const QString& family, int weight, bool italic, const std::function<QFont()>& font);
+
+    // Whether any face read so far kerns a pair in the text: most runs of
+    // text hold none, and are set as they are without looking further.
+    static bool anyPairIn(QStringView text);
 
     // Whether the letter is the first of any pair the table kerns.
     bool leads(QChar c) const
@@ -64,6 +69,7 @@ private:
         }
     }
     bool read(const QFont& font);
+    static std::vector<bool>& pairsOfAll(); // by pair of slots, for every face read
 
     std::vector<qint16> pairs_;
     std::array<int, kSlots> advances_{};
