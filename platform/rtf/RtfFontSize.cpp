@@ -1,4 +1,5 @@
 #include "platform/rtf/RtfFontSize.h"
+#include "platform/rtf/RtfKerning.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -49,15 +50,22 @@ qreal LineWidth(const QFont& font)
     return line.cursorToX(SampleText().size()); // the advances alone, without the last letter's overhang
 }
 
-// The letter spacing, in percent, at which running text in the font drawn
-// at its whole pixel size takes the width it has at the exact size, kerned
-// as word processors set text. The size's own share is most of it; the rest
-// is what the font engine loses by cutting each letter's advance, and each
-// letter's share of the spacing, to a 64th of a pixel: a tenth of a percent
-// at text sizes, and the difference between two lines breaking alike or not.
-qreal ExactSpacing(const QFont& font, qreal exactPx, int drawnPx)
+struct Spacing {
+    qreal percent = 100; // of each letter's advance
+    qreal wordPx = 0;    // added to each space
+};
+
+// The spacing at which running text in the font drawn at its whole pixel
+// size takes the width it has at the exact size, kerned as word processors
+// set text. The size's own share is most of it, given as a percentage of
+// each letter's advance. Qt cuts each advance, and each letter's share, to a
+// 64th of a pixel, so the percentage alone moves a line in steps of up to a
+// tenth of a percent: the difference between two lines breaking alike or
+// not. Of the percentages near the right one, the one whose remainder is
+// best taken up by the spaces, in 64ths of a pixel each, is kept.
+Spacing ExactSpacing(const QFont& font, qreal exactPx, int drawnPx)
 {
-    static QHash<QString, qreal> known;
+    static QHash<QString, Spacing> known;
     const QString key = font.family() + QChar(font.weight()) + QChar(font.italic() ? 'i' : 'n')
         + QChar(font.styleStrategy() & QFont::PreferNoShaping ? 's' : 'k') + QString::number(exactPx, 'f', 3)
         + QChar(' ') + QString::number(drawnPx);
@@ -66,22 +74,42 @@ qreal ExactSpacing(const QFont& font, qreal exactPx, int drawnPx)
     QFont large(font);
     large.setPixelSize(kLarge);
     large.setLetterSpacing(QFont::PercentageSpacing, 100);
+    large.setWordSpacing(0);
     large.setStyleStrategy(QFont::PreferDefault);
-    large.setKerning(true);
+    // Text set without the shaper is kerned pair by pair as it is read, where
+    // the font's table allows; the spacing then brings only the letters
+    // themselves to their exact width.
+    large.setKerning(!(font.styleStrategy() & QFont::PreferNoShaping && PairKerning::of(font)));
     const qreal wanted = LineWidth(large) * exactPx / kLarge;
     QFont drawn(font);
     drawn.setPixelSize(drawnPx);
-    qreal spacing = 100.0 * exactPx / drawnPx;
+    drawn.setWordSpacing(0);
+    Spacing best{100.0 * exactPx / drawnPx, 0};
     // The width grows with the spacing almost in proportion: a few steps settle it.
     for (int i = 0; i < 3; ++i) {
-        drawn.setLetterSpacing(QFont::PercentageSpacing, spacing);
+        drawn.setLetterSpacing(QFont::PercentageSpacing, best.percent);
         const qreal width = LineWidth(drawn);
         if (width <= 0 || wanted <= 0) break;
-        spacing *= wanted / width;
+        best.percent *= wanted / width;
     }
-    spacing = qBound(50.0, spacing, 200.0);
-    known.insert(key, spacing);
-    return spacing;
+    const qreal spaces = SampleText().count(QChar(' '));
+    qreal bestMiss = -1;
+    const qreal around = best.percent;
+    for (int step = -6; step <= 6 && wanted > 0; ++step) {
+        const qreal percent = around + step / 64.0;
+        drawn.setLetterSpacing(QFont::PercentageSpacing, percent);
+        const qreal width = LineWidth(drawn);
+        const qreal wordPx = std::round((wanted - width) / spaces * 64) / 64;
+        const qreal miss = qAbs(width + wordPx * spaces - wanted);
+        if (bestMiss < 0 || miss < bestMiss - 1e-6) {
+            bestMiss = miss;
+            best = Spacing{percent, wordPx};
+        }
+    }
+    best.percent = qBound(50.0, best.percent, 200.0);
+    best.wordPx = qBound(-0.5 * exactPx, best.wordPx, 0.5 * exactPx);
+    known.insert(key, best);
+    return best;
 }
 } // namespace
 
@@ -90,10 +118,11 @@ void SetTextSize(QTextCharFormat& f, qreal points, const QFont& base)
     f.setFontPointSize(points);
     const qreal exact = points * FontDpi() / 72.0;
     const int drawn = qMax(1, qRound(exact));
-    const qreal spacing = ExactSpacing(f.font().resolve(base), exact, drawn);
-    if (qAbs(spacing - 100) < 1e-3) return;
+    const Spacing spacing = ExactSpacing(f.font().resolve(base), exact, drawn);
+    if (spacing.wordPx != 0) f.setFontWordSpacing(spacing.wordPx);
+    if (qAbs(spacing.percent - 100) < 1e-3) return;
     f.setFontLetterSpacingType(QFont::PercentageSpacing);
-    f.setFontLetterSpacing(spacing);
+    f.setFontLetterSpacing(spacing.percent);
 }
 
 bool KerningMatters(const QFont& font)

@@ -11,8 +11,8 @@ namespace qm::rtf {
 // draws a font at a whole number of pixels (10 pt is 13.33 pixels on a
 // 96 dpi screen, drawn at 13), which would make a line of 10 pt text 2.5%
 // narrower and break it after other words, and cuts each advance to a 64th
-// of a pixel; the letters are spaced by the difference instead, measured on
-// running text in the format's font (resolved against base).
+// of a pixel; the letters and spaces are spaced by the difference instead,
+// measured on running text in the format's font (resolved against base).
 void SetTextSize(QTextCharFormat& f, qreal points, const QFont& base);
 
 // How tall, in percent of the line Qt gives the font, a single-spaced line

@@ -1,5 +1,6 @@
 #include "platform/rtf/RtfParser.h"
 #include "platform/rtf/RtfCharacters.h"
+#include "platform/rtf/RtfKerning.h"
 #include "platform/TextFile.h"
 
 #include <QTextBlock>
@@ -298,7 +299,7 @@ void RtfParser::flushText()
     QTextCharFormat f = charFormat(pendingChr_);
     if (!pendingMarks_.empty()) tagPendingMarks(f);
     shapeIfNeeded(f, pending_);
-    cursor_.insertText(pending_, f);
+    InsertKerned(cursor_, pending_, f, doc_.defaultFont());
     if (pendingChr_.link >= 0 && size_t(pendingChr_.link) < content_.links.size())
         appendCapped(content_.links[size_t(pendingChr_.link)].text, pending_, kMaxLinkText);
     // A long paragraph is split after a word; one without spaces anywhere.

@@ -197,8 +197,9 @@ const QTextCharFormat& RtfParser::charFormat(const CharState& c)
     if (c.italic) f.setFontItalic(true);
     // Letter pairs are kerned, as word processors set them: without it
     // some fonts' lines come out half a percent wider and break a word early.
-    // Kerning needs the shaper, which makes laying out a long page markedly
-    // dearer; fonts whose kerning hardly changes a line are set without it.
+    // Qt kerns only with the shaper, which makes laying out a long page
+    // markedly dearer; fonts whose kerning hardly changes a line are set
+    // without it, and kerned from their own pair table as they are read.
     if (!KerningMatters(f.font().resolve(doc_.defaultFont()))) f.setFontStyleStrategy(QFont::PreferNoShaping);
     SetTextSize(f, c.halfPoints / 2.0, doc_.defaultFont());
     if (c.underline) f.setFontUnderline(true);

@@ -1,4 +1,5 @@
 #include "platform/rtf/RtfCharacters.h"
+#include "platform/rtf/RtfKerning.h"
 #include "platform/rtf/RtfParser.h"
 
 #include <QTextBlock>
@@ -206,7 +207,7 @@ void RtfParser::appendNotes()
         QTextCharFormat f = charFormat(chr);
         shapeIfNeeded(f, text);
         cursor_.insertBlock(blockFormat(ParaState{}, singleLinePercent(chr)), f);
-        cursor_.insertText(text, f);
+        InsertKerned(cursor_, text, f, doc_.defaultFont());
     }
 }
 

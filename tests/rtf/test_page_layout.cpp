@@ -109,6 +109,14 @@ private slots:
         QCOMPARE(lastWord("\\f2\\fs22 each and Otherwise the in view's the Tier nothing than closed. No Page "
                           "platform's Height none both only"),
                  QString("only"));
+        // Fonts set without the shaper are kerned too: unkerned, "Off." "All"
+        // "The" and "Label" "button," take the last word to the next line.
+        QCOMPARE(lastWord("\\f0\\fs20 Label with frm Exit and Query wrong File modal Topic jpg to page Off. All the "
+                          "Text Form may handling The"),
+                 QString("The"));
+        QCOMPARE(lastWord("\\f1\\fs22 whose system in as back is and platform done page Width and Label button, is "
+                          "About After message in the"),
+                 QString("the"));
     }
 
     void singleLinesStandAsFarApartAsTheFontAsks()
