@@ -56,6 +56,11 @@ RtfParser::RtfParser(QTextDocument& doc, const RtfReadOptions& options)
 RtfContent RtfParser::run(QByteArrayView bytes)
 {
     rawUtf8_ = hasHighBytes(bytes) && IsValidUtf8(bytes.toByteArray());
+    // One edit block for the whole read: Qt then settles its frame structure
+    // once at the end instead of after every edit (which is quadratic in the
+    // number of tables). It is the writing cursor's: every cursor alive on
+    // the document costs each insert a little.
+    cursor_.beginEditBlock();
     Tokenizer tokens(bytes);
     while (!done_) {
         const Token t = tokens.next();
@@ -85,7 +90,9 @@ RtfContent RtfParser::run(QByteArrayView bytes)
         }
     }
     flushDecoder();
-    return finish();
+    RtfContent content = finish();
+    cursor_.endEditBlock();
+    return content;
 }
 
 void RtfParser::groupOpen()
