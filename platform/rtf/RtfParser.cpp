@@ -130,7 +130,7 @@ void RtfParser::groupClose()
 void RtfParser::controlWord(const Token& t, bool starred)
 {
     if (cur().dest == Destination::Skip) return;
-    const Kw kw = LookupKeyword(t.word);
+    const Kw kw = keywords_(t.word);
     if (starred && !IsHandledDestination(kw)) {
         cur().dest = Destination::Skip;
         return;

@@ -116,6 +116,7 @@ private:
     int docCodePage_ = 1252;        // \ansicpg, \mac, \pc, \pca
     int defaultTabTwips_ = 720;     // \deftab; word processors space default stops half an inch apart
     CodePageDecoder decoder_;
+    KeywordMemo keywords_;
     // How the last font used decodes; recomputed when the font or the tables change.
     bool fontsChanged_ = true;
     int keyFont_ = -1;
