@@ -1,5 +1,7 @@
 #include "platform/rtf/RtfKeywords.h"
 
+#include <cstring>
+#include <iterator>
 #include <string_view>
 #include <unordered_map>
 
@@ -92,6 +94,19 @@ Kw LookupKeyword(QByteArrayView word)
     if (word.startsWith("clbrdr") || word.startsWith("trbrdr")) return Kw::CellBorder;
     if (word.size() > 2 && word.startsWith("ul") && word != "ulc") return Kw::Underline;
     return Kw::Unknown;
+}
+
+Kw KeywordMemo::operator()(QByteArrayView word)
+{
+    const qsizetype n = word.size();
+    if (n == 0 || n > kLongest) return LookupKeyword(word);
+    const auto first = static_cast<unsigned char>(word.front()), last = static_cast<unsigned char>(word.back());
+    Entry& e = entries_[(size_t(n) * 7 + first * 3 + last) % std::size(entries_)];
+    if (e.size == n && std::memcmp(e.word, word.data(), size_t(n)) == 0) return e.kw;
+    e.kw = LookupKeyword(word);
+    e.size = static_cast<unsigned char>(n);
+    std::memcpy(e.word, word.data(), size_t(n));
+    return e.kw;
 }
 
 bool IsHandledDestination(Kw kw)

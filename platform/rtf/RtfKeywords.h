@@ -36,6 +36,23 @@ enum class Kw {
 
 Kw LookupKeyword(QByteArrayView word);
 
+// LookupKeyword with the words met before remembered: a page says the same
+// few control words again and again (\b, \i, \par, \cell), and looking
+// one up in the full table costs more than the rest of its handling.
+class KeywordMemo {
+public:
+    Kw operator()(QByteArrayView word);
+
+private:
+    static constexpr qsizetype kLongest = 14;
+    struct Entry {
+        char word[kLongest];
+        unsigned char size = 0; // 0: empty
+        Kw kw = Kw::Unknown;
+    };
+    Entry entries_[64];
+};
+
 // Destinations that a "\*" in front of them does not make the reader skip.
 bool IsHandledDestination(Kw kw);
 

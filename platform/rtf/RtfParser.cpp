@@ -56,6 +56,11 @@ RtfParser::RtfParser(QTextDocument& doc, const RtfReadOptions& options)
 RtfContent RtfParser::run(QByteArrayView bytes)
 {
     rawUtf8_ = hasHighBytes(bytes) && IsValidUtf8(bytes.toByteArray());
+    // One edit block for the whole read: Qt then settles its frame structure
+    // once at the end instead of after every edit (which is quadratic in the
+    // number of tables). It is the writing cursor's: every cursor alive on
+    // the document costs each insert a little.
+    cursor_.beginEditBlock();
     Tokenizer tokens(bytes);
     while (!done_) {
         const Token t = tokens.next();
@@ -85,7 +90,9 @@ RtfContent RtfParser::run(QByteArrayView bytes)
         }
     }
     flushDecoder();
-    return finish();
+    RtfContent content = finish();
+    cursor_.endEditBlock();
+    return content;
 }
 
 void RtfParser::groupOpen()
@@ -123,7 +130,7 @@ void RtfParser::groupClose()
 void RtfParser::controlWord(const Token& t, bool starred)
 {
     if (cur().dest == Destination::Skip) return;
-    const Kw kw = LookupKeyword(t.word);
+    const Kw kw = keywords_(t.word);
     if (starred && !IsHandledDestination(kw)) {
         cur().dest = Destination::Skip;
         return;
@@ -156,7 +163,7 @@ void RtfParser::controlWord(const Token& t, bool starred)
     }
 
     switch (kw) {
-    case Kw::DefaultFont: defaultFont_ = t.param; formats_ = {}; fontsChanged_ = true; return;
+    case Kw::DefaultFont: defaultFont_ = t.param; formats_ = {}; linkFormat_ = {}; fontsChanged_ = true; return;
     case Kw::DefaultTab:
         if (t.hasParam && t.param > 0) defaultTabTwips_ = qBound(60, t.param, 14400);
         return;
@@ -305,8 +312,18 @@ void RtfParser::flushText()
     // A long paragraph is split after a word; one without spaces anywhere.
     const bool wordEnd = pending_.endsWith(QChar(' '));
     pending_.resize(0); // its room is kept for the next run
-    const int length = cursor_.block().length();
-    if (length > 2 * kMaxBlockChars || (length > kMaxBlockChars && wordEnd)) cursor_.insertBlock();
+    // Finding the cursor's block is a search through the document, dear on
+    // a page of short runs: its length is asked for only once the text since
+    // the block's start, as last known, could make it too long.
+    const int position = cursor_.position();
+    if (position >= blockStart_ && position - blockStart_ < kMaxBlockChars) return;
+    const QTextBlock block = cursor_.block();
+    blockStart_ = block.position();
+    const int length = block.length();
+    if (length > 2 * kMaxBlockChars || (length > kMaxBlockChars && wordEnd)) {
+        cursor_.insertBlock();
+        blockStart_ = cursor_.position();
+    }
 }
 
 // Puts the cursor where the current paragraph's content belongs: in the

@@ -16,6 +16,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <array>
+#include <climits>
 #include <vector>
 
 namespace qm::rtf {
@@ -90,6 +91,8 @@ private:
     bool tableWord(Kw kw, const Token& t);
     bool pictureWord(Kw kw, const Token& t);
     const QTextCharFormat& charFormat(const CharState& chr);
+    const QTextCharFormat& linkFormat(const CharState& chr);
+    static void workOutHash(const QTextCharFormat& f);
     QTextBlockFormat blockFormat(const ParaState& para, qreal singleLine);
     qreal singleLinePercent(const CharState& chr);
     qreal paragraphLinePercent();
@@ -113,6 +116,7 @@ private:
     int docCodePage_ = 1252;        // \ansicpg, \mac, \pc, \pca
     int defaultTabTwips_ = 720;     // \deftab; word processors space default stops half an inch apart
     CodePageDecoder decoder_;
+    KeywordMemo keywords_;
     // How the last font used decodes; recomputed when the font or the tables change.
     bool fontsChanged_ = true;
     int keyFont_ = -1;
@@ -121,6 +125,7 @@ private:
     SymbolFont keySymbol_ = SymbolFont::None;
 
     QString pending_;
+    int blockStart_ = INT_MAX;      // where the cursor's block started when last asked
     QString textBuffer_;            // text() decodes each run into it
     CharState pendingChr_;
     // The formats last made: pages switch between a few again and again.
@@ -131,6 +136,7 @@ private:
     };
     std::array<CachedFormat, 32> formats_;
     size_t nextFormat_ = 0;
+    CachedFormat linkFormat_;       // the last link's
 
     FontTable fonts_;
     ColorTable colors_;

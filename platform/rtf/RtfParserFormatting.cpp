@@ -184,6 +184,7 @@ const QTextCharFormat& RtfParser::charFormat(const CharState& c)
 {
     for (const CachedFormat& k : formats_)
         if (k.valid && k.chr == c) return k.format;
+    if (c.link >= 0) return linkFormat(c);
     QTextCharFormat f;
     const int font = c.font >= 0 ? c.font : defaultFont_;
     const QString family = fonts_.family(font);
@@ -210,24 +211,43 @@ const QTextCharFormat& RtfParser::charFormat(const CharState& c)
     if (fore.isValid()) f.setForeground(fore);
     const QColor back = c.backColor > 0 ? colors_.color(c.backColor) : QColor();
     if (back.isValid()) f.setBackground(back);
-    if (c.link >= 0 && size_t(c.link) < content_.links.size()) {
+    workOutHash(f);
+    CachedFormat& slot = formats_[nextFormat_];
+    nextFormat_ = (nextFormat_ + 1) % formats_.size();
+    slot = CachedFormat{c, f, true};
+    return slot.format;
+}
+
+// Every link has a format of its own: it is its text's format with the
+// link added, so the text's part is made once for all of them. It is kept
+// apart from the others, which a page of many links would otherwise push out.
+const QTextCharFormat& RtfParser::linkFormat(const CharState& c)
+{
+    if (linkFormat_.valid && linkFormat_.chr == c) return linkFormat_.format;
+    CharState text = c;
+    text.link = -1;
+    QTextCharFormat f = charFormat(text);
+    if (size_t(c.link) < content_.links.size()) {
         f.setAnchor(true);
         f.setAnchorHref(QString::fromLatin1(kLinkScheme) + QString::number(c.link + 1));
         const QString& tip = content_.links[size_t(c.link)].toolTip;
         if (!tip.isEmpty()) f.setToolTip(tip);
     }
-    // Comparing a format works out its hash, which its copies keep: the
-    // document looks every inserted run's format up by it.
+    workOutHash(f);
+    linkFormat_ = CachedFormat{c, f, true};
+    return linkFormat_.format;
+}
+
+// Comparing a format works out its hash, which its copies keep: the
+// document looks every inserted run's format up by it.
+void RtfParser::workOutHash(const QTextCharFormat& f)
+{
     static const QTextCharFormat other = [] {
         QTextCharFormat o;
         o.setFontFixedPitch(true);
         return o;
     }();
     (void)(f == other);
-    CachedFormat& slot = formats_[nextFormat_];
-    nextFormat_ = (nextFormat_ + 1) % formats_.size();
-    slot = CachedFormat{c, f, true};
-    return slot.format;
 }
 
 // Word processors leave a paragraph's space before below the space after the

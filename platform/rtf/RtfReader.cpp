@@ -2,7 +2,6 @@
 #include "platform/rtf/RtfObjectPlaceholder.h"
 #include "platform/rtf/RtfParser.h"
 
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
 
@@ -26,19 +25,13 @@ RtfContent ReadRtf(QByteArrayView bytes, QTextDocument& doc, const RtfReadOption
     QTextOption option = doc.defaultTextOption();
     option.setWrapMode(QTextOption::WordWrap);
     doc.setDefaultTextOption(option);
-    // One edit block for the whole read: Qt then settles its frame structure
-    // once at the end instead of after every edit (which is quadratic in the
-    // number of tables).
     // Laying out is the view's work, at its own width. A document without a
     // width would be laid out in full, unwrapped, as soon as its layout
     // exists; with no page size it waits until it is given one.
     const QSizeF pageSize = doc.pageSize();
     doc.setPageSize(QSizeF(0, 0));
-    QTextCursor block(&doc);
-    block.beginEditBlock();
     RtfParser parser(doc, options);
     RtfContent content = parser.run(bytes);
-    block.endEditBlock();
     // Qt's layout leaves out the space above a document's first paragraph;
     // word processors keep it (a title set lower on its page).
     if (const qreal lead = doc.begin().blockFormat().topMargin(); lead > 0) {

@@ -256,6 +256,12 @@ private slots:
             QVERIFY(b.text().endsWith(' '));
         }
         QCOMPARE(p.text().remove('\n'), QString::fromLatin1(words));
+        // The same words each in a run of its own.
+        QByteArray runs;
+        for (int i = 0; i < 6000; ++i) runs += "{\\b word" + QByteArray::number(i) + "} {\\i x} ";
+        const ReadPage r("{\\rtf1 " + runs + "\\par}");
+        QVERIFY(r.doc->blockCount() > 3);
+        for (QTextBlock b = r.doc->begin(); b.isValid(); b = b.next()) QVERIFY(b.length() <= 20000);
     }
 
     void pagesOverTheCapAreRefusedByName()

@@ -1,4 +1,5 @@
 #include "RtfTestSupport.h"
+#include "platform/rtf/RtfKeywords.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -58,6 +59,17 @@ private slots:
         QCOMPARE(int(p.content.marks.size()), 1);
         QCOMPARE(int(p.content.objects.size()), 1);
         QVERIFY(p.text().contains(QString::fromUtf8("你 好end")));
+    }
+
+    void rememberedControlWordsReadAsLookedUp()
+    {
+        // Words sharing a memo slot (same length, first and last letter) included.
+        const QList<QByteArray> words = {"row", "raw", "rxw", "par", "pard", "plain", "b", "i", "cell", "cellx",
+                                         "clpadl", "clpadt", "ul", "uld", "ulnone", "fs", "f", "cf", "intbl",
+                                         "listoverridetable", "x"};
+        qm::rtf::KeywordMemo memo;
+        for (int round = 0; round < 3; ++round)
+            for (const QByteArray& w : words) QCOMPARE(memo(w), qm::rtf::LookupKeyword(w));
     }
 
     void realWordProcessorFilesInEveryTruncation()
