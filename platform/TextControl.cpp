@@ -1,6 +1,7 @@
 #include "platform/TextControl.h"
 #include "platform/ContentPath.h"
 #include "platform/TextFile.h"
+#include "platform/VisibleText.h"
 #include "platform/rtf/RtfObjectPlaceholder.h"
 #include "platform/rtf/RtfReader.h"
 #include "ui/VbColor.h"
@@ -9,10 +10,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextLayout>
 
 namespace qm {
@@ -246,7 +249,7 @@ bool TextControl::goToMark(const QString& name)
 
     ++generation_;
     QTextCursor c(document());
-    c.setPosition(qBound(0, found->position, textLength()));
+    c.setPosition(qBound(0, found->position, document()->characterCount() - 1));
     setTextCursor(c);
     verticalScrollBar()->setValue(verticalScrollBar()->value() + cursorRect(c).top());
     return true;
@@ -361,30 +364,44 @@ bool TextControl::eventFilter(QObject* watched, QEvent* event)
 
 int TextControl::pageCount() const { return CountPages(*document(), pageSetup_); }
 
-QString TextControl::text() const { return document()->toPlainText(); }
+QString TextControl::text() const { return VisibleText(document()->toPlainText()); }
 
-int TextControl::textLength() const { return document()->characterCount() - 1; }
+int TextControl::textLength() const { return int(text().size()); }
 
 void TextControl::setSelection(int start, int length)
 {
-    const int end = textLength();
+    const QString all = document()->toPlainText();
+    const int end = VisiblePosition(all, int(all.size()));
     start = qBound(0, start, end);
     const int stop = qBound(start, int(qMin<qint64>(qint64(start) + qMax(0, length), end)), end);
     QTextCursor c(document());
-    c.setPosition(start);
-    c.setPosition(stop, QTextCursor::KeepAnchor);
+    c.setPosition(DocumentPosition(all, start));
+    c.setPosition(DocumentPosition(all, stop), QTextCursor::KeepAnchor);
     setTextCursor(c);
 }
 
-int TextControl::selectionStart() const { return textCursor().selectionStart(); }
+int TextControl::selectionStart() const
+{
+    return VisiblePosition(document()->toPlainText(), textCursor().selectionStart());
+}
 
 int TextControl::selectionLength() const
 {
     const QTextCursor c = textCursor();
-    return c.selectionEnd() - c.selectionStart();
+    const QString all = document()->toPlainText();
+    return VisiblePosition(all, c.selectionEnd()) - VisiblePosition(all, c.selectionStart());
 }
 
-QString TextControl::selectedText() const { return textCursor().selectedText(); }
+QString TextControl::selectedText() const { return VisibleText(textCursor().selectedText()); }
+
+QMimeData* TextControl::createMimeDataFromSelection() const
+{
+    const QTextDocumentFragment selection(textCursor());
+    auto* data = new QMimeData;
+    data->setText(VisibleText(selection.toPlainText()));
+    data->setHtml(VisibleText(selection.toHtml()));
+    return data;
+}
 
 void TextControl::replaceSelection(const QString& text)
 {

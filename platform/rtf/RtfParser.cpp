@@ -303,10 +303,11 @@ void RtfParser::flushText()
     flushBlanks();
     if (pending_.isEmpty()) return;
     fixSurrogates(pending_);
-    QTextCharFormat f = charFormat(pendingChr_);
+    int face = 0;
+    QTextCharFormat f = charFormat(pendingChr_, &face);
     if (!pendingMarks_.empty()) tagPendingMarks(f);
     shapeIfNeeded(f, pending_);
-    InsertKerned(cursor_, pending_, f, doc_.defaultFont());
+    InsertKerned(cursor_, pending_, f, doc_.defaultFont(), face);
     if (pendingChr_.link >= 0 && size_t(pendingChr_.link) < content_.links.size())
         appendCapped(content_.links[size_t(pendingChr_.link)].text, pending_, kMaxLinkText);
     // A long paragraph is split after a word; one without spaces anywhere.
