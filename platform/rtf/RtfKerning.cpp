@@ -1,5 +1,6 @@
 #include "platform/rtf/RtfKerning.h"
 #include "platform/VisibleText.h"
+#include "platform/rtf/RtfLigatures.h"
 #include "platform/rtf/RtfOverhang.h"
 
 #include <QFont>
@@ -123,9 +124,11 @@ struct Run {
     QFont base;
     const PairKerning* kerning = nullptr;
     Overhangs* overhangs = nullptr;
+    Ligatures* ligatures = nullptr; // where Qt leaves them out
     QTextCharFormat joinerFormat; // for a joiner the font lacks: drawn from no other font
     qreal spacing = 100;
     QHash<int, QTextCharFormat> kerned; // by letter and kerning
+    QHash<qint64, QTextCharFormat> ligated; // by share of the letter's advance
 };
 
 // A joiner on its own, made once.
@@ -143,9 +146,25 @@ struct Face {
     bool italic = false;
     qreal points = 0;
     std::unique_ptr<Overhangs> overhangs;
+    std::unique_ptr<Ligatures> ligatures; // shaped and spaced faces only
     const PairKerning* kerning = nullptr;
     bool kerningRead = false;
 };
+
+// Whether Qt sets text in the format without the ligatures its shaper
+// would form: it leaves them out of text with letter spacing.
+bool LigaturesLeftOut(const QTextCharFormat& format)
+{
+    return !(format.fontStyleStrategy() & QFont::PreferNoShaping) && format.hasProperty(QTextFormat::FontLetterSpacing)
+        && format.fontLetterSpacingType() == QFont::PercentageSpacing && format.fontLetterSpacing() != 100;
+}
+
+bool AnyLeadIn(QStringView text)
+{
+    for (const QChar c : text)
+        if (Ligatures::leads(c)) return true;
+    return false;
+}
 
 std::vector<std::unique_ptr<Face>> faces; // pages are read on one thread
 } // namespace
@@ -167,7 +186,9 @@ int FaceNumber(const QTextCharFormat& format, const QFont& base)
         if (f.points == points && f.weight == weight && f.italic == italic && f.family == family) return int(i) + 1;
     }
     auto face = std::make_unique<Face>();
-    *face = Face{family, weight, italic, points, std::make_unique<Overhangs>(format.font().resolve(base)), nullptr, false};
+    const QFont font = format.font().resolve(base);
+    *face = Face{family, weight, italic, points, std::make_unique<Overhangs>(font),
+                 LigaturesLeftOut(format) ? std::make_unique<Ligatures>(font) : nullptr, nullptr, false};
     faces.push_back(std::move(face));
     return int(faces.size());
 }
@@ -202,10 +223,11 @@ Run& RunOf(const QTextCharFormat& format, const QFont& base)
     const bool spaced = format.hasProperty(QTextFormat::FontLetterSpacing);
     const bool percent = !spaced || format.fontLetterSpacingType() == QFont::PercentageSpacing;
     Run& run = runs[toFront(recent.size() - 1)];
-    run = Run{format, base, nullptr, nullptr, {}, spaced ? format.fontLetterSpacing() : 100.0, {}};
+    run = Run{format, base, nullptr, nullptr, nullptr, {}, spaced ? format.fontLetterSpacing() : 100.0, {}, {}};
     Face* const face = FaceOf(format, base);
     if (!face) return run;
     run.overhangs = face->overhangs.get();
+    if (LigaturesLeftOut(format)) run.ligatures = face->ligatures.get();
     if (run.overhangs->joinerApart()) {
         run.joinerFormat = format;
         run.joinerFormat.setFontStyleStrategy(QFont::StyleStrategy(format.fontStyleStrategy() | QFont::NoFontMerging));
@@ -220,8 +242,9 @@ Run& RunOf(const QTextCharFormat& format, const QFont& base)
     return run;
 }
 
-// Text in pieces: kerned letters in the formats that space them to their
-// kerned advances, joiners the font lacks in their own format, the rest in
+// Text in pieces: kerned letters, and the first letters of ligatures Qt
+// leaves out, in the formats that space them to their kerned advances or
+// ligatures' widths, joiners the font lacks in their own format, the rest in
 // the run's format.
 void InsertPieces(QTextCursor& cursor, const QString& text, const QTextCharFormat& format, Run& run, bool kern,
                   bool leading)
@@ -238,10 +261,14 @@ void InsertPieces(QTextCursor& cursor, const QString& text, const QTextCharForma
         joined.resize(0);
     };
     qsizetype from = 0; // the first letter not yet in the document or in joined
+    qsizetype joinedUntil = 0; // letters before it are in a ligature met already
     for (qsizetype i = 0; i < size; ++i) {
         const int units = kern && i + 1 < size && run.kerning->leads(chars[i]) ? run.kerning->at(chars[i], chars[i + 1]) : 0;
         const int advance = units != 0 ? run.kerning->advance(chars[i]) : 0;
-        const bool kerned = units != 0 && advance > 0;
+        qreal share = 0;
+        const int ligature = run.ligatures && i >= joinedUntil ? run.ligatures->at(text, i, &share) : 0;
+        if (ligature > 0) joinedUntil = i + ligature;
+        const bool kerned = (units != 0 && advance > 0) || ligature > 0;
         const bool join = overhangs && chars[i] == u' '
             && (i > 0 ? chars[i - 1] != u' ' && overhangs->at(chars[i - 1]) : leading);
         if (!kerned && !join) continue;
@@ -255,13 +282,17 @@ void InsertPieces(QTextCursor& cursor, const QString& text, const QTextCharForma
         }
         if (kerned) {
             flush();
-            QTextCharFormat& f = run.kerned[int(chars[i].unicode()) << 16 | quint16(units)];
+            // Qt spaces each letter by a share of its own advance: this
+            // letter's share takes its advance to the kerned one, or its
+            // ligature's letters to the ligature's width.
+            if (ligature > 0) share *= run.spacing;
+            else share = run.spacing * (advance + units) / advance;
+            QTextCharFormat& f = ligature > 0 ? run.ligated[qRound64(share * 1e6)]
+                                              : run.kerned[int(chars[i].unicode()) << 16 | quint16(units)];
             if (f.propertyCount() == 0) {
-                // Qt spaces each letter by a share of its own advance: this
-                // letter's share takes its advance to the kerned one.
                 f = format;
                 f.setFontLetterSpacingType(QFont::PercentageSpacing);
-                f.setFontLetterSpacing(run.spacing * (advance + units) / advance);
+                f.setFontLetterSpacing(share);
             }
             // The document copies what it is given: the letter needs no copy of its own.
             cursor.insertText(QString::fromRawData(chars + i, 1), f);
@@ -289,7 +320,7 @@ void InsertKerned(QTextCursor& cursor, const QString& text, const QTextCharForma
     Overhangs* overhangs = nullptr;
     // Faces are read as their sizes are set, before any of their text comes.
     const Face* own = PairKerning::anyPairIn(text) ? nullptr : FaceOf(format, base, face);
-    if (own && !own->overhangs->joinerApart()) {
+    if (own && !own->overhangs->joinerApart() && !(own->ligatures && AnyLeadIn(text))) {
         // Most runs: no kerned pair, joiners in the text itself.
         overhangs = own->overhangs.get();
         const bool join = JoinOverhangs(text, *overhangs, leading, joined);

@@ -122,6 +122,11 @@ private slots:
         QCOMPARE(lastWord("\\f1\\fs22 whose system in as back is and platform done page Width and Label button, is "
                           "About After message in the"),
                  QString("the"));
+        // With the font's ligatures, as word processors set it: letters apart,
+        // "ff", "fi" and "ft" take more room and the last word goes.
+        QCOMPARE(lastWord("\\f2\\fs22 thaitai thebuti spoomeaffy Doprely goutt haicleant blyr spryshoand fiplypreab vouff. "
+                          "joospim sceacrodew"),
+                 QString("sceacrodew"));
     }
 
     void aWordWhoseLastLetterReachesPastTheMarginStaysWhenItsAdvanceFits()
