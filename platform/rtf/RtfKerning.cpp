@@ -129,6 +129,7 @@ struct Run {
     qreal spacing = 100;
     QHash<int, QTextCharFormat> kerned; // by letter and kerning
     QHash<qint64, QTextCharFormat> ligated; // by share of the letter's advance
+    const std::array<bool, 256>* stops = nullptr; // Latin-1 letters that may need a look
 };
 
 // A joiner on its own, made once.
@@ -149,6 +150,10 @@ struct Face {
     std::unique_ptr<Ligatures> ligatures; // shaped and spaced faces only
     const PairKerning* kerning = nullptr;
     bool kerningRead = false;
+    // Spaces, and the first letters of kerned pairs (where kerned) and of
+    // ligatures (where left out).
+    std::array<std::array<bool, 256>, 4> stops{};
+    std::array<bool, 4> stopsMade{};
 };
 
 // Whether Qt sets text in the format without the ligatures its shaper
@@ -167,6 +172,14 @@ bool AnyLeadIn(QStringView text)
 }
 
 std::vector<std::unique_ptr<Face>> faces; // pages are read on one thread
+
+// The text inserted last, where it ended in a letter that overhangs.
+thread_local struct {
+    bool overhung = false;
+    const QTextDocument* doc = nullptr; // with the rest known, where a paragraph may end after it
+    int position = -1;
+    QChar joiner;
+} last;
 } // namespace
 
 int FaceNumber(const QTextCharFormat& format, const QFont& base)
@@ -223,7 +236,7 @@ Run& RunOf(const QTextCharFormat& format, const QFont& base)
     const bool spaced = format.hasProperty(QTextFormat::FontLetterSpacing);
     const bool percent = !spaced || format.fontLetterSpacingType() == QFont::PercentageSpacing;
     Run& run = runs[toFront(recent.size() - 1)];
-    run = Run{format, base, nullptr, nullptr, nullptr, {}, spaced ? format.fontLetterSpacing() : 100.0, {}, {}};
+    run = Run{format, base, nullptr, nullptr, nullptr, {}, spaced ? format.fontLetterSpacing() : 100.0, {}, {}, nullptr};
     Face* const face = FaceOf(format, base);
     if (!face) return run;
     run.overhangs = face->overhangs.get();
@@ -239,6 +252,15 @@ Run& RunOf(const QTextCharFormat& format, const QFont& base)
         face->kerningRead = true;
         run.kerning = face->kerning;
     }
+    const size_t kind = (run.kerning ? 1 : 0) | (run.ligatures ? 2 : 0);
+    std::array<bool, 256>& stops = face->stops[kind];
+    if (!face->stopsMade[kind]) {
+        for (char16_t u = 0; u < stops.size(); ++u)
+            stops[u] = u == u' ' || (run.kerning && run.kerning->leads(QChar(u)))
+                || (run.ligatures && Ligatures::leads(QChar(u)));
+        face->stopsMade[kind] = true;
+    }
+    run.stops = &stops;
     return run;
 }
 
@@ -262,14 +284,25 @@ void InsertPieces(QTextCursor& cursor, const QString& text, const QTextCharForma
     };
     qsizetype from = 0; // the first letter not yet in the document or in joined
     qsizetype joinedUntil = 0; // letters before it are in a ligature met already
+    const PairKerning* const kerning = kern ? run.kerning : nullptr;
+    Ligatures* const ligatures = run.ligatures;
+    static const std::array<bool, 256> spaces = [] {
+        std::array<bool, 256> s{};
+        s[u' '] = true;
+        return s;
+    }();
+    const bool* const stops = (run.stops ? *run.stops : spaces).data();
     for (qsizetype i = 0; i < size; ++i) {
-        const int units = kern && i + 1 < size && run.kerning->leads(chars[i]) ? run.kerning->at(chars[i], chars[i + 1]) : 0;
-        const int advance = units != 0 ? run.kerning->advance(chars[i]) : 0;
+        const QChar c = chars[i];
+        // Most letters need nothing: passed over at a glance.
+        if (c.unicode() < 256 ? !stops[c.unicode()] : !(kerning && kerning->leads(c))) continue;
+        const int units = kerning && i + 1 < size ? kerning->at(c, chars[i + 1]) : 0;
+        const int advance = units != 0 ? kerning->advance(c) : 0;
         qreal share = 0;
-        const int ligature = run.ligatures && i >= joinedUntil ? run.ligatures->at(text, i, &share) : 0;
+        const int ligature = ligatures && i >= joinedUntil ? ligatures->at(text, i, &share) : 0;
         if (ligature > 0) joinedUntil = i + ligature;
         const bool kerned = (units != 0 && advance > 0) || ligature > 0;
-        const bool join = overhangs && chars[i] == u' '
+        const bool join = overhangs && c == u' '
             && (i > 0 ? chars[i - 1] != u' ' && overhangs->at(chars[i - 1]) : leading);
         if (!kerned && !join) continue;
         joined.append(chars + from, i - from);
@@ -315,11 +348,11 @@ void InsertKerned(QTextCursor& cursor, const QString& text, const QTextCharForma
     // Whether the text before ended in a letter that overhangs: a space this
     // text starts with gets its joiner first. Before a space, a joiner is
     // harmless wherever the text before went.
-    thread_local bool overhung = false;
-    const bool leading = overhung;
+    const bool leading = last.overhung;
     Overhangs* overhangs = nullptr;
     // Faces are read as their sizes are set, before any of their text comes.
-    const Face* own = PairKerning::anyPairIn(text) ? nullptr : FaceOf(format, base, face);
+    const bool pairs = PairKerning::anyPairIn(text);
+    const Face* own = pairs ? nullptr : FaceOf(format, base, face);
     if (own && !own->overhangs->joinerApart() && !(own->ligatures && AnyLeadIn(text))) {
         // Most runs: no kerned pair, joiners in the text itself.
         overhangs = own->overhangs.get();
@@ -328,9 +361,24 @@ void InsertKerned(QTextCursor& cursor, const QString& text, const QTextCharForma
     } else {
         Run& run = RunOf(format, base);
         overhangs = run.overhangs;
-        InsertPieces(cursor, text, format, run, run.kerning && PairKerning::anyPairIn(text), leading);
+        InsertPieces(cursor, text, format, run, run.kerning && pairs, leading);
     }
-    overhung = overhangs && !text.isEmpty() && text.back() != u' ' && overhangs->at(text.back());
+    last.overhung = overhangs && !text.isEmpty() && text.back() != u' ' && overhangs->at(text.back());
+    if (last.overhung && !overhangs->joinerApart()) {
+        last.doc = cursor.document();
+        last.position = cursor.position();
+        last.joiner = overhangs->joiner();
+    } else {
+        last.doc = nullptr;
+    }
+}
+
+void EndKernedParagraph(QTextCursor& cursor)
+{
+    if (last.overhung && last.doc == cursor.document() && last.position == cursor.position())
+        cursor.insertText(TextOf(last.joiner), cursor.charFormat()); // the letter's
+    last.overhung = false;
+    last.doc = nullptr;
 }
 
 } // namespace qm::rtf

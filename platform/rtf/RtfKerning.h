@@ -89,4 +89,9 @@ int FaceNumber(const QTextCharFormat& format, const QFont& base);
 void InsertKerned(QTextCursor& cursor, const QString& text, const QTextCharFormat& format, const QFont& base,
                   int face = -1);
 
+// The paragraph ends at the cursor. Where it is right after text that ends
+// in a letter that overhangs, a joiner goes after the letter: Qt would count
+// the overhang against the paragraph's last word too.
+void EndKernedParagraph(QTextCursor& cursor);
+
 } // namespace qm::rtf

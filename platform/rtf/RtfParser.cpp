@@ -356,6 +356,7 @@ void RtfParser::endParagraph()
     if (deferBlankEnd()) return;
     ensureContext();
     flushText();
+    EndKernedParagraph(cursor_);
     // A block made by the last paragraph end already has that paragraph's
     // formats; setting equal ones again is most of the cost of a short paragraph.
     const QTextBlock block = cursor_.block();
@@ -420,6 +421,7 @@ void RtfParser::endParagraph()
 RtfContent RtfParser::finish()
 {
     flushText();
+    EndKernedParagraph(cursor_);
     // The last paragraph may end without \par; it still gets its formatting.
     if (cursor_.block().length() > 1) cursor_.setBlockFormat(blockFormat(lastTextPara_, paragraphLinePercent()));
     table_.dropSpareRows();

@@ -146,6 +146,7 @@ bool RtfParser::tableWord(Kw kw, const Token& t)
             ++flow_;
         }
         flushText();
+        EndKernedParagraph(cursor_);
         cursor_.setBlockFormat(blockFormat(cur().para, paragraphLinePercent()));
         paraChrSet_ = paraPicture_ = false;
         table_.endCell();

@@ -144,6 +144,9 @@ private slots:
         };
         QCOMPARE(lastWord(0.5), QString("of"));
         QCOMPARE(lastWord(-0.5), QString("purpose"));
+        // The paragraph's last word too.
+        const LaidOut last(QByteArray(body).replace(" next", ""), advance + 8 + 0.5);
+        QCOMPARE(last.doc->firstBlock().layout()->lineCount(), 1);
     }
 
     void singleLinesStandAsFarApartAsTheFontAsks()

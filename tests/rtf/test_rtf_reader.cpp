@@ -174,7 +174,7 @@ private slots:
         const auto cellText = [&](int r, int col) {
             QTextCursor a = t->cellAt(r, col).firstCursorPosition();
             a.setPosition(t->cellAt(r, col).lastCursorPosition().position(), QTextCursor::KeepAnchor);
-            return a.selectedText();
+            return qm::VisibleText(a.selectedText());
         };
         QCOMPARE(cellText(0, 0), QString("Name"));
         QCOMPARE(cellText(0, 1), QString("Role lead"));
