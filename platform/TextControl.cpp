@@ -20,6 +20,10 @@ namespace {
 // Course pages are small. The reader is linear, but the costliest pages per
 // byte (long tables, runs of formats) show their first screen in most of a second.
 constexpr qint64 kMaxFileBytes = qint64(3) << 20;
+// A long page of running text is shown after this much reading; the rest is
+// read in parts of the next length, each followed by a turn of the event loop.
+constexpr qint64 kFirstPartMs = 40;
+constexpr qint64 kPartMs = 25;
 
 QString cutAtNul(const QString& s)
 {
@@ -37,6 +41,8 @@ TextControl::TextControl(QWidget* parent) : QTextBrowser(parent)
     setWordWrapMode(QTextOption::WordWrap);
     connect(this, &QTextBrowser::anchorClicked, this, &TextControl::onAnchorClicked);
     rtf::RegisterPlaceholderHandler(*document());
+    readTimer_.setInterval(0);
+    connect(&readTimer_, &QTimer::timeout, this, &TextControl::readMore);
 }
 
 TextControl::~TextControl() = default;
@@ -66,18 +72,43 @@ bool TextControl::load(const QString& path, LoadKind kind)
     auto* doc = new QTextDocument(this);
     doc->setDefaultFont(font());
     rtf::RtfContent content;
+    std::unique_ptr<rtf::PartReader> rest;
     if (rtf::LooksLikeRtf(bytes)) {
         rtf::RtfReadOptions options;
         options.defaultPointSize = qBound(1, answer, 200);
-        content = rtf::ReadRtf(bytes, *doc, options);
+        if (rtf::ReadableInParts(bytes)) {
+            rest = std::make_unique<rtf::PartReader>(std::move(bytes), *doc, options);
+            if (rest->readFor(kFirstPartMs)) content = std::exchange(rest, nullptr)->finish();
+        } else {
+            content = rtf::ReadRtf(bytes, *doc, options);
+        }
     } else {
         doc->setUndoRedoEnabled(false);
         doc->setPlainText(DecodeText(bytes));
         rtf::RegisterPlaceholderHandler(*doc);
     }
     adopt(doc, std::move(content), QFileInfo(ResolveContentPath(file)).absoluteFilePath());
+    if (rest) {
+        reader_ = std::move(rest);
+        readTimer_.start();
+    }
     announceObjects();
     return true;
+}
+
+void TextControl::readMore()
+{
+    if (reader_ && !reader_->readFor(kPartMs)) return;
+    completeRead();
+}
+
+void TextControl::completeRead() const
+{
+    auto* self = const_cast<TextControl*>(this);
+    self->readTimer_.stop();
+    if (!reader_) return;
+    // Pages read in parts hold no links, marks or objects.
+    self->content_ = std::exchange(self->reader_, nullptr)->finish();
 }
 
 void TextControl::clearDocument()
@@ -98,6 +129,8 @@ void TextControl::adoptDocument(QTextDocument* doc)
 
 void TextControl::adopt(QTextDocument* doc, rtf::RtfContent content, const QString& path)
 {
+    readTimer_.stop();
+    reader_.reset(); // it writes into the document going away
     releaseHosts();
     QTextDocument* old = ownDoc_;
     setDocument(doc);
@@ -228,6 +261,7 @@ QRect TextControl::linkRect(int item) const
 
 QStringList TextControl::markNames() const
 {
+    completeRead();
     QStringList names;
     for (const rtf::RtfMark& m : content_.marks) names.append(m.name);
     return names;
@@ -235,6 +269,7 @@ QStringList TextControl::markNames() const
 
 bool TextControl::goToMark(const QString& name)
 {
+    completeRead();
     const QString wanted = cutAtNul(name).trimmed();
     const rtf::RtfMark* found = nullptr;
     for (const rtf::RtfMark& m : content_.marks)
@@ -292,6 +327,7 @@ int TextControl::objectAt(const QPoint& pos) const
 
 void TextControl::mousePressEvent(QMouseEvent* e)
 {
+    completeRead(); // a selection or a drag needs the whole page
     linkByKeys_ = false;
     pressAnchor_ = anchorAt(e->position().toPoint());
     QTextBrowser::mousePressEvent(e);
@@ -326,6 +362,7 @@ bool TextControl::focusNextPrevChild(bool next)
 
 void TextControl::keyPressEvent(QKeyEvent* e)
 {
+    completeRead(); // End, and selecting to it, need the whole page
     // A link clicked stays selected in the view: Enter opens a link only
     // where Tab has put the focus, never the one the mouse chose last.
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
@@ -359,11 +396,23 @@ bool TextControl::eventFilter(QObject* watched, QEvent* event)
 
 // ---- printing and the glossary's document
 
-int TextControl::pageCount() const { return CountPages(*document(), pageSetup_); }
+int TextControl::pageCount() const
+{
+    completeRead();
+    return CountPages(*document(), pageSetup_);
+}
 
-QString TextControl::text() const { return document()->toPlainText(); }
+QString TextControl::text() const
+{
+    completeRead();
+    return document()->toPlainText();
+}
 
-int TextControl::textLength() const { return document()->characterCount() - 1; }
+int TextControl::textLength() const
+{
+    completeRead();
+    return document()->characterCount() - 1;
+}
 
 void TextControl::setSelection(int start, int length)
 {
@@ -388,6 +437,7 @@ QString TextControl::selectedText() const { return textCursor().selectedText(); 
 
 void TextControl::replaceSelection(const QString& text)
 {
+    completeRead();
     QTextCursor c = textCursor();
     c.beginEditBlock();
     c.removeSelectedText();
@@ -413,6 +463,7 @@ void TextControl::replaceSelection(const QString& text)
 
 void TextControl::setSelectionBold(bool bold)
 {
+    completeRead();
     QTextCharFormat f;
     f.setFontWeight(bold ? QFont::Bold : QFont::Normal);
     textCursor().mergeCharFormat(f);
@@ -420,6 +471,7 @@ void TextControl::setSelectionBold(bool bold)
 
 void TextControl::setSelectionFontSize(qreal points)
 {
+    completeRead();
     if (points <= 0) return;
     QTextCharFormat f;
     f.setFontPointSize(points);
@@ -428,6 +480,7 @@ void TextControl::setSelectionFontSize(qreal points)
 
 void TextControl::setSelectionColor(quint32 bgr)
 {
+    completeRead();
     QTextCharFormat f;
     f.setForeground(VbColor(bgr));
     textCursor().mergeCharFormat(f);
@@ -435,6 +488,7 @@ void TextControl::setSelectionColor(quint32 bgr)
 
 bool TextControl::printPages(QPrinter& printer, int fromPage, int toPage, int copies, const QString& jobName)
 {
+    completeRead();
     return PrintPageRange(*document(), pageSetup_, printer, fromPage, toPage, copies, jobName);
 }
 
