@@ -5,9 +5,11 @@
 #include "platform/rtf/RtfReader.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTextDocument>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -77,6 +79,24 @@ QByteArray shape(int kind, qsizetype bytes)
     return page + "}";
 }
 
+// A page shown before it is all read: how long the rest takes while the
+// view runs, and the longest the view waits for one part of it.
+void restReadFigure(qm::TextControl& control, const QString& path)
+{
+    QElapsedTimer all;
+    all.start();
+    control.load(path);
+    double longest = 0;
+    while (control.reading()) {
+        QElapsedTimer turn;
+        turn.start();
+        QCoreApplication::processEvents();
+        longest = std::max(longest, turn.nsecsElapsed() / 1e6);
+    }
+    std::printf("  the rest read while the view runs: %.0f ms in all, the longest turn of the event loop %.0f ms\n",
+                all.nsecsElapsed() / 1e6, longest);
+}
+
 void registerShape(const char* name, int kind, double targetMB = 0)
 {
     static std::vector<std::unique_ptr<qmbench::Register>> kept;
@@ -90,6 +110,7 @@ void registerShape(const char* name, int kind, double targetMB = 0)
         control->resize(700, 500);
         control->show();
         if (!control->load(path)) std::printf("  not shown: %s\n", qPrintable(control->errorText()));
+        if (control->reading()) restReadFigure(*control, path);
         return [control, path] {
             control->load(path);
             control->viewport()->repaint();

@@ -1,21 +1,17 @@
 #include "platform/TextControl.h"
 #include "platform/ContentPath.h"
 #include "platform/TextFile.h"
-#include "platform/VisibleText.h"
 #include "platform/rtf/RtfObjectPlaceholder.h"
 #include "platform/rtf/RtfReader.h"
-#include "ui/VbColor.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QTextDocumentFragment>
 #include <QTextLayout>
 
 namespace qm {
@@ -23,6 +19,10 @@ namespace {
 // Course pages are small. The reader is linear, but the costliest pages per
 // byte (long tables, runs of formats) show their first screen in most of a second.
 constexpr qint64 kMaxFileBytes = qint64(3) << 20;
+// A long page of running text is shown after this much reading; the rest is
+// read in parts of the next length, each followed by a turn of the event loop.
+constexpr qint64 kFirstPartMs = 40;
+constexpr qint64 kPartMs = 25;
 
 QString cutAtNul(const QString& s)
 {
@@ -40,6 +40,8 @@ TextControl::TextControl(QWidget* parent) : QTextBrowser(parent)
     setWordWrapMode(QTextOption::WordWrap);
     connect(this, &QTextBrowser::anchorClicked, this, &TextControl::onAnchorClicked);
     rtf::RegisterPlaceholderHandler(*document());
+    readTimer_.setInterval(0);
+    connect(&readTimer_, &QTimer::timeout, this, &TextControl::readMore);
 }
 
 TextControl::~TextControl() = default;
@@ -69,18 +71,43 @@ bool TextControl::load(const QString& path, LoadKind kind)
     auto* doc = new QTextDocument(this);
     doc->setDefaultFont(font());
     rtf::RtfContent content;
+    std::unique_ptr<rtf::PartReader> rest;
     if (rtf::LooksLikeRtf(bytes)) {
         rtf::RtfReadOptions options;
         options.defaultPointSize = qBound(1, answer, 200);
-        content = rtf::ReadRtf(bytes, *doc, options);
+        if (rtf::ReadableInParts(bytes)) {
+            rest = std::make_unique<rtf::PartReader>(std::move(bytes), *doc, options);
+            if (rest->readFor(kFirstPartMs)) content = std::exchange(rest, nullptr)->finish();
+        } else {
+            content = rtf::ReadRtf(bytes, *doc, options);
+        }
     } else {
         doc->setUndoRedoEnabled(false);
         doc->setPlainText(DecodeText(bytes));
         rtf::RegisterPlaceholderHandler(*doc);
     }
     adopt(doc, std::move(content), QFileInfo(ResolveContentPath(file)).absoluteFilePath());
+    if (rest) {
+        reader_ = std::move(rest);
+        readTimer_.start();
+    }
     announceObjects();
     return true;
+}
+
+void TextControl::readMore()
+{
+    if (reader_ && !reader_->readFor(kPartMs)) return;
+    completeRead();
+}
+
+void TextControl::completeRead() const
+{
+    auto* self = const_cast<TextControl*>(this);
+    self->readTimer_.stop();
+    if (!reader_) return;
+    // Pages read in parts hold no links, marks or objects.
+    self->content_ = std::exchange(self->reader_, nullptr)->finish();
 }
 
 void TextControl::clearDocument()
@@ -101,6 +128,8 @@ void TextControl::adoptDocument(QTextDocument* doc)
 
 void TextControl::adopt(QTextDocument* doc, rtf::RtfContent content, const QString& path)
 {
+    readTimer_.stop();
+    reader_.reset(); // it writes into the document going away
     releaseHosts();
     QTextDocument* old = ownDoc_;
     setDocument(doc);
@@ -231,6 +260,7 @@ QRect TextControl::linkRect(int item) const
 
 QStringList TextControl::markNames() const
 {
+    completeRead();
     QStringList names;
     for (const rtf::RtfMark& m : content_.marks) names.append(m.name);
     return names;
@@ -238,6 +268,7 @@ QStringList TextControl::markNames() const
 
 bool TextControl::goToMark(const QString& name)
 {
+    completeRead();
     const QString wanted = cutAtNul(name).trimmed();
     const rtf::RtfMark* found = nullptr;
     for (const rtf::RtfMark& m : content_.marks)
@@ -295,6 +326,7 @@ int TextControl::objectAt(const QPoint& pos) const
 
 void TextControl::mousePressEvent(QMouseEvent* e)
 {
+    completeRead(); // a selection or a drag needs the whole page
     linkByKeys_ = false;
     pressAnchor_ = anchorAt(e->position().toPoint());
     QTextBrowser::mousePressEvent(e);
@@ -329,6 +361,7 @@ bool TextControl::focusNextPrevChild(bool next)
 
 void TextControl::keyPressEvent(QKeyEvent* e)
 {
+    completeRead(); // End, and selecting to it, need the whole page
     // A link clicked stays selected in the view: Enter opens a link only
     // where Tab has put the focus, never the one the mouse chose last.
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
@@ -362,96 +395,15 @@ bool TextControl::eventFilter(QObject* watched, QEvent* event)
 
 // ---- printing and the glossary's document
 
-int TextControl::pageCount() const { return CountPages(*document(), pageSetup_); }
-
-QString TextControl::text() const { return VisibleText(document()->toPlainText()); }
-
-int TextControl::textLength() const { return int(text().size()); }
-
-void TextControl::setSelection(int start, int length)
+int TextControl::pageCount() const
 {
-    const QString all = document()->toPlainText();
-    const int end = VisiblePosition(all, int(all.size()));
-    start = qBound(0, start, end);
-    const int stop = qBound(start, int(qMin<qint64>(qint64(start) + qMax(0, length), end)), end);
-    QTextCursor c(document());
-    c.setPosition(DocumentPosition(all, start));
-    c.setPosition(DocumentPosition(all, stop), QTextCursor::KeepAnchor);
-    setTextCursor(c);
-}
-
-int TextControl::selectionStart() const
-{
-    return VisiblePosition(document()->toPlainText(), textCursor().selectionStart());
-}
-
-int TextControl::selectionLength() const
-{
-    const QTextCursor c = textCursor();
-    const QString all = document()->toPlainText();
-    return VisiblePosition(all, c.selectionEnd()) - VisiblePosition(all, c.selectionStart());
-}
-
-QString TextControl::selectedText() const { return VisibleText(textCursor().selectedText()); }
-
-QMimeData* TextControl::createMimeDataFromSelection() const
-{
-    const QTextDocumentFragment selection(textCursor());
-    auto* data = new QMimeData;
-    data->setText(VisibleText(selection.toPlainText()));
-    data->setHtml(VisibleText(selection.toHtml()));
-    return data;
-}
-
-void TextControl::replaceSelection(const QString& text)
-{
-    QTextCursor c = textCursor();
-    c.beginEditBlock();
-    c.removeSelectedText();
-    const QTextCharFormat plain;
-    QString run;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar ch = text[i];
-        if (ch != '\r' && ch != '\n') {
-            run.append(ch);
-            continue;
-        }
-        // One break for each CR LF or LF CR pair and for each lone CR or LF.
-        if (i + 1 < n && (text[i + 1] == '\r' || text[i + 1] == '\n') && text[i + 1] != ch) ++i;
-        c.insertText(run, plain);
-        run.clear();
-        c.insertBlock(QTextBlockFormat(), plain);
-    }
-    c.insertText(run, plain);
-    c.endEditBlock();
-    setTextCursor(c);
-}
-
-void TextControl::setSelectionBold(bool bold)
-{
-    QTextCharFormat f;
-    f.setFontWeight(bold ? QFont::Bold : QFont::Normal);
-    textCursor().mergeCharFormat(f);
-}
-
-void TextControl::setSelectionFontSize(qreal points)
-{
-    if (points <= 0) return;
-    QTextCharFormat f;
-    f.setFontPointSize(points);
-    textCursor().mergeCharFormat(f);
-}
-
-void TextControl::setSelectionColor(quint32 bgr)
-{
-    QTextCharFormat f;
-    f.setForeground(VbColor(bgr));
-    textCursor().mergeCharFormat(f);
+    completeRead();
+    return CountPages(*document(), pageSetup_);
 }
 
 bool TextControl::printPages(QPrinter& printer, int fromPage, int toPage, int copies, const QString& jobName)
 {
+    completeRead();
     return PrintPageRange(*document(), pageSetup_, printer, fromPage, toPage, copies, jobName);
 }
 

@@ -4,11 +4,16 @@
 
 #include <QPointer>
 #include <QTextBrowser>
+#include <QTimer>
+#include <memory>
 #include <vector>
 
 class QPrinter;
 
 namespace qm {
+namespace rtf {
+class PartReader;
+}
 
 // The formatted-text view used for course pages, trademark pages, help files
 // and the printable glossary. It reads RTF (see docs/page-authoring.md) and
@@ -36,6 +41,9 @@ public:
     // such as "File not found: <path>".
     bool load(const QString& path, LoadKind kind = LoadKind::Page);
     QString errorText() const { return error_; }
+    // A long page of running text is shown when its first part is read; the
+    // rest is read while the event loop runs. True until then.
+    bool reading() const { return reader_ != nullptr; }
     QString documentPath() const { return path_; } // of the loaded file; empty when none
     // Larger files are refused: reading and showing the first screen of a page
     // of this size, whatever its shape, takes up to most of a second.
@@ -135,6 +143,10 @@ protected:
 
 private:
     void adopt(QTextDocument* doc, rtf::RtfContent content, const QString& path);
+    void readMore();
+    // Everything that reads or changes the document, or moves far in it,
+    // first has the rest of a long page read.
+    void completeRead() const;
     void releaseHosts();
     void announceObjects();
     void placeHosts();
@@ -145,6 +157,10 @@ private:
     QRect characterRect(int position) const;
 
     rtf::RtfContent content_;
+    // A long page shown before it was all read, and the timer that reads
+    // the rest from the event loop.
+    std::unique_ptr<rtf::PartReader> reader_;
+    QTimer readTimer_;
     std::vector<QPointer<QWidget>> hosts_;
     QPointer<QTextDocument> ownDoc_;
     PrintPageSetup pageSetup_;

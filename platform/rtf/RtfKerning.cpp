@@ -176,7 +176,7 @@ std::vector<std::unique_ptr<Face>> faces; // pages are read on one thread
 // The text inserted last, where it ended in a letter that overhangs.
 thread_local struct {
     bool overhung = false;
-    const QTextDocument* doc = nullptr; // with the rest known, where a paragraph may end after it
+    const QTextDocument* doc = nullptr; // where it went, and (joiner known) where a paragraph may end after it
     int position = -1;
     QChar joiner;
 } last;
@@ -348,7 +348,7 @@ void InsertKerned(QTextCursor& cursor, const QString& text, const QTextCharForma
     // Whether the text before ended in a letter that overhangs: a space this
     // text starts with gets its joiner first. Before a space, a joiner is
     // harmless wherever the text before went.
-    const bool leading = last.overhung;
+    const bool leading = last.overhung && last.doc == cursor.document();
     Overhangs* overhangs = nullptr;
     // Faces are read as their sizes are set, before any of their text comes.
     const bool pairs = PairKerning::anyPairIn(text);
@@ -364,18 +364,16 @@ void InsertKerned(QTextCursor& cursor, const QString& text, const QTextCharForma
         InsertPieces(cursor, text, format, run, run.kerning && pairs, leading);
     }
     last.overhung = overhangs && !text.isEmpty() && text.back() != u' ' && overhangs->at(text.back());
-    if (last.overhung && !overhangs->joinerApart()) {
+    if (last.overhung) {
         last.doc = cursor.document();
         last.position = cursor.position();
-        last.joiner = overhangs->joiner();
-    } else {
-        last.doc = nullptr;
+        last.joiner = overhangs->joinerApart() ? QChar() : overhangs->joiner();
     }
 }
 
 void EndKernedParagraph(QTextCursor& cursor)
 {
-    if (last.overhung && last.doc == cursor.document() && last.position == cursor.position())
+    if (last.overhung && !last.joiner.isNull() && last.doc == cursor.document() && last.position == cursor.position())
         cursor.insertText(TextOf(last.joiner), cursor.charFormat()); // the letter's
     last.overhung = false;
     last.doc = nullptr;

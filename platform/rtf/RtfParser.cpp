@@ -1,7 +1,6 @@
 #include "platform/rtf/RtfParser.h"
 #include "platform/rtf/RtfCharacters.h"
 #include "platform/rtf/RtfKerning.h"
-#include "platform/TextFile.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -20,28 +19,6 @@ constexpr qsizetype kFlushAt = 1 << 13;
 constexpr int kMaxBlockChars = 1 << 13;
 constexpr int kMaxObjectSidePx = 4096;
 
-bool onlyBlanks(QByteArrayView b)
-{
-    for (const char c : b)
-        if (c != ' ' && c != '\t') return false;
-    return true;
-}
-
-// "{*\name": some generators leave out the star's backslash.
-bool bareStar(QByteArrayView b, const Tokenizer& tokens)
-{
-    if (b.trimmed() != "*") return false;
-    Tokenizer ahead = tokens;
-    return ahead.next().type == TokenType::ControlWord;
-}
-
-bool hasHighBytes(QByteArrayView b)
-{
-    for (const char c : b)
-        if (static_cast<unsigned char>(c) >= 0x80) return true;
-    return false;
-}
-
 } // namespace
 
 RtfParser::RtfParser(QTextDocument& doc, const RtfReadOptions& options)
@@ -51,48 +28,6 @@ RtfParser::RtfParser(QTextDocument& doc, const RtfReadOptions& options)
     outside.dest = Destination::Skip;
     outside.chr.halfPoints = qBound(2, qRound(options_.defaultPointSize * 2), 2000);
     stack_.push_back(outside);
-}
-
-RtfContent RtfParser::run(QByteArrayView bytes)
-{
-    rawUtf8_ = hasHighBytes(bytes) && IsValidUtf8(bytes.toByteArray());
-    // One edit block for the whole read: Qt then settles its frame structure
-    // once at the end instead of after every edit (which is quadratic in the
-    // number of tables). It is the writing cursor's: every cursor alive on
-    // the document costs each insert a little.
-    cursor_.beginEditBlock();
-    Tokenizer tokens(bytes);
-    while (!done_) {
-        const Token t = tokens.next();
-        if (t.type == TokenType::End) break;
-        const bool firstInGroup = groupFresh_;
-        // Blanks before a group's first control do not count.
-        if (t.type != TokenType::Text || !onlyBlanks(t.data)) groupFresh_ = false;
-        // A character's bytes never span a brace or a control word.
-        if (t.type != TokenType::HexByte && t.type != TokenType::Text) flushDecoder();
-        if (overflow_ > 0 && t.type != TokenType::GroupOpen && t.type != TokenType::GroupClose) continue;
-        const bool starred = starPending_;
-        starPending_ = false;
-        if (fallbackLeft_ > 0 && consumeFallback(t)) continue;
-        switch (t.type) {
-        case TokenType::GroupOpen: groupOpen(); break;
-        case TokenType::GroupClose: groupClose(); break;
-        case TokenType::ControlWord: controlWord(t, starred); break;
-        case TokenType::ControlSymbol: controlSymbol(t.symbol, firstInGroup); break;
-        case TokenType::Text:
-            // Word processors take it as the marked group it was meant to be.
-            if (firstInGroup && bareStar(t.data, tokens)) controlSymbol('*', true);
-            else text(t.data);
-            break;
-        case TokenType::HexByte: hexByte(t.byte); break;
-        case TokenType::Binary: binary(t.data); break;
-        case TokenType::End: break;
-        }
-    }
-    flushDecoder();
-    RtfContent content = finish();
-    cursor_.endEditBlock();
-    return content;
 }
 
 void RtfParser::groupOpen()
@@ -418,6 +353,16 @@ void RtfParser::endParagraph()
 }
 
 
+void RtfParser::applyTabStops()
+{
+    // Tabs past the paragraph's own stops go to the document's default stops.
+    // Setting them lays the whole document out again: only when they change.
+    QTextOption option = doc_.defaultTextOption();
+    if (option.tabStopDistance() == defaultTabTwips_ / 15.0) return;
+    option.setTabStopDistance(defaultTabTwips_ / 15.0);
+    doc_.setDefaultTextOption(option);
+}
+
 RtfContent RtfParser::finish()
 {
     flushText();
@@ -427,10 +372,7 @@ RtfContent RtfParser::finish()
     table_.dropSpareRows();
     appendNotes();
     table_.paperGrids();
-    // Tabs past the paragraph's own stops go to the document's default stops.
-    QTextOption option = doc_.defaultTextOption();
-    option.setTabStopDistance(defaultTabTwips_ / 15.0);
-    doc_.setDefaultTextOption(option);
+    applyTabStops();
 
     // Positions are read back from the finished document, since widening a
     // table moves everything after the inserted cells. Marks with nothing

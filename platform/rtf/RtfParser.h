@@ -17,6 +17,7 @@
 #include <QTextCursor>
 #include <array>
 #include <climits>
+#include <optional>
 #include <vector>
 
 namespace qm::rtf {
@@ -28,6 +29,11 @@ class RtfParser {
 public:
     RtfParser(QTextDocument& doc, const RtfReadOptions& options);
     RtfContent run(QByteArrayView bytes);
+    // The same read in parts: begin(), then readFor() until it returns true
+    // (all read), then finishParts(). The bytes outlive the parser.
+    void begin(QByteArrayView bytes);
+    bool readFor(qint64 nanoseconds);
+    RtfContent finishParts();
 
 private:
     struct Field {
@@ -43,6 +49,7 @@ private:
     };
 
     // tokens (RtfParser.cpp)
+    bool step(); // false once the input or the document's group has ended
     void groupOpen();
     void groupClose();
     void controlWord(const Token& t, bool starred);
@@ -60,6 +67,7 @@ private:
     void flushBlanks();
     void noteBlockMade();
     RtfContent finish();
+    void applyTabStops();
 
     // groups that are not running text (RtfParserDestinations.cpp)
     bool startDestination(Kw kw);
@@ -105,6 +113,7 @@ private:
     QTextDocument& doc_;
     RtfReadOptions options_;
     QTextCursor cursor_;
+    std::optional<Tokenizer> tokens_;
     std::vector<GroupState> stack_; // [0] is the state outside every group
     int overflow_ = 0;              // groups opened beyond the depth limit
     bool started_ = false;          // the outermost group has opened

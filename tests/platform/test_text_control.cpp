@@ -1,5 +1,6 @@
 #include "platform/TextControl.h"
 #include "platform/VisibleText.h"
+#include "platform/rtf/RtfReader.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -7,6 +8,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QtTest>
 
 using namespace qm;
@@ -48,6 +50,41 @@ class TextControlTest : public QObject {
     };
 
 private slots:
+    // A long page of running text is shown before it is all read; the rest
+    // comes in while the event loop runs, as it would have been read at once.
+    // Asking for the text finishes the read; another page stops it.
+    void longPagesAreShownBeforeTheyAreAllRead()
+    {
+        QByteArray body;
+        for (int i = 0; body.size() < rtf::kPartsFromBytes; ++i)
+            body += "Caf\\'e9 {\\b bold " + QByteArray::number(i) + "}{\\i italic} \\u8212? AVAWAY To. \\par\n";
+        const QString path = write("runs.txm", rtf(body));
+        Shown s;
+        QTextDocument whole;
+        whole.setDefaultFont(s.view.font());
+        rtf::ReadRtf(rtf(body), whole);
+        const auto fragments = [](const QTextDocument& doc) {
+            QList<std::pair<QString, QTextCharFormat>> all;
+            for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+                for (auto it = b.begin(); !it.atEnd(); ++it) all.append({it.fragment().text(), it.fragment().charFormat()});
+            return all;
+        };
+
+        QVERIFY(s.view.load(path));
+        QVERIFY(s.view.reading());
+        QVERIFY(s.view.document()->characterCount() < whole.characterCount());
+        QTRY_VERIFY_WITH_TIMEOUT(!s.view.reading(), 20000);
+        QVERIFY(fragments(*s.view.document()) == fragments(whole));
+
+        QVERIFY(s.view.load(path));
+        QCOMPARE(s.view.text(), whole.toPlainText());
+        QVERIFY(s.view.load(path));
+        QVERIFY(s.view.load(write("short.txm", rtf("Only this\\par"))));
+        QVERIFY(!s.view.reading());
+        QTest::qWait(50);
+        QCOMPARE(s.view.text(), QString("Only this\n"));
+    }
+
     void loadReplacesTheDocumentAndShowsItsTop()
     {
         Shown s;
