@@ -3,7 +3,6 @@
 #include "platform/TextFile.h"
 #include "platform/rtf/RtfObjectPlaceholder.h"
 #include "platform/rtf/RtfReader.h"
-#include "ui/VbColor.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -281,7 +280,7 @@ bool TextControl::goToMark(const QString& name)
 
     ++generation_;
     QTextCursor c(document());
-    c.setPosition(qBound(0, found->position, textLength()));
+    c.setPosition(qBound(0, found->position, document()->characterCount() - 1));
     setTextCursor(c);
     verticalScrollBar()->setValue(verticalScrollBar()->value() + cursorRect(c).top());
     return true;
@@ -400,90 +399,6 @@ int TextControl::pageCount() const
 {
     completeRead();
     return CountPages(*document(), pageSetup_);
-}
-
-QString TextControl::text() const
-{
-    completeRead();
-    return document()->toPlainText();
-}
-
-int TextControl::textLength() const
-{
-    completeRead();
-    return document()->characterCount() - 1;
-}
-
-void TextControl::setSelection(int start, int length)
-{
-    const int end = textLength();
-    start = qBound(0, start, end);
-    const int stop = qBound(start, int(qMin<qint64>(qint64(start) + qMax(0, length), end)), end);
-    QTextCursor c(document());
-    c.setPosition(start);
-    c.setPosition(stop, QTextCursor::KeepAnchor);
-    setTextCursor(c);
-}
-
-int TextControl::selectionStart() const { return textCursor().selectionStart(); }
-
-int TextControl::selectionLength() const
-{
-    const QTextCursor c = textCursor();
-    return c.selectionEnd() - c.selectionStart();
-}
-
-QString TextControl::selectedText() const { return textCursor().selectedText(); }
-
-void TextControl::replaceSelection(const QString& text)
-{
-    completeRead();
-    QTextCursor c = textCursor();
-    c.beginEditBlock();
-    c.removeSelectedText();
-    const QTextCharFormat plain;
-    QString run;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar ch = text[i];
-        if (ch != '\r' && ch != '\n') {
-            run.append(ch);
-            continue;
-        }
-        // One break for each CR LF or LF CR pair and for each lone CR or LF.
-        if (i + 1 < n && (text[i + 1] == '\r' || text[i + 1] == '\n') && text[i + 1] != ch) ++i;
-        c.insertText(run, plain);
-        run.clear();
-        c.insertBlock(QTextBlockFormat(), plain);
-    }
-    c.insertText(run, plain);
-    c.endEditBlock();
-    setTextCursor(c);
-}
-
-void TextControl::setSelectionBold(bool bold)
-{
-    completeRead();
-    QTextCharFormat f;
-    f.setFontWeight(bold ? QFont::Bold : QFont::Normal);
-    textCursor().mergeCharFormat(f);
-}
-
-void TextControl::setSelectionFontSize(qreal points)
-{
-    completeRead();
-    if (points <= 0) return;
-    QTextCharFormat f;
-    f.setFontPointSize(points);
-    textCursor().mergeCharFormat(f);
-}
-
-void TextControl::setSelectionColor(quint32 bgr)
-{
-    completeRead();
-    QTextCharFormat f;
-    f.setForeground(VbColor(bgr));
-    textCursor().mergeCharFormat(f);
 }
 
 bool TextControl::printPages(QPrinter& printer, int fromPage, int toPage, int copies, const QString& jobName)

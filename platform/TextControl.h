@@ -138,6 +138,8 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void scrollContentsBy(int dx, int dy) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Copies and drags carry the text as the learner sees it.
+    QMimeData* createMimeDataFromSelection() const override;
 
 private:
     void adopt(QTextDocument* doc, rtf::RtfContent content, const QString& path);

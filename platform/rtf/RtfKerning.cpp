@@ -1,4 +1,7 @@
 #include "platform/rtf/RtfKerning.h"
+#include "platform/VisibleText.h"
+#include "platform/rtf/RtfLigatures.h"
+#include "platform/rtf/RtfOverhang.h"
 
 #include <QFont>
 #include <QHash>
@@ -7,6 +10,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -112,77 +116,267 @@ bool PairKerning::read(const QFont& font)
     return false;
 }
 
-void InsertKerned(QTextCursor& cursor, const QString& text, const QTextCharFormat& format, const QFont& base)
+namespace {
+// A page's runs take turns among a few formats: each is looked at once, and
+// the formats of its kerned letters made once.
+struct Run {
+    QTextCharFormat format;
+    QFont base;
+    const PairKerning* kerning = nullptr;
+    Overhangs* overhangs = nullptr;
+    Ligatures* ligatures = nullptr; // where Qt leaves them out
+    QTextCharFormat joinerFormat; // for a joiner the font lacks: drawn from no other font
+    qreal spacing = 100;
+    QHash<int, QTextCharFormat> kerned; // by letter and kerning
+    QHash<qint64, QTextCharFormat> ligated; // by share of the letter's advance
+    const std::array<bool, 256>* stops = nullptr; // Latin-1 letters that may need a look
+};
+
+// A joiner on its own, made once.
+const QString& TextOf(QChar joiner)
 {
-    // Faces are read as their sizes are set, before any of their text comes.
-    if (!PairKerning::anyPairIn(text)) {
-        cursor.insertText(text, format);
-        return;
+    static const QString word{QChar(kWordJoiner)}, space{QChar(kZeroWidthSpace)};
+    return joiner == word.front() ? word : space;
+}
+
+// What a run's text needs from its face, looked up once per face: a page
+// has a few of them.
+struct Face {
+    QString family;
+    int weight = 0;
+    bool italic = false;
+    qreal points = 0;
+    std::unique_ptr<Overhangs> overhangs;
+    std::unique_ptr<Ligatures> ligatures; // shaped and spaced faces only
+    const PairKerning* kerning = nullptr;
+    bool kerningRead = false;
+    // Spaces, and the first letters of kerned pairs (where kerned) and of
+    // ligatures (where left out).
+    std::array<std::array<bool, 256>, 4> stops{};
+    std::array<bool, 4> stopsMade{};
+};
+
+// Whether Qt sets text in the format without the ligatures its shaper
+// would form: it leaves them out of text with letter spacing.
+bool LigaturesLeftOut(const QTextCharFormat& format)
+{
+    return !(format.fontStyleStrategy() & QFont::PreferNoShaping) && format.hasProperty(QTextFormat::FontLetterSpacing)
+        && format.fontLetterSpacingType() == QFont::PercentageSpacing && format.fontLetterSpacing() != 100;
+}
+
+bool AnyLeadIn(QStringView text)
+{
+    for (const QChar c : text)
+        if (Ligatures::leads(c)) return true;
+    return false;
+}
+
+std::vector<std::unique_ptr<Face>> faces; // pages are read on one thread
+
+// The text inserted last, where it ended in a letter that overhangs.
+thread_local struct {
+    bool overhung = false;
+    const QTextDocument* doc = nullptr; // where it went, and (joiner known) where a paragraph may end after it
+    int position = -1;
+    QChar joiner;
+} last;
+} // namespace
+
+int FaceNumber(const QTextCharFormat& format, const QFont& base)
+{
+    if (format.fontCapitalization() != QFont::MixedCase) return 0;
+    // Named from the format's own properties: a font is made only the first
+    // time a face is met.
+    const QStringList families = format.fontFamilies().toStringList();
+    const QString family = families.isEmpty() ? base.family() : families.front();
+    const int weight = format.hasProperty(QTextFormat::FontWeight) ? format.fontWeight() : base.weight();
+    const bool italic = format.hasProperty(QTextFormat::FontItalic) ? format.fontItalic() : base.italic();
+    const qreal points = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize()
+                         : base.pointSizeF() > 0                      ? base.pointSizeF()
+                                                                       : -base.pixelSize();
+    for (size_t i = 0; i < faces.size(); ++i) {
+        const Face& f = *faces[i];
+        if (f.points == points && f.weight == weight && f.italic == italic && f.family == family) return int(i) + 1;
     }
-    // A page's runs take turns among a few formats: each is looked at once,
-    // and the formats of its kerned letters made once.
-    struct Run {
-        QTextCharFormat format;
-        QFont base;
-        const PairKerning* kerning = nullptr;
-        qreal spacing = 100;
-        QHash<int, QTextCharFormat> kerned; // by letter and kerning
+    auto face = std::make_unique<Face>();
+    const QFont font = format.font().resolve(base);
+    *face = Face{family, weight, italic, points, std::make_unique<Overhangs>(font),
+                 LigaturesLeftOut(format) ? std::make_unique<Ligatures>(font) : nullptr, nullptr, false};
+    faces.push_back(std::move(face));
+    return int(faces.size());
+}
+
+namespace {
+// The face by its number, or the format's when the number is not known (-1).
+Face* FaceOf(const QTextCharFormat& format, const QFont& base, int number = -1)
+{
+    if (number < 0 || size_t(number) > faces.size()) number = FaceNumber(format, base);
+    return number > 0 ? faces[size_t(number - 1)].get() : nullptr;
+}
+
+Run& RunOf(const QTextCharFormat& format, const QFont& base)
+{
+    // Looked for from the one used last: most runs take turns among a few,
+    // though a page's headings, lists, tables and links make a dozen.
+    thread_local std::array<Run, 16> runs;
+    thread_local std::array<quint8, 16> recent = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+    const auto toFront = [](size_t n) {
+        std::rotate(recent.begin(), recent.begin() + qsizetype(n), recent.begin() + qsizetype(n) + 1);
+        return recent.front();
     };
-    thread_local std::array<Run, 8> runs;
-    thread_local size_t next = 0, last = 0;
-    Run* found = nullptr;
-    for (size_t n = 0; n < runs.size() && !found; ++n) {
-        Run& r = runs[(last + n) % runs.size()];
+    for (size_t n = 0; n < recent.size(); ++n) {
+        Run& r = runs[recent[n]];
         if (r.format.propertyCount() > 0 && r.format == format && r.base == base) {
-            found = &r;
-            last = (last + n) % runs.size();
+            toFront(n);
             r.format = format; // an equal copy: next time the same one, found at a glance
+            return r;
         }
     }
-    if (!found) {
-        const bool unshaped = format.fontStyleStrategy() & QFont::PreferNoShaping;
-        const bool spaced = format.hasProperty(QTextFormat::FontLetterSpacing);
-        const bool percent = !spaced || format.fontLetterSpacingType() == QFont::PercentageSpacing;
-        last = next;
-        found = &runs[next];
-        next = (next + 1) % runs.size();
-        *found = Run{format, base, nullptr, spaced ? format.fontLetterSpacing() : 100.0, {}};
-        if (unshaped && percent && format.fontCapitalization() == QFont::MixedCase) {
-            // Named from the format's own properties: a font is made only
-            // the first time a face is met.
-            const QStringList families = format.fontFamilies().toStringList();
-            const QString family = families.isEmpty() ? base.family() : families.front();
-            const int weight = format.hasProperty(QTextFormat::FontWeight) ? format.fontWeight() : base.weight();
-            const bool italic = format.hasProperty(QTextFormat::FontItalic) ? format.fontItalic() : base.italic();
-            found->kerning = PairKerning::of(family, weight, italic, [&] { return format.font().resolve(base); });
+    const bool unshaped = format.fontStyleStrategy() & QFont::PreferNoShaping;
+    const bool spaced = format.hasProperty(QTextFormat::FontLetterSpacing);
+    const bool percent = !spaced || format.fontLetterSpacingType() == QFont::PercentageSpacing;
+    Run& run = runs[toFront(recent.size() - 1)];
+    run = Run{format, base, nullptr, nullptr, nullptr, {}, spaced ? format.fontLetterSpacing() : 100.0, {}, {}, nullptr};
+    Face* const face = FaceOf(format, base);
+    if (!face) return run;
+    run.overhangs = face->overhangs.get();
+    if (LigaturesLeftOut(format)) run.ligatures = face->ligatures.get();
+    if (run.overhangs->joinerApart()) {
+        run.joinerFormat = format;
+        run.joinerFormat.setFontStyleStrategy(QFont::StyleStrategy(format.fontStyleStrategy() | QFont::NoFontMerging));
+    }
+    if (unshaped && percent) {
+        if (!face->kerningRead)
+            face->kerning = PairKerning::of(face->family, face->weight, face->italic,
+                                            [&] { return format.font().resolve(base); });
+        face->kerningRead = true;
+        run.kerning = face->kerning;
+    }
+    const size_t kind = (run.kerning ? 1 : 0) | (run.ligatures ? 2 : 0);
+    std::array<bool, 256>& stops = face->stops[kind];
+    if (!face->stopsMade[kind]) {
+        for (char16_t u = 0; u < stops.size(); ++u)
+            stops[u] = u == u' ' || (run.kerning && run.kerning->leads(QChar(u)))
+                || (run.ligatures && Ligatures::leads(QChar(u)));
+        face->stopsMade[kind] = true;
+    }
+    run.stops = &stops;
+    return run;
+}
+
+// Text in pieces: kerned letters, and the first letters of ligatures Qt
+// leaves out, in the formats that space them to their kerned advances or
+// ligatures' widths, joiners the font lacks in their own format, the rest in
+// the run's format.
+void InsertPieces(QTextCursor& cursor, const QString& text, const QTextCharFormat& format, Run& run, bool kern,
+                  bool leading)
+{
+    thread_local QString joined;
+    Overhangs* const overhangs = run.overhangs;
+    const QChar joiner = overhangs ? overhangs->joiner() : QChar();
+    const bool apart = overhangs && overhangs->joinerApart();
+    const QChar* chars = text.constData();
+    const qsizetype size = text.size();
+    joined.resize(0);
+    const auto flush = [&] {
+        if (!joined.isEmpty()) cursor.insertText(joined, format);
+        joined.resize(0);
+    };
+    qsizetype from = 0; // the first letter not yet in the document or in joined
+    qsizetype joinedUntil = 0; // letters before it are in a ligature met already
+    const PairKerning* const kerning = kern ? run.kerning : nullptr;
+    Ligatures* const ligatures = run.ligatures;
+    static const std::array<bool, 256> spaces = [] {
+        std::array<bool, 256> s{};
+        s[u' '] = true;
+        return s;
+    }();
+    const bool* const stops = (run.stops ? *run.stops : spaces).data();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = chars[i];
+        // Most letters need nothing: passed over at a glance.
+        if (c.unicode() < 256 ? !stops[c.unicode()] : !(kerning && kerning->leads(c))) continue;
+        const int units = kerning && i + 1 < size ? kerning->at(c, chars[i + 1]) : 0;
+        const int advance = units != 0 ? kerning->advance(c) : 0;
+        qreal share = 0;
+        const int ligature = ligatures && i >= joinedUntil ? ligatures->at(text, i, &share) : 0;
+        if (ligature > 0) joinedUntil = i + ligature;
+        const bool kerned = (units != 0 && advance > 0) || ligature > 0;
+        const bool join = overhangs && c == u' '
+            && (i > 0 ? chars[i - 1] != u' ' && overhangs->at(chars[i - 1]) : leading);
+        if (!kerned && !join) continue;
+        joined.append(chars + from, i - from);
+        from = i;
+        if (join && apart) {
+            flush();
+            cursor.insertText(TextOf(joiner), run.joinerFormat);
+        } else if (join) {
+            joined.append(joiner);
+        }
+        if (kerned) {
+            flush();
+            // Qt spaces each letter by a share of its own advance: this
+            // letter's share takes its advance to the kerned one, or its
+            // ligature's letters to the ligature's width.
+            if (ligature > 0) share *= run.spacing;
+            else share = run.spacing * (advance + units) / advance;
+            QTextCharFormat& f = ligature > 0 ? run.ligated[qRound64(share * 1e6)]
+                                              : run.kerned[int(chars[i].unicode()) << 16 | quint16(units)];
+            if (f.propertyCount() == 0) {
+                f = format;
+                f.setFontLetterSpacingType(QFont::PercentageSpacing);
+                f.setFontLetterSpacing(share);
+            }
+            // The document copies what it is given: the letter needs no copy of its own.
+            cursor.insertText(QString::fromRawData(chars + i, 1), f);
+            from = i + 1;
         }
     }
-    Run& run = *found;
-    if (!run.kerning) {
+    if (from == 0 && joined.isEmpty()) {
         cursor.insertText(text, format);
         return;
     }
-    qsizetype from = 0;
-    const QChar* chars = text.constData();
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (!run.kerning->leads(chars[i])) continue;
-        const int units = run.kerning->at(chars[i], chars[i + 1]);
-        const int advance = run.kerning->advance(chars[i]);
-        if (units == 0 || advance <= 0) continue;
-        // The document copies what it is given: pieces of the text need no copies of their own.
-        if (i > from) cursor.insertText(QString::fromRawData(chars + from, i - from), format);
-        QTextCharFormat& kerned = run.kerned[int(text[i].unicode()) << 16 | quint16(units)];
-        if (kerned.propertyCount() == 0) {
-            // Qt spaces each letter by a share of its own advance: this
-            // letter's share takes its advance to the kerned one.
-            kerned = format;
-            kerned.setFontLetterSpacingType(QFont::PercentageSpacing);
-            kerned.setFontLetterSpacing(run.spacing * (advance + units) / advance);
-        }
-        cursor.insertText(QString::fromRawData(chars + i, 1), kerned);
-        from = i + 1;
+    joined.append(chars + from, size - from);
+    flush();
+}
+} // namespace
+
+void InsertKerned(QTextCursor& cursor, const QString& text, const QTextCharFormat& format, const QFont& base,
+                  int face)
+{
+    thread_local QString joined; // the text with its joiners, one buffer for every run
+    // Whether the text before ended in a letter that overhangs: a space this
+    // text starts with gets its joiner first. Before a space, a joiner is
+    // harmless wherever the text before went.
+    const bool leading = last.overhung && last.doc == cursor.document();
+    Overhangs* overhangs = nullptr;
+    // Faces are read as their sizes are set, before any of their text comes.
+    const bool pairs = PairKerning::anyPairIn(text);
+    const Face* own = pairs ? nullptr : FaceOf(format, base, face);
+    if (own && !own->overhangs->joinerApart() && !(own->ligatures && AnyLeadIn(text))) {
+        // Most runs: no kerned pair, joiners in the text itself.
+        overhangs = own->overhangs.get();
+        const bool join = JoinOverhangs(text, *overhangs, leading, joined);
+        cursor.insertText(join ? joined : text, format);
+    } else {
+        Run& run = RunOf(format, base);
+        overhangs = run.overhangs;
+        InsertPieces(cursor, text, format, run, run.kerning && pairs, leading);
     }
-    cursor.insertText(from == 0 ? text : QString::fromRawData(chars + from, text.size() - from), format);
+    last.overhung = overhangs && !text.isEmpty() && text.back() != u' ' && overhangs->at(text.back());
+    if (last.overhung) {
+        last.doc = cursor.document();
+        last.position = cursor.position();
+        last.joiner = overhangs->joinerApart() ? QChar() : overhangs->joiner();
+    }
+}
+
+void EndKernedParagraph(QTextCursor& cursor)
+{
+    if (last.overhung && !last.joiner.isNull() && last.doc == cursor.document() && last.position == cursor.position())
+        cursor.insertText(TextOf(last.joiner), cursor.charFormat()); // the letter's
+    last.overhung = false;
+    last.doc = nullptr;
 }
 
 } // namespace qm::rtf

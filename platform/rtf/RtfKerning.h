@@ -76,8 +76,22 @@ private:
     std::array<bool, kSlots> leads_{};
 };
 
+// The number of the face (family, weight, slant, size) text in the format is
+// drawn in; 0 where its letters are not its own (capitals drawn for small
+// letters). A reader that keeps it beside the format saves InsertKerned
+// looking the face up again for every run.
+int FaceNumber(const QTextCharFormat& format, const QFont& base);
+
 // Inserts text at the cursor in the format, kerned where the format's font is
-// set without the shaper and its table kerns a pair.
-void InsertKerned(QTextCursor& cursor, const QString& text, const QTextCharFormat& format, const QFont& base);
+// set without the shaper and its table kerns a pair, with a joiner between a
+// word and its space where the word's last letter overhangs (see
+// RtfOverhang.h). face is the format's FaceNumber; -1 when not known.
+void InsertKerned(QTextCursor& cursor, const QString& text, const QTextCharFormat& format, const QFont& base,
+                  int face = -1);
+
+// The paragraph ends at the cursor. Where it is right after text that ends
+// in a letter that overhangs, a joiner goes after the letter: Qt would count
+// the overhang against the paragraph's last word too.
+void EndKernedParagraph(QTextCursor& cursor);
 
 } // namespace qm::rtf

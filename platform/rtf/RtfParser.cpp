@@ -238,10 +238,11 @@ void RtfParser::flushText()
     flushBlanks();
     if (pending_.isEmpty()) return;
     fixSurrogates(pending_);
-    QTextCharFormat f = charFormat(pendingChr_);
+    int face = 0;
+    QTextCharFormat f = charFormat(pendingChr_, &face);
     if (!pendingMarks_.empty()) tagPendingMarks(f);
     shapeIfNeeded(f, pending_);
-    InsertKerned(cursor_, pending_, f, doc_.defaultFont());
+    InsertKerned(cursor_, pending_, f, doc_.defaultFont(), face);
     if (pendingChr_.link >= 0 && size_t(pendingChr_.link) < content_.links.size())
         appendCapped(content_.links[size_t(pendingChr_.link)].text, pending_, kMaxLinkText);
     // A long paragraph is split after a word; one without spaces anywhere.
@@ -290,6 +291,7 @@ void RtfParser::endParagraph()
     if (deferBlankEnd()) return;
     ensureContext();
     flushText();
+    EndKernedParagraph(cursor_);
     // A block made by the last paragraph end already has that paragraph's
     // formats; setting equal ones again is most of the cost of a short paragraph.
     const QTextBlock block = cursor_.block();
@@ -364,6 +366,7 @@ void RtfParser::applyTabStops()
 RtfContent RtfParser::finish()
 {
     flushText();
+    EndKernedParagraph(cursor_);
     // The last paragraph may end without \par; it still gets its formatting.
     if (cursor_.block().length() > 1) cursor_.setBlockFormat(blockFormat(lastTextPara_, paragraphLinePercent()));
     table_.dropSpareRows();

@@ -98,8 +98,10 @@ private:
     bool paragraphWord(Kw kw, const Token& t);
     bool tableWord(Kw kw, const Token& t);
     bool pictureWord(Kw kw, const Token& t);
-    const QTextCharFormat& charFormat(const CharState& chr);
-    const QTextCharFormat& linkFormat(const CharState& chr);
+    // The format of text in the state; face, when given, gets the number of
+    // the face it draws in (see FaceNumber).
+    const QTextCharFormat& charFormat(const CharState& chr, int* face = nullptr);
+    const QTextCharFormat& linkFormat(const CharState& chr, int* face = nullptr);
     static void workOutHash(const QTextCharFormat& f);
     QTextBlockFormat blockFormat(const ParaState& para, qreal singleLine);
     qreal singleLinePercent(const CharState& chr);
@@ -142,6 +144,7 @@ private:
         CharState chr;
         QTextCharFormat format;
         bool valid = false;
+        int face = 0;
     };
     std::array<CachedFormat, 32> formats_;
     size_t nextFormat_ = 0;

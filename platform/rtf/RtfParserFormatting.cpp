@@ -1,5 +1,6 @@
 #include "platform/rtf/RtfParser.h"
 #include "platform/rtf/RtfFontSize.h"
+#include "platform/rtf/RtfKerning.h"
 
 #include <algorithm>
 
@@ -145,6 +146,7 @@ bool RtfParser::tableWord(Kw kw, const Token& t)
             ++flow_;
         }
         flushText();
+        EndKernedParagraph(cursor_);
         cursor_.setBlockFormat(blockFormat(cur().para, paragraphLinePercent()));
         paraChrSet_ = paraPicture_ = false;
         table_.endCell();
@@ -180,11 +182,14 @@ bool RtfParser::pictureWord(Kw kw, const Token& t)
     }
 }
 
-const QTextCharFormat& RtfParser::charFormat(const CharState& c)
+const QTextCharFormat& RtfParser::charFormat(const CharState& c, int* face)
 {
     for (const CachedFormat& k : formats_)
-        if (k.valid && k.chr == c) return k.format;
-    if (c.link >= 0) return linkFormat(c);
+        if (k.valid && k.chr == c) {
+            if (face) *face = k.face;
+            return k.format;
+        }
+    if (c.link >= 0) return linkFormat(c, face);
     QTextCharFormat f;
     const int font = c.font >= 0 ? c.font : defaultFont_;
     const QString family = fonts_.family(font);
@@ -214,19 +219,24 @@ const QTextCharFormat& RtfParser::charFormat(const CharState& c)
     workOutHash(f);
     CachedFormat& slot = formats_[nextFormat_];
     nextFormat_ = (nextFormat_ + 1) % formats_.size();
-    slot = CachedFormat{c, f, true};
+    slot = CachedFormat{c, f, true, FaceNumber(f, doc_.defaultFont())};
+    if (face) *face = slot.face;
     return slot.format;
 }
 
 // Every link has a format of its own: it is its text's format with the
 // link added, so the text's part is made once for all of them. It is kept
 // apart from the others, which a page of many links would otherwise push out.
-const QTextCharFormat& RtfParser::linkFormat(const CharState& c)
+const QTextCharFormat& RtfParser::linkFormat(const CharState& c, int* face)
 {
-    if (linkFormat_.valid && linkFormat_.chr == c) return linkFormat_.format;
+    if (linkFormat_.valid && linkFormat_.chr == c) {
+        if (face) *face = linkFormat_.face;
+        return linkFormat_.format;
+    }
     CharState text = c;
     text.link = -1;
-    QTextCharFormat f = charFormat(text);
+    int textFace = 0;
+    QTextCharFormat f = charFormat(text, &textFace);
     if (size_t(c.link) < content_.links.size()) {
         f.setAnchor(true);
         f.setAnchorHref(QString::fromLatin1(kLinkScheme) + QString::number(c.link + 1));
@@ -234,7 +244,8 @@ const QTextCharFormat& RtfParser::linkFormat(const CharState& c)
         if (!tip.isEmpty()) f.setToolTip(tip);
     }
     workOutHash(f);
-    linkFormat_ = CachedFormat{c, f, true};
+    linkFormat_ = CachedFormat{c, f, true, textFace};
+    if (face) *face = textFace;
     return linkFormat_.format;
 }
 

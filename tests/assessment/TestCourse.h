@@ -111,7 +111,7 @@ inline void standBefore(int module, const QString& page)
 
 inline QString here() { return qm::CurrentModule().Code + ' ' + qm::PageList().GetCurrentPageName(); }
 
-inline QString shown(qm::Form1& f) { return f.TXTextControl1->toPlainText().trimmed(); }
+inline QString shown(qm::Form1& f) { return f.TXTextControl1->text().trimmed(); }
 
 // Runs steps inside the next modal loop (a window shown modal waits there).
 inline void whileModal(std::function<void()> steps) { QTimer::singleShot(0, std::move(steps)); }

@@ -1,6 +1,8 @@
 #include "platform/TextControl.h"
+#include "platform/VisibleText.h"
 #include "platform/rtf/RtfReader.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QScrollBar>
@@ -314,6 +316,24 @@ private slots:
         QTest::mouseClick(s.view.viewport(), Qt::LeftButton, {}, s.view.objectRect(1).center());
         QCOMPARE(clicked, 1);
         QCOMPARE(texts, 0);
+    }
+
+    void theTextSelectedAndCopiedIsTheTextAsShown()
+    {
+        // Letters that reach past their advance carry an invisible joiner in the document.
+        Shown s;
+        QVERIFY(s.view.load(write("copy.txm", "{\\rtf1\\ansi{\\fonttbl{\\f0 Times New Roman;}}\\f0 Proof of {\\i it} "
+                                              "first\\par}")));
+        QCOMPARE(s.view.text().trimmed(), QString("Proof of it first"));
+        s.view.setSelection(6, 5);
+        QCOMPARE(s.view.selectedText(), QString("of it"));
+        QCOMPARE(s.view.selectionStart(), 6);
+        QCOMPARE(s.view.selectionLength(), 5);
+        s.view.copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("of it"));
+        const QString html = QGuiApplication::clipboard()->mimeData()->html();
+        QVERIFY(html.contains("it"));
+        QCOMPARE(html, VisibleText(html));
     }
 
     void glossaryDocumentIsBuiltThroughTheSelection()

@@ -25,7 +25,7 @@ private slots:
         QStringList seen;
         auto readAndClose = [&] {
             Help& h = Help::instance();
-            seen << h.TXTextControl1->toPlainText();
+            seen << h.TXTextControl1->text();
             QTest::mouseClick(h.Command1, Qt::LeftButton);
         };
         whileModal(readAndClose);

@@ -1,8 +1,10 @@
 #pragma once
+#include "platform/VisibleText.h"
 #include "platform/rtf/RtfReader.h"
 
 #include <QBuffer>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -15,12 +17,21 @@ struct ReadPage {
 
     explicit ReadPage(const QByteArray& rtf) { content = qm::rtf::ReadRtf(rtf, *doc); }
 
-    QString text() const { return doc->toPlainText(); }
+    QString text() const { return qm::VisibleText(doc->toPlainText()); }
+
+    // The first occurrence of the words (letter case aside), whatever
+    // joiners the reader put between a word and its space.
+    QTextCursor find(const QString& words) const
+    {
+        QString pattern;
+        for (const QChar c : words) pattern += QRegularExpression::escape(QString(c)) + "[\\x{2060}\\x{200B}]?";
+        return doc->find(QRegularExpression(pattern, QRegularExpression::CaseInsensitiveOption));
+    }
 
     // The character format of the first character of the first occurrence of word.
     QTextCharFormat formatOf(const QString& word) const
     {
-        const QTextCursor c = doc->find(word);
+        const QTextCursor c = find(word);
         if (c.isNull()) return QTextCharFormat();
         QTextCursor one(doc.get());
         one.setPosition(c.selectionStart() + 1);
@@ -28,7 +39,7 @@ struct ReadPage {
     }
     QTextBlockFormat blockOf(const QString& word) const
     {
-        const QTextCursor c = doc->find(word);
+        const QTextCursor c = find(word);
         return c.isNull() ? QTextBlockFormat() : c.block().blockFormat();
     }
 };

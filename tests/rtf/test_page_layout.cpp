@@ -26,6 +26,11 @@ struct LaidOut : ReadPage {
     }
     QRectF rectOf(const QString& word) const { return doc->documentLayout()->blockBoundingRect(doc->find(word).block()); }
     QTextLine firstLine() const { return doc->firstBlock().layout()->lineAt(0); }
+    // The words on the block's line, as a learner sees them.
+    static QString lineText(const QTextBlock& b, const QTextLine& l)
+    {
+        return qm::VisibleText(b.text().mid(l.textStart(), l.textLength())).trimmed();
+    }
 };
 } // namespace
 
@@ -51,7 +56,7 @@ private slots:
         const LaidOut p("\\pard\\f0\\fs20 Personal data is any information about a living person who can be "
                         "identified from it, on its own or together with other information we hold.\\par",
                         624); // 6.5 inches between the margins
-        QCOMPARE(p.doc->firstBlock().text().left(p.firstLine().textLength()).trimmed(),
+        QCOMPARE(LaidOut::lineText(p.doc->firstBlock(), p.firstLine()),
                  QString("Personal data is any information about a living person who can be identified from it, "
                          "on its own or"));
         // Words keep the width of their size whatever whole pixel size draws them.
@@ -64,7 +69,7 @@ private slots:
             const QTextBlock b = p.doc->firstBlock();
             for (int i = 0; i < b.layout()->lineCount(); ++i) {
                 const QTextLine l = b.layout()->lineAt(i);
-                ends << b.text().mid(l.textStart(), l.textLength()).trimmed().section(' ', -1);
+                ends << LaidOut::lineText(b, l).section(' ', -1);
             }
             return ends;
         };
@@ -101,7 +106,7 @@ private slots:
             const LaidOut p(body + " next\\par", 624 + 8);
             const QTextBlock b = p.doc->firstBlock();
             const QTextLine l = b.layout()->lineAt(0);
-            return b.text().mid(l.textStart(), l.textLength()).trimmed().section(' ', -1);
+            return LaidOut::lineText(b, l).section(' ', -1);
         };
         QCOMPARE(lastWord("\\f2\\fs20 or returns File Page if mechanism, in context title, holds make window that the "
                           "acts File window's that captions else"),
@@ -117,6 +122,31 @@ private slots:
         QCOMPARE(lastWord("\\f1\\fs22 whose system in as back is and platform done page Width and Label button, is "
                           "About After message in the"),
                  QString("the"));
+        // With the font's ligatures, as word processors set it: letters apart,
+        // "ff", "fi" and "ft" take more room and the last word goes.
+        QCOMPARE(lastWord("\\f2\\fs22 thaitai thebuti spoomeaffy Doprely goutt haicleant blyr spryshoand fiplypreab vouff. "
+                          "joospim sceacrodew"),
+                 QString("sceacrodew"));
+    }
+
+    void aWordWhoseLastLetterReachesPastTheMarginStaysWhenItsAdvanceFits()
+    {
+        // The f of "of" in Times New Roman reaches past its advance; word
+        // processors count the advance alone.
+        const QByteArray body = "\\f1\\fs20 Staff who handle personal data keep it safe, use it only for the purpose "
+                                "of next\\par";
+        const LaidOut wide(body, 2000);
+        const int end = wide.find("of next").selectionStart() + 2;
+        const qreal advance = wide.firstLine().cursorToX(end);
+        const auto lastWord = [&](qreal width) {
+            const LaidOut p(body, advance + 8 + width); // inside the document's margins
+            return LaidOut::lineText(p.doc->firstBlock(), p.firstLine()).section(' ', -1);
+        };
+        QCOMPARE(lastWord(0.5), QString("of"));
+        QCOMPARE(lastWord(-0.5), QString("purpose"));
+        // The paragraph's last word too.
+        const LaidOut last(QByteArray(body).replace(" next", ""), advance + 8 + 0.5);
+        QCOMPARE(last.doc->firstBlock().layout()->lineCount(), 1);
     }
 
     void singleLinesStandAsFarApartAsTheFontAsks()

@@ -134,9 +134,9 @@ private slots:
         const ReadPage p(dataFile("nested_table.rtf"));
         for (const char* word : {"Outer A", "Inner 1", "Inner 2", "Inner 3", "Outer B", "after"})
             QVERIFY2(p.text().contains(word), word);
-        QTextTable* t = p.doc->find("Inner 2").currentTable();
+        QTextTable* t = p.find("Inner 2").currentTable();
         QVERIFY(t);
-        QCOMPARE(t, p.doc->find("Outer B").currentTable());
+        QCOMPARE(t, p.find("Outer B").currentTable());
         QCOMPARE(t->columns(), 2);
         QCOMPARE(t->format().columnWidthConstraints()[1].rawValue(), 200.0); // the outer row's, not the inner's
     }
@@ -190,7 +190,7 @@ private slots:
     {
         const ReadPage p(dataFile("table_in_footnote.rtf"));
         QVERIFY(p.text().endsWith("1 Before work:\nTable in footnote\nSecond cell\nAnother paragraph"));
-        QVERIFY(p.doc->find("Outer B").currentTable());
+        QVERIFY(p.find("Outer B").currentTable());
     }
 
     void longTablesStayOneTableToTheEye()

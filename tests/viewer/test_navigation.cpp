@@ -41,7 +41,7 @@ struct NavigationCourse {
     Form1& f = OpenCourse();
 };
 
-QString shown(Form1& f) { return f.TXTextControl1->toPlainText().trimmed(); }
+QString shown(Form1& f) { return f.TXTextControl1->text().trimmed(); }
 QString here() { return CurrentModule().Code + ' ' + PageList().GetCurrentPageName(); }
 
 } // namespace
