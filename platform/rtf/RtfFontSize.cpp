@@ -36,19 +36,7 @@ const QString& SampleText()
     return text;
 }
 
-qreal LineWidth(const QFont& font)
-{
-    QTextLayout layout(SampleText(), font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    option.setUseDesignMetrics(true);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLineWidth(1e9);
-    layout.endLayout();
-    return line.cursorToX(SampleText().size()); // the advances alone, without the last letter's overhang
-}
+qreal LineWidth(const QFont& font) { return AdvanceWidth(SampleText(), font); }
 
 struct Spacing {
     qreal percent = 100; // of each letter's advance
@@ -112,6 +100,21 @@ Spacing ExactSpacing(const QFont& font, qreal exactPx, int drawnPx)
     return best;
 }
 } // namespace
+
+qreal AdvanceWidth(QStringView text, const QFont& font)
+{
+    const QString s = text.toString();
+    QTextLayout layout(s, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setUseDesignMetrics(true);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e9);
+    layout.endLayout();
+    return line.cursorToX(int(s.size())); // the advances alone, without the last letter's overhang
+}
 
 void SetTextSize(QTextCharFormat& f, qreal points, const QFont& base)
 {

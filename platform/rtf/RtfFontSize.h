@@ -1,4 +1,5 @@
 #pragma once
+#include <QStringView>
 #include <QtGlobal>
 
 class QFont;
@@ -26,5 +27,9 @@ qreal SingleLinePercent(const QFont& font);
 // by more than 0.2% (Carlito and Caladea by about half a percent, the
 // Liberation fonts by far less). Measured once per family, weight and slant.
 bool KerningMatters(const QFont& font);
+
+// The width of the text in the font on one line: its letters' advances
+// (with the font's spacing and kerning), without the last letter's overhang.
+qreal AdvanceWidth(QStringView text, const QFont& font);
 
 } // namespace qm::rtf

@@ -1,25 +1,11 @@
 #include "platform/rtf/RtfLigatures.h"
+#include "platform/rtf/RtfFontSize.h"
 
-#include <QTextLayout>
+#include <QFont>
 
 namespace qm::rtf {
 namespace {
 constexpr int kLarge = 2048; // where a 64th of a pixel no longer counts
-
-qreal Width(QStringView text, const QFont& font)
-{
-    const QString s = text.toString();
-    QTextLayout layout(s, font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    option.setUseDesignMetrics(true);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLineWidth(1e9);
-    layout.endLayout();
-    return line.cursorToX(int(s.size()));
-}
 } // namespace
 
 Ligatures::Ligatures(const QFont& font)
@@ -51,10 +37,10 @@ int Ligatures::at(QStringView text, qsizetype i, qreal* factor)
 
 qreal Ligatures::measure(QStringView letters) const
 {
-    const qreal joined = Width(letters, font_), apart = Width(letters, spaced_);
+    const qreal joined = AdvanceWidth(letters, font_), apart = AdvanceWidth(letters, spaced_);
     if (qAbs(joined - apart) < 1) return 0; // of 2048
-    const qreal first = Width(letters.first(1), font_);
-    const qreal rest = Width(letters.sliced(1), spaced_);
+    const qreal first = AdvanceWidth(letters.first(1), font_);
+    const qreal rest = AdvanceWidth(letters.sliced(1), spaced_);
     return first > 0 && joined > rest ? (joined - rest) / first : 0;
 }
 
