@@ -72,8 +72,14 @@ QByteArray shape(int kind, qsizetype bytes)
     case 2:
         while (page.size() < bytes) page += "\\trowd\\cellx1000\\cellx2000\\pard\\intbl a\\cell b\\cell\\row\r\n";
         break;
-    default:
+    case 3:
         while (page.size() < bytes) page += "\\trowd\\cellx1000\\cellx2000\\pard a\\cell b\\cell\\row\r\n";
+        break;
+    default:
+        // A face of its own for nearly every word: fonts, sizes and styles.
+        for (int n = 0; page.size() < bytes; ++n)
+            page += "{\\f" + QByteArray::number(n % 7) + "\\fs" + QByteArray::number(2 + n * 37 % 397)
+                + (n % 3 ? "\\b" : "\\i") + " word after}";
         break;
     }
     return page + "}";
@@ -110,7 +116,7 @@ void registerShape(const char* name, int kind, double targetMB = 0)
         control->resize(700, 500);
         control->show();
         if (!control->load(path)) std::printf("  not shown: %s\n", qPrintable(control->errorText()));
-        if (control->reading()) restReadFigure(*control, path);
+        if (kind == 0 && control->reading()) restReadFigure(*control, path);
         return [control, path] {
             control->load(path);
             control->viewport()->repaint();
@@ -123,6 +129,7 @@ const bool shapes = [] {
     registerShape("largest page, repeated \\par: first screen", 1);
     registerShape("largest page, one table: first screen", 2);
     registerShape("largest page, rows without \\intbl: first screen", 3, 160.0);
+    registerShape("largest page, a font and size for every word: first screen", 4);
     return true;
 }();
 } // namespace

@@ -326,7 +326,6 @@ int TextControl::objectAt(const QPoint& pos) const
 
 void TextControl::mousePressEvent(QMouseEvent* e)
 {
-    completeRead(); // a selection or a drag needs the whole page
     linkByKeys_ = false;
     pressAnchor_ = anchorAt(e->position().toPoint());
     QTextBrowser::mousePressEvent(e);
@@ -361,7 +360,6 @@ bool TextControl::focusNextPrevChild(bool next)
 
 void TextControl::keyPressEvent(QKeyEvent* e)
 {
-    completeRead(); // End, and selecting to it, need the whole page
     // A link clicked stays selected in the view: Enter opens a link only
     // where Tab has put the focus, never the one the mouse chose last.
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;

@@ -144,8 +144,9 @@ protected:
 private:
     void adopt(QTextDocument* doc, rtf::RtfContent content, const QString& path);
     void readMore();
-    // Everything that reads or changes the document, or moves far in it,
-    // first has the rest of a long page read.
+    // Everything that reads, prints or changes the document first has the
+    // rest of a long page read. Scrolling, clicks and keys do not wait: the
+    // page grows at its end, and pages read in parts hold no links.
     void completeRead() const;
     void releaseHosts();
     void announceObjects();

@@ -51,13 +51,17 @@ struct Spacing {
 // tenth of a percent: the difference between two lines breaking alike or
 // not. Of the percentages near the right one, the one whose remainder is
 // best taken up by the spaces, in 64ths of a pixel each, is kept.
-Spacing ExactSpacing(const QFont& font, qreal exactPx, int drawnPx)
+Spacing ExactSpacing(const QFont& font, qreal exactPx, int drawnPx, int& measuresLeft)
 {
     static QHash<QString, Spacing> known;
     const QString key = font.family() + QChar(font.weight()) + QChar(font.italic() ? 'i' : 'n')
         + QChar(font.styleStrategy() & QFont::PreferNoShaping ? 's' : 'k') + QString::number(exactPx, 'f', 3)
         + QChar(' ') + QString::number(drawnPx);
     if (const auto it = known.constFind(key); it != known.cend()) return *it;
+    // Past its share a page's sizes are spaced by their size alone: a line
+    // is then within a few tenths of a percent.
+    if (measuresLeft <= 0) return Spacing{qBound(50.0, 100.0 * exactPx / drawnPx, 200.0), 0};
+    --measuresLeft;
     constexpr int kLarge = 2048; // where a 64th of a pixel no longer counts
     QFont large(font);
     large.setPixelSize(kLarge);
@@ -116,12 +120,12 @@ qreal AdvanceWidth(QStringView text, const QFont& font)
     return line.cursorToX(int(s.size())); // the advances alone, without the last letter's overhang
 }
 
-void SetTextSize(QTextCharFormat& f, qreal points, const QFont& base)
+void SetTextSize(QTextCharFormat& f, qreal points, const QFont& base, int& measuresLeft)
 {
     f.setFontPointSize(points);
     const qreal exact = points * FontDpi() / 72.0;
     const int drawn = qMax(1, qRound(exact));
-    const Spacing spacing = ExactSpacing(f.font().resolve(base), exact, drawn);
+    const Spacing spacing = ExactSpacing(f.font().resolve(base), exact, drawn, measuresLeft);
     if (spacing.wordPx != 0) f.setFontWordSpacing(spacing.wordPx);
     if (qAbs(spacing.percent - 100) < 1e-3) return;
     f.setFontLetterSpacingType(QFont::PercentageSpacing);

@@ -14,7 +14,11 @@ namespace qm::rtf {
 // narrower and break it after other words, and cuts each advance to a 64th
 // of a pixel; the letters and spaces are spaced by the difference instead,
 // measured on running text in the format's font (resolved against base).
-void SetTextSize(QTextCharFormat& f, qreal points, const QFont& base);
+// Measuring a font and size takes a few milliseconds and is done once; each
+// measure takes one of measuresLeft, and with none left the spacing follows
+// from the size alone, so that a page of thousands of sizes stays quick.
+void SetTextSize(QTextCharFormat& f, qreal points, const QFont& base, int& measuresLeft);
+inline constexpr int kMeasuredSizesPerPage = 64;
 
 // How tall, in percent of the line Qt gives the font, a single-spaced line
 // of it stands in the word processor: the font's own ascent, descent and

@@ -172,6 +172,8 @@ bool AnyLeadIn(QStringView text)
 }
 
 std::vector<std::unique_ptr<Face>> faces; // pages are read on one thread
+// Each face's number, by what names it: a page may use many sizes.
+QHash<QString, int> faceNumbers;
 
 // The text inserted last, where it ended in a letter that overhangs.
 thread_local struct {
@@ -182,7 +184,7 @@ thread_local struct {
 } last;
 } // namespace
 
-int FaceNumber(const QTextCharFormat& format, const QFont& base)
+int FaceNumber(const QTextCharFormat& format, const QFont& base, int* newFacesLeft)
 {
     if (format.fontCapitalization() != QFont::MixedCase) return 0;
     // Named from the format's own properties: a font is made only the first
@@ -194,15 +196,16 @@ int FaceNumber(const QTextCharFormat& format, const QFont& base)
     const qreal points = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize()
                          : base.pointSizeF() > 0                      ? base.pointSizeF()
                                                                        : -base.pixelSize();
-    for (size_t i = 0; i < faces.size(); ++i) {
-        const Face& f = *faces[i];
-        if (f.points == points && f.weight == weight && f.italic == italic && f.family == family) return int(i) + 1;
-    }
+    const QString key =
+        family + QChar(0) + QString::number(weight) + QChar(italic ? 'i' : 'r') + QString::number(points, 'g', 10);
+    if (const int known = faceNumbers.value(key)) return known;
+    if (newFacesLeft && (*newFacesLeft)-- <= 0) return 0;
     auto face = std::make_unique<Face>();
     const QFont font = format.font().resolve(base);
     *face = Face{family, weight, italic, points, std::make_unique<Overhangs>(font),
                  LigaturesLeftOut(format) ? std::make_unique<Ligatures>(font) : nullptr, nullptr, false};
     faces.push_back(std::move(face));
+    faceNumbers.insert(key, int(faces.size()));
     return int(faces.size());
 }
 
@@ -214,7 +217,7 @@ Face* FaceOf(const QTextCharFormat& format, const QFont& base, int number = -1)
     return number > 0 ? faces[size_t(number - 1)].get() : nullptr;
 }
 
-Run& RunOf(const QTextCharFormat& format, const QFont& base)
+Run& RunOf(const QTextCharFormat& format, const QFont& base, int number)
 {
     // Looked for from the one used last: most runs take turns among a few,
     // though a page's headings, lists, tables and links make a dozen.
@@ -237,7 +240,7 @@ Run& RunOf(const QTextCharFormat& format, const QFont& base)
     const bool percent = !spaced || format.fontLetterSpacingType() == QFont::PercentageSpacing;
     Run& run = runs[toFront(recent.size() - 1)];
     run = Run{format, base, nullptr, nullptr, nullptr, {}, spaced ? format.fontLetterSpacing() : 100.0, {}, {}, nullptr};
-    Face* const face = FaceOf(format, base);
+    Face* const face = FaceOf(format, base, number);
     if (!face) return run;
     run.overhangs = face->overhangs.get();
     if (LigaturesLeftOut(format)) run.ligatures = face->ligatures.get();
@@ -359,7 +362,7 @@ void InsertKerned(QTextCursor& cursor, const QString& text, const QTextCharForma
         const bool join = JoinOverhangs(text, *overhangs, leading, joined);
         cursor.insertText(join ? joined : text, format);
     } else {
-        Run& run = RunOf(format, base);
+        Run& run = RunOf(format, base, face);
         overhangs = run.overhangs;
         InsertPieces(cursor, text, format, run, run.kerning && pairs, leading);
     }

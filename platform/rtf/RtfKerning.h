@@ -79,8 +79,10 @@ private:
 // The number of the face (family, weight, slant, size) text in the format is
 // drawn in; 0 where its letters are not its own (capitals drawn for small
 // letters). A reader that keeps it beside the format saves InsertKerned
-// looking the face up again for every run.
-int FaceNumber(const QTextCharFormat& format, const QFont& base);
+// looking the face up again for every run. Each face met for the first time
+// costs a font of its own and takes one of *newFacesLeft, where given; with
+// none left the number is 0 (the text is then set as it is).
+int FaceNumber(const QTextCharFormat& format, const QFont& base, int* newFacesLeft = nullptr);
 
 // Inserts text at the cursor in the format, kerned where the format's font is
 // set without the shaper and its table kerns a pair, with a joiner between a

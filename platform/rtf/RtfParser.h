@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/rtf/RtfCodePage.h"
 #include "platform/rtf/RtfContent.h"
+#include "platform/rtf/RtfFontSize.h"
 #include "platform/rtf/RtfGroupState.h"
 #include "platform/rtf/RtfKeywords.h"
 #include "platform/rtf/RtfPicture.h"
@@ -147,6 +148,8 @@ private:
         int face = 0;
     };
     std::array<CachedFormat, 32> formats_;
+    int sizeMeasuresLeft_ = kMeasuredSizesPerPage; // see SetTextSize
+    int newFacesLeft_ = kMeasuredSizesPerPage;     // see FaceNumber
     size_t nextFormat_ = 0;
     CachedFormat linkFormat_;       // the last link's
 

@@ -206,7 +206,7 @@ const QTextCharFormat& RtfParser::charFormat(const CharState& c, int* face)
     // markedly dearer; fonts whose kerning hardly changes a line are set
     // without it, and kerned from their own pair table as they are read.
     if (!KerningMatters(f.font().resolve(doc_.defaultFont()))) f.setFontStyleStrategy(QFont::PreferNoShaping);
-    SetTextSize(f, c.halfPoints / 2.0, doc_.defaultFont());
+    SetTextSize(f, c.halfPoints / 2.0, doc_.defaultFont(), sizeMeasuresLeft_);
     if (c.underline) f.setFontUnderline(true);
     if (c.strike) f.setFontStrikeOut(true);
     if (c.caps) f.setFontCapitalization(QFont::AllUppercase);
@@ -219,7 +219,7 @@ const QTextCharFormat& RtfParser::charFormat(const CharState& c, int* face)
     workOutHash(f);
     CachedFormat& slot = formats_[nextFormat_];
     nextFormat_ = (nextFormat_ + 1) % formats_.size();
-    slot = CachedFormat{c, f, true, FaceNumber(f, doc_.defaultFont())};
+    slot = CachedFormat{c, f, true, FaceNumber(f, doc_.defaultFont(), &newFacesLeft_)};
     if (face) *face = slot.face;
     return slot.format;
 }
